@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace terralore {
+
+// Writes a text file of whole lines, each ending in CR LF, in Windows-1252.
+// The file is replaced atomically: a crash, a full disk or a failing write
+// leaves the old file whole.
+class LineWriter {
+public:
+    void writeLine(QStringView line);
+    const QByteArray &bytes() const { return m_bytes; }
+
+    // Replaces path with the lines written so far; false on any failure.
+    bool commit(const QString &path) const;
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace terralore

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace terralore {
+
+// The program finds its data folders (Images, wmf, wmf2, wav, logo,
+// multiple) relative to its working folder, and saves worksheets into
+// "multiple". prepareDataFolder() chooses that folder and makes it current:
+//  - TERRALORE_DATA, when set;
+//  - otherwise the current folder, when it already holds the data folders;
+//  - otherwise the per-user data folder (for example
+//    ~/.local/share/Terralore), filled on first use from the shipped copy.
+// Files missing there are copied from the shipped copy; files already there
+// (the teachers' worksheets and their index above all) are never replaced.
+// Returns the folder, or an empty string when none could be prepared.
+QString prepareDataFolder();
+
+// Copies every file of source missing in target; false when a copy failed.
+bool populateDataFolder(const QString &source, const QString &target);
+
+} // namespace terralore

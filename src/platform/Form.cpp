@@ -1,0 +1,209 @@
+#include "Form.h"
+
+#include "Control.h"
+#include "Fonts.h"
+#include "FormClient.h"
+#include "Stage.h"
+#include "Timer.h"
+#include "Twips.h"
+
+#include <QPainter>
+
+namespace terralore {
+
+Form::Form(const QString &name, Border border) : QWidget(&Stage::instance()), m_name(name), m_border(border)
+{
+    setObjectName(name);
+    hide();
+    m_client = new FormClient(this, this);
+    m_client->setObjectName(name + QStringLiteral(".client"));
+    setBackColor(m_backColor);
+    connect(&Stage::instance(), &Stage::resized, this, [this] {
+        if (m_maximised)
+            applyGeometry();
+    });
+    Stage::instance().registerForm(this);
+    applyGeometry();
+}
+
+Form::~Form()
+{
+    detach();
+    if (Stage::exists())
+        Stage::instance().unregisterForm(this);
+}
+
+QWidget *Form::client() const
+{
+    return m_client;
+}
+
+void Form::setLeft(float twips)
+{
+    m_left = twips;
+    applyGeometry();
+}
+
+void Form::setTop(float twips)
+{
+    m_top = twips;
+    applyGeometry();
+}
+
+void Form::setWidth(float twips)
+{
+    m_width = twips;
+    applyGeometry();
+}
+
+void Form::setHeight(float twips)
+{
+    m_height = twips;
+    applyGeometry();
+}
+
+void Form::Move(float left, float top)
+{
+    m_left = left;
+    m_top = top;
+    applyGeometry();
+}
+
+float Form::ScaleWidth() const
+{
+    return float(m_client->width()) * kTwipsPerPixel;
+}
+
+float Form::ScaleHeight() const
+{
+    return float(m_client->height()) * kTwipsPerPixel;
+}
+
+void Form::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    QPalette pal = m_client->palette();
+    pal.setColor(QPalette::Window, color);
+    m_client->setPalette(pal);
+    m_client->update();
+}
+
+void Form::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void Form::setMaximised(bool maximised)
+{
+    m_maximised = maximised;
+    applyGeometry();
+}
+
+void Form::applyGeometry()
+{
+    if (m_maximised) {
+        const QWidget &stage = Stage::instance();
+        setGeometry(0, 0, stage.width(), stage.height());
+    } else {
+        setGeometry(toPixels(m_left), toPixels(m_top), toPixels(m_width), toPixels(m_height));
+    }
+    if (m_border == Border::Framed)
+        m_client->setGeometry(kBorder, kBorder + kTitleStrip, std::max(0, width() - 2 * kBorder),
+                              std::max(0, height() - 2 * kBorder - kTitleStrip));
+    else
+        m_client->setGeometry(0, 0, width(), height());
+}
+
+void Form::Show()
+{
+    if (m_unloading)
+        return;
+    const bool wasHidden = isHidden();
+    setVisible(true);
+    raise();
+    if (wasHidden)
+        focusFirstControl();
+    emit Stage::instance().formShown(this);
+}
+
+void Form::focusFirstControl()
+{
+    const QList<QWidget *> children = m_client->findChildren<QWidget *>();
+    QWidget *first = nullptr;
+    for (QWidget *child : children) {
+        if ((child->focusPolicy() & Qt::TabFocus) && child->isEnabled() && !child->isHidden()) {
+            first = child;
+            break;
+        }
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
+    else
+        m_client->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::Unload()
+{
+    if (m_unloading)
+        return;
+    m_unloading = true;
+    for (Timer *timer : findChildren<Timer *>())
+        timer->setEnabled(false);
+    hide();
+    detach();
+    deleteLater();
+}
+
+void Form::detach()
+{
+    if (m_detach) {
+        auto detach = std::move(m_detach);
+        m_detach = nullptr;
+        detach();
+    }
+}
+
+void Form::load()
+{
+    Form_Load();
+}
+
+void Form::registerControl(Control *control)
+{
+    if (!m_controls.contains(control->Name()))
+        m_controls.insert(control->Name(), control);
+}
+
+Control *Form::controlNamed(const QString &name) const
+{
+    return m_controls.value(name, nullptr);
+}
+
+void Form::Form_MouseMove(int, int, float, float) {}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    if (m_border != Border::Framed)
+        return;
+    QPainter p(this);
+    const QRect r = rect();
+    // A raised window frame and an active title strip.
+    p.fillRect(r, QColor(192, 192, 192));
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    const QRect title(kBorder, kBorder, r.width() - 2 * kBorder, kTitleStrip - 2);
+    QLinearGradient gradient(title.topLeft(), title.topRight());
+    gradient.setColorAt(0, QColor(0, 0, 128));
+    gradient.setColorAt(1, QColor(16, 132, 208));
+    p.fillRect(title, gradient);
+    p.setPen(Qt::white);
+    p.setFont(makeFont(QStringLiteral("Tahoma"), 8.25, true));
+    p.drawText(title.adjusted(6, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, m_caption);
+}
+
+} // namespace terralore

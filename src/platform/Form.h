@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+
+namespace terralore {
+
+class Control;
+class FormClient;
+
+// A screen: a layer on the stage drawn as a framed window with a title
+// strip (or borderless), holding its controls in the client area. Its outer
+// size and position are twips, relative to the stage.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { Framed, None };
+
+    // Frame metrics in pixels: a 12000 by 9000 twip screen is 800 by 600
+    // pixels outside, frame and title strip included.
+    static constexpr int kBorder = 4;
+    static constexpr int kTitleStrip = 22;
+
+    explicit Form(const QString &name, Border border = Border::Framed);
+    ~Form() override;
+
+    const QString &FormName() const { return m_name; }
+    QWidget *client() const;
+
+    float Left() const { return m_left; }
+    float Top() const { return m_top; }
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    void setLeft(float twips);
+    void setTop(float twips);
+    void setWidth(float twips);
+    void setHeight(float twips);
+    void Move(float left, float top);
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+
+    QColor BackColor() const { return m_backColor; }
+    void setBackColor(const QColor &color);
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    // A borderless form that fills the stage and follows its size.
+    void setMaximised(bool maximised);
+
+    // Loads (done by the accessor) and puts the layer on top of the stage.
+    void Show();
+    // Hides the layer and destroys the form after the current event; the
+    // next access creates a fresh instance from its design state.
+    void Unload();
+    bool isUnloading() const { return m_unloading; }
+
+    void registerControl(Control *control);
+    Control *controlNamed(const QString &name) const;
+
+    // Called by the accessor once the instance is constructed.
+    void load();
+    void setDetach(std::function<void()> detach) { m_detach = std::move(detach); }
+
+    // Called by the client area for moves over the bare form.
+    void dispatchFormMouseMove(int button, int shift, float x, float y) { Form_MouseMove(button, shift, x, y); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_MouseMove(int Button, int Shift, float X, float Y);
+
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void applyGeometry();
+    void detach();
+    void focusFirstControl();
+
+    QString m_name;
+    Border m_border;
+    FormClient *m_client = nullptr;
+    float m_left = 0, m_top = 0, m_width = 12000, m_height = 9000;
+    QColor m_backColor = QColor(192, 192, 192);
+    QString m_caption;
+    bool m_maximised = false;
+    bool m_unloading = false;
+    QHash<QString, Control *> m_controls;
+    std::function<void()> m_detach;
+};
+
+// One instance per screen type, created and loaded on first use.
+template <class T>
+class FormSlot {
+public:
+    T &get()
+    {
+        if (!m_form) {
+            T *form = new T();
+            m_form = form;
+            form->setDetach([this, form] {
+                if (m_form == form)
+                    m_form = nullptr;
+            });
+            form->load();
+        }
+        return *m_form;
+    }
+    T *loaded() const { return m_form; }
+
+private:
+    T *m_form = nullptr;
+};
+
+} // namespace terralore
+
+// A screen's accessor, named after the form: touching it loads the form.
+#define TERRALORE_DECLARE_FORM(Type, accessor)                                                               \
+    Type &accessor();                                                                                        \
+    Type *accessor##IfLoaded();
+
+#define TERRALORE_DEFINE_FORM(Type, accessor)                                                                \
+    namespace {                                                                                              \
+    terralore::FormSlot<Type> accessor##Slot;                                                                \
+    }                                                                                                        \
+    Type &accessor() { return accessor##Slot.get(); }                                                        \
+    Type *accessor##IfLoaded() { return accessor##Slot.loaded(); }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+namespace terralore {
+
+class Form;
+
+// The one native window. Every screen is a layer on it; the backdrop is a
+// layer the size of the stage. "The display" is the stage.
+class Stage : public QWidget {
+    Q_OBJECT
+public:
+    static Stage &instance();
+    static bool exists();
+
+    float widthTwips() const;
+    float heightTwips() const;
+
+    void registerForm(Form *form);
+    void unregisterForm(Form *form);
+    const QList<Form *> &forms() const { return m_forms; }
+    Form *formNamed(const QString &name) const;
+
+    // Closes every screen at once, without further events.
+    void unloadAll();
+    // Ends the program: every screen closes and the event loop stops.
+    void endProgram();
+    bool programEnded() const { return m_ended; }
+    void resetProgramEnded() { m_ended = false; }
+
+signals:
+    void resized();
+    void formShown(terralore::Form *form);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Stage();
+    QList<Form *> m_forms;
+    bool m_ended = false;
+};
+
+} // namespace terralore

@@ -1,0 +1,105 @@
+#include "Module1.h"
+
+#include "Form.h"
+#include "PictureControl.h"
+#include "Sound.h"
+#include "Stage.h"
+
+#include <QGuiApplication>
+
+#include <exception>
+
+namespace Module1 {
+
+int SoundOn = 0;
+QString QuizTitle;
+QuizArray QuestionText;
+QuizArray OptionA;
+QuizArray OptionB;
+QuizArray OptionC;
+QuizArray OptionD;
+QuizArray CorrectAnswer;
+int Score = 0;
+int QuestionCount = 0;
+int CurrentQuestion = 0;
+std::array<int, 11> UserAnswer{};
+QString CertificateHeading;
+int WorksheetCount = 0;
+terralore::WorksheetNameArray WorksheetNames;
+QString SelectedWorksheet;
+int CataloguePage = 0;
+int PageNumber = 0;
+int PageCount = 0;
+QString PageSet;
+int LogoFrame = 0;
+
+namespace {
+
+// From the third step on a failing step is skipped and the next one runs.
+template <class Step>
+void skipOnFailure(Step &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace
+
+void SetUpScreen(terralore::Form &form)
+{
+    using namespace terralore;
+    form.setBackColor(QColor(39, 63, 137));
+    form.setCaption(QStringLiteral("Terralore"));
+    skipOnFailure([&] {
+        if (auto *box = dynamic_cast<PictureBox *>(form.controlNamed(QStringLiteral("Picture1"))))
+            box->setBackColor(QColor(49, 135, 214));
+    });
+    skipOnFailure([&] { form.setWidth(12000); });
+    skipOnFailure([&] { form.setHeight(9000); });
+    float displayWidth = 0;
+    float displayHeight = 0;
+    skipOnFailure([&] {
+        displayWidth = Stage::instance().widthTwips();
+        displayHeight = Stage::instance().heightTwips();
+    });
+    skipOnFailure([&] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
+    skipOnFailure([&] {
+        form.setTop(displayHeight / 2.0f - form.Height() / 2.0f);
+        form.setLeft(displayWidth / 2.0f - form.Width() / 2.0f);
+    });
+    skipOnFailure([&] {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    });
+}
+
+void PlayIfSoundOn(const QString &relativePath)
+{
+    if (SoundOn == 1)
+        terralore::PlayEffect(relativePath);
+}
+
+void reset()
+{
+    SoundOn = 0;
+    QuizTitle.clear();
+    for (QuizArray *array : {&QuestionText, &OptionA, &OptionB, &OptionC, &OptionD, &CorrectAnswer})
+        array->fill(QString());
+    Score = 0;
+    QuestionCount = 0;
+    CurrentQuestion = 0;
+    UserAnswer.fill(0);
+    CertificateHeading.clear();
+    WorksheetCount = 0;
+    WorksheetNames.fill(QString());
+    SelectedWorksheet.clear();
+    CataloguePage = 0;
+    PageNumber = 0;
+    PageCount = 0;
+    PageSet.clear();
+    LogoFrame = 0;
+}
+
+} // namespace Module1
