@@ -28,6 +28,12 @@ Stage::Stage()
     resize(1024, 768);
 }
 
+Stage::~Stage()
+{
+    // The screens go first, while the stage they unregister from is whole.
+    unloadAll();
+}
+
 Stage &Stage::instance()
 {
     if (!g_stage) {

@@ -12,6 +12,7 @@ class Form;
 class Stage : public QWidget {
     Q_OBJECT
 public:
+    ~Stage() override;
     static Stage &instance();
     static bool exists();
 

@@ -1,0 +1,105 @@
+#pragma once
+
+// What every screen test shares: a fresh program state per test function,
+// a private data folder, message boxes answered without dialogs, sounds
+// recorded, and user input on the offscreen platform.
+
+#include "Control.h"
+#include "Form.h"
+#include "MessageBox.h"
+#include "Module1.h"
+#include "Sound.h"
+#include "Stage.h"
+#include "TestData.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace terralore::test {
+
+class ScreenFixture {
+public:
+    // Answer every message box with this; the default is OK.
+    MsgResult answer = MsgResult::OK;
+
+    ScreenFixture()
+    {
+        Stage &stage = Stage::instance();
+        stage.resize(1024, 768);
+        stage.show();
+        if (!QTest::qWaitForWindowExposed(&stage))
+            qWarning("the stage was not exposed");
+        MessageBoxes::setAnswerer([this](const ShownMessage &) { return answer; });
+    }
+
+    // Back to a fresh start: no screen loaded, shared state reset.
+    void reset()
+    {
+        Stage::instance().unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Stage::instance().resetProgramEnded();
+        Module1::reset();
+        Sound::clearLog();
+        MessageBoxes::clear();
+        answer = MsgResult::OK;
+        // Park the pointer, so a test's first move is a real move.
+        QTest::mouseMove(&Stage::instance(), QPoint(1, 1));
+    }
+
+    TestData data;
+};
+
+// Finishes deferred unloads and pending timers' zero-time work.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+inline QPoint centreOf(const QWidget *w)
+{
+    return w->rect().center();
+}
+
+// A left click as the user makes it: press and release on the widget.
+inline void click(QWidget *w, QPoint at = QPoint(-1, -1))
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.x() < 0 ? centreOf(w) : at);
+}
+
+// The pointer moving over a widget with no button held.
+inline void hover(QWidget *w, QPoint at = QPoint(-1, -1))
+{
+    QTest::mouseMove(w, at.x() < 0 ? centreOf(w) : at);
+}
+
+inline QStringList playedPaths()
+{
+    QStringList paths;
+    for (const PlayedEffect &effect : Sound::played())
+        paths << effect.path;
+    return paths;
+}
+
+inline QStringList shownPrompts()
+{
+    QStringList prompts;
+    for (const ShownMessage &message : MessageBoxes::shown())
+        prompts << message.prompt;
+    return prompts;
+}
+
+// The topmost visible form on the stage.
+inline Form *topForm()
+{
+    const QObjectList children = Stage::instance().children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *form = qobject_cast<Form *>(*it);
+        if (form && form->isVisible() && !form->isUnloading())
+            return form;
+    }
+    return nullptr;
+}
+
+} // namespace terralore::test
