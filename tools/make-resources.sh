@@ -15,6 +15,7 @@ gen="$here/gen"
 work=$(mktemp -d "${TMPDIR:-/tmp}/terralore-res.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
 PY=${PYTHON:-python3}
+export PYTHONDONTWRITEBYTECODE=1
 
 need() {
     for tool in "$@"; do
