@@ -347,12 +347,21 @@ class Wmf:
     def polyline(self, points):
         self.rec(0x0325, len(points), raw=self.pts(points))
 
-    def text(self, x, y, s, colour):
+    def text(self, x, y, s, colour, advances):
+        """EXTTEXTOUT with a dx array (advances in px), so every player puts
+        each character where the layout measured it."""
         if colour != self.text_colour:
             self.rec(0x0209, raw=self.colorref(colour))     # SETTEXTCOLOR
             self.text_colour = colour
         data = s.encode("cp1252")
-        self.rec(0x0A32, int(round(y * TWIPS)), int(round(x * TWIPS)), len(data), 0, raw=data)
+        dx, pos, done = [], 0.0, 0
+        for a in advances:
+            pos += a * TWIPS
+            dx.append(int(round(pos)) - done)
+            done += dx[-1]
+        padded = data + (b"\0" if len(data) % 2 else b"")
+        self.rec(0x0A32, int(round(y * TWIPS)), int(round(x * TWIPS)), len(data), 0,
+                 raw=padded + struct.pack("<%dh" % len(dx), *dx))
 
     def bytes(self):
         self.rec(0x0000)                                   # EOF
@@ -488,7 +497,7 @@ def draw_text(el, m, st, wmf):
         x -= w
     colour = parse_colour(st["fill"]) or (0, 0, 0)
     wmf.font(int(round(size * TWIPS)), bold, italic, face)
-    wmf.text(x, y, s, colour)
+    wmf.text(x, y, s, colour, [fontmetrics.text_width(c, size, bold) for c in s])
 
 
 if __name__ == "__main__":
