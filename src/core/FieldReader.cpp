@@ -6,7 +6,8 @@
 
 namespace terralore {
 
-FieldReader::FieldReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+FieldReader::FieldReader(QByteArray bytes) : m_bytes(std::move(bytes))
+{}
 
 std::optional<FieldReader> FieldReader::open(const QString &path)
 {

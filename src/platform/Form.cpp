@@ -180,7 +180,8 @@ Control *Form::controlNamed(const QString &name) const
     return m_controls.value(name, nullptr);
 }
 
-void Form::Form_MouseMove(int, int, float, float) {}
+void Form::Form_MouseMove(int, int, float, float)
+{}
 
 void Form::paintEvent(QPaintEvent *)
 {

@@ -90,8 +90,7 @@ private:
 };
 
 // One instance per screen type, created and loaded on first use.
-template <class T>
-class FormSlot {
+template <class T> class FormSlot {
 public:
     T &get()
     {
@@ -115,13 +114,19 @@ private:
 } // namespace terralore
 
 // A screen's accessor, named after the form: touching it loads the form.
-#define TERRALORE_DECLARE_FORM(Type, accessor)                                                               \
-    Type &accessor();                                                                                        \
+#define TERRALORE_DECLARE_FORM(Type, accessor)                                                                         \
+    Type &accessor();                                                                                                  \
     Type *accessor##IfLoaded();
 
-#define TERRALORE_DEFINE_FORM(Type, accessor)                                                                \
-    namespace {                                                                                              \
-    terralore::FormSlot<Type> accessor##Slot;                                                                \
-    }                                                                                                        \
-    Type &accessor() { return accessor##Slot.get(); }                                                        \
-    Type *accessor##IfLoaded() { return accessor##Slot.loaded(); }
+#define TERRALORE_DEFINE_FORM(Type, accessor)                                                                          \
+    namespace {                                                                                                        \
+    terralore::FormSlot<Type> accessor##Slot;                                                                          \
+    }                                                                                                                  \
+    Type &accessor()                                                                                                   \
+    {                                                                                                                  \
+        return accessor##Slot.get();                                                                                   \
+    }                                                                                                                  \
+    Type *accessor##IfLoaded()                                                                                         \
+    {                                                                                                                  \
+        return accessor##Slot.loaded();                                                                                \
+    }

@@ -80,7 +80,9 @@ void Label::paintEvent(QPaintEvent *)
         r.adjust(1, 1, -1, -1);
     }
     int flags = Qt::TextWordWrap | Qt::AlignTop;
-    flags |= m_alignment == vbCenter ? Qt::AlignHCenter : m_alignment == vbRightJustify ? Qt::AlignRight : Qt::AlignLeft;
+    flags |= m_alignment == vbCenter         ? Qt::AlignHCenter
+             : m_alignment == vbRightJustify ? Qt::AlignRight
+                                             : Qt::AlignLeft;
     p.setFont(font());
     if (isEnabled()) {
         p.setPen(m_fore);
@@ -112,7 +114,8 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
+    const bool click =
+        event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         m_leftPressed = false;
     const MouseArgs a = MouseArgs::fromPressOrRelease(event);

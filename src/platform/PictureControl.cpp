@@ -46,7 +46,8 @@ void PictureControl::mouseMoveEvent(QMouseEvent *event)
 
 void PictureControl::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
+    const bool click =
+        event->button() == Qt::LeftButton && m_leftPressed && rect().contains(event->position().toPoint());
     m_leftPressed = false;
     event->accept();
     if (click)
@@ -54,8 +55,7 @@ void PictureControl::mouseReleaseEvent(QMouseEvent *event)
 }
 
 Image::Image(Form *form, const QString &name, int index, QWidget *parent) : PictureControl(form, name, index, parent)
-{
-}
+{}
 
 void Image::setStretch(bool stretch)
 {
@@ -84,8 +84,7 @@ void Image::paintEvent(QPaintEvent *)
 
 PictureBox::PictureBox(Form *form, const QString &name, int index, QWidget *parent)
     : PictureControl(form, name, index, parent)
-{
-}
+{}
 
 void PictureBox::setBackColor(const QColor &color)
 {

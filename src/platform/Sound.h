@@ -6,8 +6,8 @@
 namespace terralore {
 
 struct PlayedEffect {
-    QString path;   // as the caller named it, e.g. "wav\click.wav"
-    qint64 msecs;   // monotonic time stamp
+    QString path; // as the caller named it, e.g. "wav\click.wav"
+    qint64 msecs; // monotonic time stamp
 };
 
 // Plays a WAV file named relative to the working folder without blocking.

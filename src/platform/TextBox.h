@@ -11,8 +11,8 @@ namespace terralore {
 class TextBox : public QLineEdit, public Control {
     Q_OBJECT
 public:
-    TextBox(Form *form, const char *name, int index, float left, float top, float width, float height,
-            const char *face, double points, QWidget *parent = nullptr);
+    TextBox(Form *form, const char *name, int index, float left, float top, float width, float height, const char *face,
+            double points, QWidget *parent = nullptr);
 
     QString Text() const { return text(); }
     void setText(const QString &text) { QLineEdit::setText(text); }

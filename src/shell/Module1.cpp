@@ -36,8 +36,7 @@ int LogoFrame = 0;
 namespace {
 
 // From the third step on a failing step is skipped and the next one runs.
-template <class Step>
-void skipOnFailure(Step &&step)
+template <class Step> void skipOnFailure(Step &&step)
 {
     try {
         step();

@@ -52,17 +52,42 @@ intro0Form::intro0Form() : Form(QStringLiteral("intro0"))
     Image1 = new Image(this, QStringLiteral("Image1"));
     Image1->setStretch(true);
     Image1->Move(6840, 1560, 4800, 3600);
-    Label1 = new Label(this, {.name = "Label1", .left = 0, .top = 120, .width = 12000, .height = 900,
-                              .caption = "Terralore", .points = 32.25, .bold = true, .fore = kYellow,
-                              .backStyle = vbTransparent, .alignment = vbCenter});
-    Label3 = new Label(this, {.name = "Label3", .left = 0, .top = 8280, .width = 12000, .height = 375,
+    Label1 = new Label(this, {.name = "Label1",
+                              .left = 0,
+                              .top = 120,
+                              .width = 12000,
+                              .height = 900,
+                              .caption = "Terralore",
+                              .points = 32.25,
+                              .bold = true,
+                              .fore = kYellow,
+                              .backStyle = vbTransparent,
+                              .alignment = vbCenter});
+    Label3 = new Label(this, {.name = "Label3",
+                              .left = 0,
+                              .top = 8280,
+                              .width = 12000,
+                              .height = 375,
                               .caption = "Published for primary schools by Quillmere Publishing Ltd",
-                              .points = 9.75, .fore = kYellow, .backStyle = vbTransparent, .alignment = vbCenter});
+                              .points = 9.75,
+                              .fore = kYellow,
+                              .backStyle = vbTransparent,
+                              .alignment = vbCenter});
     for (const MenuEntry &e : kMenu) {
-        auto *entry = new Label(this, {.name = "Label2", .index = e.index, .left = e.left, .top = e.top,
-                                       .width = e.width, .height = e.height, .caption = QString::fromUtf8(e.caption),
-                                       .points = e.points, .bold = true, .fore = kYellow, .back = e.back,
-                                       .backStyle = vbOpaque, .borderStyle = 1, .alignment = vbCenter,
+        auto *entry = new Label(this, {.name = "Label2",
+                                       .index = e.index,
+                                       .left = e.left,
+                                       .top = e.top,
+                                       .width = e.width,
+                                       .height = e.height,
+                                       .caption = QString::fromUtf8(e.caption),
+                                       .points = e.points,
+                                       .bold = true,
+                                       .fore = kYellow,
+                                       .back = e.back,
+                                       .backStyle = vbOpaque,
+                                       .borderStyle = 1,
+                                       .alignment = vbCenter,
                                        .enabled = e.enabled});
         Label2.add(e.index, entry);
         const int index = e.index;
@@ -70,8 +95,15 @@ intro0Form::intro0Form() : Form(QStringLiteral("intro0"))
         connect(entry, &Label::MouseMove, this,
                 [this, index](int b, int s, float x, float y) { Label2_MouseMove(index, b, s, x, y); });
     }
-    const ButtonDesign sound{.name = "Option1", .left = 10440, .top = 120, .width = 1455, .height = 255,
-                             .caption = "Sound On", .points = 9.75, .bold = true, .fore = kYellow};
+    const ButtonDesign sound{.name = "Option1",
+                             .left = 10440,
+                             .top = 120,
+                             .width = 1455,
+                             .height = 255,
+                             .caption = "Sound On",
+                             .points = 9.75,
+                             .bold = true,
+                             .fore = kYellow};
     Option1 = new OptionButton(this, sound);
     ButtonDesign soundOff = sound;
     soundOff.name = "Option2";

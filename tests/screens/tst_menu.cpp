@@ -38,10 +38,12 @@ void MenuTest::entries_data()
     QTest::addColumn<bool>("enabled");
     const QColor navy(0, 0, 128), black(0, 0, 0);
     QTest::newRow("science") << 10 << "The Science of Rocks" << QRectF(3480, 5760, 3195, 375) << 12.0 << black << true;
-    QTest::newRow("beginning") << 15 << "The Beginning: the Earth" << QRectF(120, 2160, 3195, 375) << 12.0 << black << true;
+    QTest::newRow("beginning") << 15 << "The Beginning: the Earth" << QRectF(120, 2160, 3195, 375) << 12.0 << black
+                               << true;
     QTest::newRow("wizard") << 17 << "Multiple Choice Wizard" << QRectF(6960, 5760, 4635, 495) << 18.0 << navy << true;
     QTest::newRow("catalogue") << 18 << "Worksheet Catalogue" << QRectF(6960, 6600, 4635, 495) << 18.0 << navy << true;
-    QTest::newRow("acknowledgments") << 19 << "Acknowledgments" << QRectF(120, 7920, 3075, 495) << 14.25 << navy << true;
+    QTest::newRow("acknowledgments") << 19 << "Acknowledgments" << QRectF(120, 7920, 3075, 495) << 14.25 << navy
+                                     << true;
     QTest::newRow("guide") << 20 << "Teachers' Guide" << QRectF(120, 1080, 3075, 495) << 14.25 << navy << true;
     QTest::newRow("exit") << 16 << "Exit" << QRectF(10560, 7920, 1245, 495) << 18.0 << black << true;
     QTest::newRow("forming") << 0 << "Forming Terralore" << QRectF(120, 2880, 3195, 375) << 12.0 << black << false;
@@ -130,9 +132,10 @@ void MenuTest::indexIsReadAMomentAfterLoading_data()
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("count");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("two titles") << QByteArray(" 2 \r\nRocks\r\nSoil types\r\n") << 0 << 2 << QStringList{"Rocks", "Soil types"};
-    QTest::newRow("count says three, two names") << QByteArray(" 3 \r\nRocks\r\nSoil\r\n") << 0 << 2
-                                                 << QStringList{"Rocks", "Soil"};
+    QTest::newRow("two titles") << QByteArray(" 2 \r\nRocks\r\nSoil types\r\n") << 0 << 2
+                                << QStringList{"Rocks", "Soil types"};
+    QTest::newRow("count says three, two names")
+        << QByteArray(" 3 \r\nRocks\r\nSoil\r\n") << 0 << 2 << QStringList{"Rocks", "Soil"};
     QTest::newRow("empty index") << QByteArray(" 0 \r\n") << 5 << 0 << QStringList{};
     QTest::newRow("not a number") << QByteArray("many\r\nRocks\r\n") << 5 << 5 << QStringList{};
     QTest::newRow("negative") << QByteArray("-4\r\nRocks\r\n") << 5 << 5 << QStringList{};
