@@ -111,7 +111,8 @@ void TestWmfText::escapementTurnsText()
     QVERIFY2(turned.height() > 2 * turned.width(), qPrintable(QString::number(turned.height())));
     // Counter-clockwise by 90 degrees: the text climbs from its reference
     // point (60, 160) with its baseline on x = 60 and its letters to the left.
-    QVERIFY2(turned.bottom() <= 160 && turned.bottom() >= 160 - 6, qPrintable(QString::number(turned.bottom())));
+    QVERIFY2(turned.bottom() <= 160 && turned.bottom() >= 160 - 6,
+             qPrintable(QString::number(turned.bottom())));
     QVERIFY2(qAbs(turned.right() + 1 - 60) <= 1, qPrintable(QString::number(turned.right())));
     QVERIFY(qAbs(turned.width() - flat.height()) <= 2);
 }
