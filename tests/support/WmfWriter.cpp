@@ -53,6 +53,14 @@ WmfWriter WmfWriter::page(int size)
     return writer;
 }
 
+WmfWriter WmfWriter::filledPage(const QColor &colour, int size)
+{
+    WmfWriter writer = page(size);
+    writer.createPen(PsNull, 0, Qt::black).selectObject(0);
+    writer.createBrush(BsSolid, colour).selectObject(1);
+    return writer;
+}
+
 WmfWriter &WmfWriter::placeable(const QRect &frame, int unitsPerInch)
 {
     QByteArray h;

@@ -16,6 +16,8 @@ public:
     // A placeable square page of size units at 1440 units per inch: the
     // usual start of a test picture.
     static WmfWriter page(int size = 1000);
+    // page() with no pen (object 0) and a solid brush of colour (object 1) selected.
+    static WmfWriter filledPage(const QColor &colour, int size = 1000);
 
     // A placeable header; without it the file is a plain metafile.
     WmfWriter &placeable(const QRect &frame, int unitsPerInch);

@@ -169,9 +169,8 @@ void TestWmfBitmaps::patBlt()
     WmfWriter::put32(p, rop);
     for (int v : {500, 500, 250, 250}) // height, width, y, x
         WmfWriter::put16(p, v);
-    WmfWriter w = WmfWriter::page();
-    w.createPen(PsNull, 0, Qt::black).selectObject(0);
-    w.createBrush(BsSolid, Qt::blue).selectObject(1).rectangle(QRect(0, 0, 1000, 1000));
+    WmfWriter w = WmfWriter::filledPage(Qt::blue);
+    w.rectangle(QRect(0, 0, 1000, 1000));
     w.recordBytes(PatBlt, p);
     const QImage image = renderPicture(w.finish(), QSize(kSize, kSize));
     QVERIFY2(near(image.pixelColor(100, 100), expected), qPrintable(image.pixelColor(100, 100).name()));
@@ -180,9 +179,8 @@ void TestWmfBitmaps::patBlt()
 
 void TestWmfBitmaps::srcAndKeepsWhiteAndDarkens()
 {
-    WmfWriter w = WmfWriter::page();
-    w.createPen(PsNull, 0, Qt::black).selectObject(0);
-    w.createBrush(BsSolid, Qt::red).selectObject(1).rectangle(QRect(0, 0, 1000, 1000));
+    WmfWriter w = WmfWriter::filledPage(Qt::red);
+    w.rectangle(QRect(0, 0, 1000, 1000));
     w.stretchDib(QRect(0, 0, 1000, 1000), checker(), 1, RopSrcAnd);
     const QImage image = renderPicture(w.finish(), QSize(kSize, kSize));
     QVERIFY(near(image.pixelColor(20, 20), Qt::black));

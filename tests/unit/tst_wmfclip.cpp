@@ -21,9 +21,7 @@ const QRect kPage(0, 0, 1000, 1000);
 // Objects 0 and 1: no pen, ink brush; object 2: a region of two bands.
 WmfWriter setup()
 {
-    WmfWriter w = WmfWriter::page();
-    w.createPen(PsNull, 0, Qt::black).selectObject(0);
-    w.createBrush(BsSolid, kInk).selectObject(1);
+    WmfWriter w = WmfWriter::filledPage(kInk);
     w.createRegion({QRect(0, 0, 1000, 200), QRect(0, 600, 1000, 200)});
     return w;
 }

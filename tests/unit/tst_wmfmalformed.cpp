@@ -20,10 +20,7 @@ constexpr int kSize = 100;
 // A page that draws a black square in its upper left quarter.
 WmfWriter good()
 {
-    WmfWriter w = WmfWriter::page();
-    w.createPen(PsNull, 0, Qt::black).selectObject(0);
-    w.createBrush(BsSolid, Qt::black).selectObject(1);
-    return w.rectangle(QRect(0, 0, 500, 500));
+    return WmfWriter::filledPage(Qt::black).rectangle(QRect(0, 0, 500, 500));
 }
 
 QByteArray words(const QList<int> &values)

@@ -19,10 +19,7 @@ constexpr int kSize = 200;
 
 WmfWriter inked()
 {
-    WmfWriter w = WmfWriter::page();
-    w.createPen(PsNull, 0, Qt::black).selectObject(0);
-    w.createBrush(BsSolid, Qt::black).selectObject(1);
-    return w;
+    return WmfWriter::filledPage(Qt::black);
 }
 
 bool closeTo(const QRect &a, const QRect &b, int tolerance = 1)

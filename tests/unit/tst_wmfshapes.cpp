@@ -18,10 +18,7 @@ const QColor kInk(30, 90, 200);
 
 WmfWriter filled()
 {
-    WmfWriter w = WmfWriter::page();
-    w.createPen(PsNull, 0, Qt::black).selectObject(0);
-    w.createBrush(BsSolid, kInk).selectObject(1);
-    return w;
+    return WmfWriter::filledPage(kInk);
 }
 
 QPolygon star()
