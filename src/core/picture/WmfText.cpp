@@ -5,6 +5,8 @@
 #include <QGlyphRun>
 #include <QtMath>
 
+#include <optional>
+
 namespace terralore {
 
 using namespace wmf;
@@ -96,7 +98,10 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
     layout.rawGlyphs = glyphs.size() == text.size() && !glyphs.contains(0);
     const bool useDx = qsizetype(dx.size()) >= text.size() && text.size() == bytes.size();
     const QList<QPointF> natural = font.raw.advancesForGlyphIndexes(glyphs);
-    const QFontMetricsF fallback(font.font, m_painter.device());
+    // Only text with characters the face lacks needs the (slower) fallback metrics.
+    std::optional<QFontMetricsF> fallback;
+    if (!layout.rawGlyphs && !useDx)
+        fallback.emplace(font.font, m_painter.device());
     for (qsizetype i = 0; i < text.size(); ++i) {
         double advance;
         if (useDx)
@@ -104,7 +109,7 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
         else if (layout.rawGlyphs)
             advance = natural.value(i).x() * font.stretch + m_dc.charExtra * sx;
         else
-            advance = fallback.horizontalAdvance(text.at(i)) * font.stretch + m_dc.charExtra * sx;
+            advance = fallback->horizontalAdvance(text.at(i)) * font.stretch + m_dc.charExtra * sx;
         layout.advances.push_back(advance);
         layout.width += advance;
     }
