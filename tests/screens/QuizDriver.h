@@ -35,6 +35,18 @@ struct QuizOnDisk {
     int wrongOption(int q) const { return digit(q) % 4 + 1; }
 };
 
+// Puts the shipped quizzes back into the test data, so that what one test
+// did to them never reaches the next.
+inline bool restoreShippedQuizzes(const TestData &data)
+{
+    bool ok = true;
+    for (const char *name : {"multiple/The Science of Rocks.txt", "multiple/The Beginning.txt"}) {
+        const QString file = QString::fromLatin1(name);
+        ok = data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)) && ok;
+    }
+    return ok;
+}
+
 // A quiz file whose answer digits are as given (other values from the
 // built-in rocks quiz), written over the rocks quiz of the test data.
 inline bool writeRocksQuizWithDigits(const TestData &data, const QStringList &digits)

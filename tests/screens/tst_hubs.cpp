@@ -27,7 +27,11 @@ class HubTest : public QObject {
 private slots:
     void initTestCase() { fx = new ScreenFixture; }
     void cleanupTestCase() { delete fx; }
-    void init() { fx->reset(); }
+    void init()
+    {
+        fx->reset();
+        QVERIFY(restoreShippedQuizzes(fx->data));
+    }
 
     void differences_data();
     void differences();
@@ -39,6 +43,8 @@ private slots:
     void quizOpens();
     void brokenQuizFileKeepsTheHub_data();
     void brokenQuizFileKeepsTheHub();
+    void damagedQuizFiles_data();
+    void damagedQuizFiles();
     void exitBringsBackTheMenu_data();
     void exitBringsBackTheMenu();
     void everyEntryClicks_data();
@@ -241,6 +247,56 @@ void HubTest::brokenQuizFileKeepsTheHub()
     click(form->Label3[2]);
     settle();
     QCOMPARE(topForm(), &intro0());
+}
+
+void HubTest::damagedQuizFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("score"); // answering by the shipped digits; -1: not checked
+    QTest::newRow("empty") << "empty.txt" << false << -1;
+    QTest::newRow("title only") << "title-only.txt" << false << -1;
+    QTest::newRow("cut mid question") << "cut-mid-question.txt" << false << -1;
+    QTest::newRow("71 lines") << "71-lines.txt" << false << -1;
+    QTest::newRow("no line ends") << "no-line-ends.txt" << false << -1;
+    QTest::newRow("binary") << "binary.txt" << false << -1;
+    QTest::newRow("line feeds only") << "lf-only.txt" << true << 10;
+    QTest::newRow("nul bytes in the texts") << "nul-bytes.txt" << true << 10;
+    // Answer digits no option matches: every question counts wrong.
+    QTest::newRow("digit zero") << "digit-zero.txt" << true << 0;
+    QTest::newRow("digit nine") << "digit-nine.txt" << true << 0;
+    QTest::newRow("digit word") << "digit-word.txt" << true << 0;
+    QTest::newRow("quoted lines") << "quotes.txt" << true << 0;
+    QTest::newRow("very long lines") << "very-long-lines.txt" << true << 0;
+    QTest::newRow("unescaped commas") << "unescaped-commas.txt" << true << -1;
+    QTest::newRow("flipped bits") << "flipped.txt" << true << -1;
+}
+
+void HubTest::damagedQuizFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, opens);
+    QFETCH(int, score);
+    const QuizOnDisk shipped(fx->data.file(kRocksQuiz));
+    QVERIFY(fx->data.write(kRocksQuiz, readFile(fixturesFolder() + QStringLiteral("/damaged/quiz/") + file)));
+    Hub *form = openHub(QStringLiteral("science"));
+    QVERIFY(form);
+    click(form->Label3[0]);
+    if (!opens) {
+        QCOMPARE(shownPrompts(), QStringList{"This worksheet seems to be corrupted."});
+        QVERIFY(!multipleIfLoaded());
+        QCOMPARE(topForm(), form);
+        return;
+    }
+    QVERIFY(shownPrompts().isEmpty());
+    QCOMPARE(topForm(), &multiple());
+    QCOMPARE(multiple().Label6->Caption(), Module1::QuizTitle);
+    takeQuiz(shipped, {});
+    QCOMPARE(topForm(), &Welldone());
+    QVERIFY(Module1::Score >= 0 && Module1::Score <= 10);
+    if (score >= 0)
+        QCOMPARE(Module1::Score, score);
+    QCOMPARE(shownWrongEntries().size(), 10 - Module1::Score);
 }
 
 void HubTest::exitBringsBackTheMenu_data()

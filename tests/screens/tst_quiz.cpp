@@ -32,7 +32,11 @@ class QuizTest : public QObject {
 private slots:
     void initTestCase() { fx = new ScreenFixture; }
     void cleanupTestCase() { delete fx; }
-    void init() { fx->reset(); }
+    void init()
+    {
+        fx->reset();
+        QVERIFY(restoreShippedQuizzes(fx->data));
+    }
 
     void opensOnTheFirstQuestion();
     void buttons_data();

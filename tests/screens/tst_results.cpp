@@ -43,6 +43,7 @@ private slots:
     void init()
     {
         fx->reset();
+        QVERIFY(restoreShippedQuizzes(fx->data));
         Module1::SoundOn = 1; // as the menu leaves it
     }
 

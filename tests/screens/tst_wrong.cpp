@@ -10,7 +10,11 @@ class WrongTest : public QObject {
 private slots:
     void initTestCase() { fx = new ScreenFixture; }
     void cleanupTestCase() { delete fx; }
-    void init() { fx->reset(); }
+    void init()
+    {
+        fx->reset();
+        QVERIFY(restoreShippedQuizzes(fx->data));
+    }
 
     void design();
     void entriesFromTheTop_data();
