@@ -1,8 +1,10 @@
 #include "Activity.h"
 
 #include "DropGeometry.h"
+#include "LabelButtons.h"
 #include "Module1.h"
 #include "Twips.h"
+#include "Welldone.h"
 
 #include <vector>
 
@@ -13,20 +15,13 @@ namespace {
 const QColor kYellow(255, 255, 0);
 const QColor kBlack(0, 0, 0);
 
-struct ButtonPlace {
-    const char *caption;
-    float left, width;
-    bool visible;
+// The same three buttons on every activity screen; "Check Score" shows
+// once every caption sits in a box.
+const LabelButton kButtons[] = {
+    {0, 10560, 7920, 1245, 495, "Exit"},
+    {1, 3360, 7920, 2565, 495, "Start Again"},
+    {2, 6000, 7920, 2565, 495, "Check Score", false},
 };
-
-// The same three buttons on every activity screen, in index order.
-const ButtonPlace kButtons[] = {
-    {"Exit", 10560, 1245, true},
-    {"Start Again", 3360, 2565, true},
-    {"Check Score", 6000, 2565, false},
-};
-constexpr float kButtonTop = 7920;
-constexpr float kButtonHeight = 495;
 
 LabelDesign outlineBox(const char *name, int index, float left, float top, const ActivityLayout &layout)
 {
@@ -111,28 +106,7 @@ void Activity::createCaptions()
 
 void Activity::createButtons()
 {
-    for (int i = 0; i < int(std::size(kButtons)); ++i) {
-        const ButtonPlace &b = kButtons[i];
-        auto *button = new Label(this, {.name = "Label3",
-                                        .index = i,
-                                        .left = b.left,
-                                        .top = kButtonTop,
-                                        .width = b.width,
-                                        .height = kButtonHeight,
-                                        .caption = QString::fromLatin1(b.caption),
-                                        .points = 15.75,
-                                        .bold = true,
-                                        .fore = kYellow,
-                                        .back = kBlack,
-                                        .backStyle = vbOpaque,
-                                        .borderStyle = 1,
-                                        .alignment = vbCenter,
-                                        .visible = b.visible});
-        Label3.add(i, button);
-        connect(button, &Label::Click, this, [this, i] { Label3_Click(i); });
-        connect(button, &Label::MouseMove, this,
-                [this, i](int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
-    }
+    makeLabelButtons(this, Label3, std::span(kButtons), &Activity::Label3_Click, &Activity::Label3_MouseMove);
 }
 
 Label *Activity::createText(const LabelDesign &design)
@@ -203,6 +177,8 @@ void Activity::Label3_Click(int Index)
         break;
     case 2:
         Module1::Score = scoreOf(cornersOf(Label2), rectsOf(Label1));
+        // Over this screen, which stays loaded with its captions in place.
+        Welldone().Show();
         break;
     default:
         break;
@@ -212,10 +188,10 @@ void Activity::Label3_Click(int Index)
 
 void Activity::Label3_MouseMove(int Index, int, int, float, float)
 {
-    Label3[Index]->setBackStyle(vbOpaque);
+    setOpaque(Label3, Index);
 }
 
 void Activity::Form_MouseMove(int, int, float, float)
 {
-    Label3.forEach([](int, Label *button) { button->setBackStyle(vbTransparent); });
+    setAllTransparent(Label3);
 }

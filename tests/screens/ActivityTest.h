@@ -6,6 +6,7 @@
 #include "ScreenTest.h"
 
 #include "Activity.h"
+#include "ActivityForms.h"
 #include "Twips.h"
 #include "beginninglab.h"
 #include "beginningord.h"
@@ -16,24 +17,15 @@ namespace terralore::test {
 
 inline Activity &activityNamed(const QString &name)
 {
-    if (name == QLatin1String("scienceord"))
-        return scienceord();
-    if (name == QLatin1String("beginningord"))
-        return beginningord();
-    if (name == QLatin1String("sciencelab"))
-        return sciencelab();
-    return beginninglab();
+    Activity *activity = activityForm(name);
+    if (!activity)
+        qFatal("no activity named %s", qPrintable(name));
+    return *activity;
 }
 
 inline Activity *activityIfLoaded(const QString &name)
 {
-    if (name == QLatin1String("scienceord"))
-        return scienceordIfLoaded();
-    if (name == QLatin1String("beginningord"))
-        return beginningordIfLoaded();
-    if (name == QLatin1String("sciencelab"))
-        return sciencelabIfLoaded();
-    return beginninglabIfLoaded();
+    return activityFormIfLoaded(name);
 }
 
 inline QString topicOf(const QString &name)

@@ -1,5 +1,9 @@
 #include "ActivityTest.h"
 
+#include "Welldone.h"
+#include "beginning.h"
+#include "science.h"
+
 using namespace terralore;
 using namespace terralore::test;
 
@@ -43,6 +47,8 @@ private slots:
     void centreFollowsThePointerUnbounded();
     void hoverLightsButtons();
     void soundOffIsSilent();
+    void hubsOpenTheirActivities_data();
+    void hubsOpenTheirActivities();
 };
 
 void ActivitiesTest::everyScreen_data()
@@ -72,6 +78,17 @@ void ActivitiesTest::allCorrectScoresFull()
     QVERIFY(a.Label3[2]->isVisible());
     click(a.Label3[2]);
     QCOMPARE(Module1::Score, n);
+    // The results open over the activity, which stays as it was.
+    QVERIFY(WelldoneIfLoaded());
+    QCOMPARE(topForm(), &Welldone());
+    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
+    QVERIFY(Welldone().Label3[0]->isVisible());
+    QCOMPARE(Welldone().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
+    click(Welldone().Label3[1]);
+    settle();
+    QCOMPARE(topForm(), &a);
+    for (int i = 0; i < n; ++i)
+        QCOMPARE(cornerOf(a.Label2[i]), cornerOf(a.Label1[i]));
 }
 
 void ActivitiesTest::swappedLayersScoreTwo()
@@ -88,6 +105,10 @@ void ActivitiesTest::swappedLayersScoreTwo()
     QVERIFY(a.Label3[2]->isVisible());
     click(a.Label3[2]);
     QCOMPARE(Module1::Score, 2);
+    QCOMPARE(topForm(), &Welldone());
+    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
+    QVERIFY(Welldone().Label6->isVisible());
+    QVERIFY(!Welldone().Label3[0]->isVisible());
 }
 
 void ActivitiesTest::allInOneBoxShowsCheckScore()
@@ -106,6 +127,7 @@ void ActivitiesTest::allInOneBoxShowsCheckScore()
     QCOMPARE(a.client()->childAt(centreOfBox(a.Label1[0])), a.Label2[2]);
     click(a.Label3[2]);
     QCOMPARE(Module1::Score, 1);
+    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Good work. You have scored 1 out of 3."));
 }
 
 void ActivitiesTest::pressAndReleaseSnapsAgain_data()
@@ -352,6 +374,46 @@ void ActivitiesTest::soundOffIsSilent()
     click(a.Label3[0]);
     settle();
     QVERIFY(playedPaths().isEmpty());
+}
+
+void ActivitiesTest::hubsOpenTheirActivities_data()
+{
+    QTest::addColumn<QString>("hub");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("science, labelling") << "science" << 1 << "sciencelab"
+                                        << "The Science of Rocks";
+    QTest::newRow("science, ordering") << "science" << 3 << "scienceord"
+                                       << "The Science of Rocks";
+    QTest::newRow("beginning, labelling") << "beginning" << 1 << "beginninglab"
+                                          << "The Beginning: the Earth";
+    QTest::newRow("beginning, ordering") << "beginning" << 3 << "beginningord"
+                                         << "The Beginning: the Earth";
+}
+
+void ActivitiesTest::hubsOpenTheirActivities()
+{
+    QFETCH(QString, hub);
+    QFETCH(int, entry);
+    QFETCH(QString, screen);
+    QFETCH(QString, title);
+    Hub &h = hub == "science" ? static_cast<Hub &>(science()) : static_cast<Hub &>(beginning());
+    h.Show();
+    click(h.Label3[entry]);
+    Activity *a = activityIfLoaded(screen);
+    QVERIFY(a);
+    QCOMPARE(topForm(), a);
+    QCOMPARE(a->Label6->Caption(), title);
+    QCOMPARE(playedPaths(), QStringList{kClick});
+    // The ordering screens then add their opening sound.
+    if (screen.endsWith("ord"))
+        QTRY_COMPARE(playedPaths(), (QStringList{kClick, kEagle}));
+    dropOnTarget(*a, 0, 0);
+    click(a->Label3[0]);
+    settle();
+    QVERIFY(!activityIfLoaded(screen));
+    QCOMPARE(topForm(), &h);
 }
 
 QTEST_MAIN(ActivitiesTest)
