@@ -15,6 +15,21 @@
 
 namespace terralore::test {
 
+// One fixture for the whole test program, made at the first test: a shown
+// stage, a private data folder and message boxes answered.
+inline ScreenFixture &fixture()
+{
+    static ScreenFixture fx;
+    return fx;
+}
+
+// Each test starts afresh with sound on, as the menu leaves it.
+inline void freshStart()
+{
+    fixture().reset();
+    Module1::SoundOn = 1;
+}
+
 inline Activity &activityNamed(const QString &name)
 {
     Activity *activity = activityForm(name);
@@ -26,6 +41,17 @@ inline Activity &activityNamed(const QString &name)
 inline Activity *activityIfLoaded(const QString &name)
 {
     return activityFormIfLoaded(name);
+}
+
+// A data column of the four screens and their number of captions.
+inline void addEveryScreen()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("n");
+    QTest::newRow("scienceord") << "scienceord" << 3;
+    QTest::newRow("beginningord") << "beginningord" << 5;
+    QTest::newRow("sciencelab") << "sciencelab" << 4;
+    QTest::newRow("beginninglab") << "beginninglab" << 4;
 }
 
 inline QString topicOf(const QString &name)

@@ -1,32 +1,19 @@
 #include "ActivityTest.h"
 
 #include "Welldone.h"
-#include "beginning.h"
-#include "science.h"
 
 using namespace terralore;
 using namespace terralore::test;
 
-// A spot of bare form on every activity screen but the Earth diagram's.
-static const QPoint kBare(600, 30);
-
-// What the four drag-and-drop screens share: dragging, dropping, snapping,
-// the buttons and the scoring, driven with real mouse input.
-class ActivitiesTest : public QObject {
+// Dragging, dropping, snapping and scoring on the four activity screens, with
+// real mouse input through the window system.
+class ActivityDragTest : public QObject {
     Q_OBJECT
-    ScreenFixture *fx = nullptr;
 
 private slots:
-    void initTestCase() { fx = new ScreenFixture; }
-    void cleanupTestCase() { delete fx; }
-    void init()
-    {
-        fx->reset();
-        Module1::SoundOn = 1;
-    }
+    void init() { freshStart(); }
 
-    void everyScreen_data();
-    void allCorrectScoresFull_data() { everyScreen_data(); }
+    void allCorrectScoresFull_data() { addEveryScreen(); }
     void allCorrectScoresFull();
     void swappedLayersScoreTwo();
     void allInOneBoxShowsCheckScore();
@@ -37,31 +24,10 @@ private slots:
     void releaseNearTheEdges();
     void overlapGoesToTheLowerBox();
     void homeOrLooseNeverShowsCheckScore();
-    void checkScoreStaysWhenCaptionsLeave();
-    void startAgain_data() { everyScreen_data(); }
-    void startAgain();
-    void exitUnloads_data() { everyScreen_data(); }
-    void exitUnloads();
-    void everyButtonResetsScore_data();
-    void everyButtonResetsScore();
     void centreFollowsThePointerUnbounded();
-    void hoverLightsButtons();
-    void soundOffIsSilent();
-    void hubsOpenTheirActivities_data();
-    void hubsOpenTheirActivities();
 };
 
-void ActivitiesTest::everyScreen_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<int>("n");
-    QTest::newRow("scienceord") << "scienceord" << 3;
-    QTest::newRow("beginningord") << "beginningord" << 5;
-    QTest::newRow("sciencelab") << "sciencelab" << 4;
-    QTest::newRow("beginninglab") << "beginninglab" << 4;
-}
-
-void ActivitiesTest::allCorrectScoresFull()
+void ActivityDragTest::allCorrectScoresFull()
 {
     QFETCH(QString, screen);
     QFETCH(int, n);
@@ -91,7 +57,7 @@ void ActivitiesTest::allCorrectScoresFull()
         QCOMPARE(cornerOf(a.Label2[i]), cornerOf(a.Label1[i]));
 }
 
-void ActivitiesTest::swappedLayersScoreTwo()
+void ActivityDragTest::swappedLayersScoreTwo()
 {
     Activity &a = openActivity(QStringLiteral("beginninglab"));
     dropOnTarget(a, 3, 3);
@@ -111,7 +77,7 @@ void ActivitiesTest::swappedLayersScoreTwo()
     QVERIFY(!Welldone().Label3[0]->isVisible());
 }
 
-void ActivitiesTest::allInOneBoxShowsCheckScore()
+void ActivityDragTest::allInOneBoxShowsCheckScore()
 {
     Activity &a = openActivity(QStringLiteral("scienceord"));
     // Target box 0 is the one under "Mineralogists".
@@ -130,7 +96,7 @@ void ActivitiesTest::allInOneBoxShowsCheckScore()
     QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Good work. You have scored 1 out of 3."));
 }
 
-void ActivitiesTest::pressAndReleaseSnapsAgain_data()
+void ActivityDragTest::pressAndReleaseSnapsAgain_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("button");
@@ -142,7 +108,7 @@ void ActivitiesTest::pressAndReleaseSnapsAgain_data()
     QTest::newRow("middle, target box") << "scienceord" << int(Qt::MiddleButton) << true;
 }
 
-void ActivitiesTest::pressAndReleaseSnapsAgain()
+void ActivityDragTest::pressAndReleaseSnapsAgain()
 {
     QFETCH(QString, screen);
     QFETCH(int, button);
@@ -157,7 +123,7 @@ void ActivitiesTest::pressAndReleaseSnapsAgain()
     QCOMPARE(countOf(kThud), thuds + 1);
 }
 
-void ActivitiesTest::rightButtonNeverMoves()
+void ActivityDragTest::rightButtonNeverMoves()
 {
     Activity &a = openActivity(QStringLiteral("beginningord"));
     const QPointF home = cornerOf(a.Label2[2]);
@@ -175,7 +141,7 @@ void ActivitiesTest::rightButtonNeverMoves()
     QCOMPARE(cornerOf(a.Label2[2]), home);
 }
 
-void ActivitiesTest::releaseNearTheEdges_data()
+void ActivityDragTest::releaseNearTheEdges_data()
 {
     // Caption 1 of scienceord belongs under "Petrologists", the box at
     // 720, 3600, 2955 by 1155 twips (48, 240 to 245, 317 in pixels); the
@@ -195,7 +161,7 @@ void ActivitiesTest::releaseNearTheEdges_data()
     QTest::newRow("half a box below the bottom edge") << QPoint(146, 358) << loose;
 }
 
-void ActivitiesTest::releaseNearTheEdges()
+void ActivityDragTest::releaseNearTheEdges()
 {
     QFETCH(QPoint, pointer);
     QFETCH(QPointF, corner);
@@ -212,7 +178,7 @@ void ActivitiesTest::releaseNearTheEdges()
     }
 }
 
-void ActivitiesTest::overlapGoesToTheLowerBox()
+void ActivityDragTest::overlapGoesToTheLowerBox()
 {
     // Target 1 (the top box, Top 840) and target 3 (Top 2160) both take a
     // caption whose corner lies between Top 1702.5 and 1755.
@@ -226,7 +192,7 @@ void ActivitiesTest::overlapGoesToTheLowerBox()
     QCOMPARE(countOf(kThud), 2);
 }
 
-void ActivitiesTest::homeOrLooseNeverShowsCheckScore()
+void ActivityDragTest::homeOrLooseNeverShowsCheckScore()
 {
     Activity &a = openActivity(QStringLiteral("sciencelab"));
     // One caption loose on the form, the others into each other's homes.
@@ -239,93 +205,7 @@ void ActivitiesTest::homeOrLooseNeverShowsCheckScore()
     QVERIFY(!a.Label3[2]->isVisible());
 }
 
-void ActivitiesTest::checkScoreStaysWhenCaptionsLeave()
-{
-    Activity &a = openActivity(QStringLiteral("scienceord"));
-    for (int i = 2; i >= 0; --i)
-        dropOnTarget(a, i, i);
-    QVERIFY(a.Label3[2]->isVisible());
-    drag(a.Label2[2], centreOfBox(a.Label4[2]));
-    drag(a.Label2[1], QPoint(400, 30));
-    QVERIFY(a.Label3[2]->isVisible());
-    click(a.Label3[2]);
-    QCOMPARE(Module1::Score, 1);
-}
-
-void ActivitiesTest::startAgain()
-{
-    QFETCH(QString, screen);
-    QFETCH(int, n);
-    Activity &a = openActivity(screen);
-    QList<QPointF> homes;
-    for (int i = 0; i < n; ++i)
-        homes << cornerOf(a.Label2[i]);
-    for (int i = n - 1; i >= 0; --i)
-        dropOnTarget(a, i, (i + 1) % n);
-    drag(a.Label2[0], QPoint(400, 20)); // and one loose
-    QVERIFY(a.Label3[2]->isVisible());
-    Module1::Score = 3;
-    Sound::clearLog();
-    click(a.Label3[1]);
-    for (int i = 0; i < n; ++i)
-        QCOMPARE(cornerOf(a.Label2[i]), homes[i]);
-    QVERIFY(!a.Label3[2]->isVisible());
-    QCOMPARE(Module1::Score, 0);
-    QCOMPARE(playedPaths(), QStringList{kClick});
-    QCOMPARE(topForm(), &a);
-    // Back in the arranging state: only a full set of placements shows it.
-    dropOnTarget(a, n - 1, n - 1);
-    QVERIFY(!a.Label3[2]->isVisible());
-}
-
-void ActivitiesTest::exitUnloads()
-{
-    QFETCH(QString, screen);
-    Form &beneath =
-        openActivity(screen == "scienceord" ? QStringLiteral("beginninglab") : QStringLiteral("scienceord"));
-    Activity &a = openActivity(screen);
-    dropOnTarget(a, 0, 0);
-    Module1::Score = 2;
-    click(a.Label3[0]);
-    settle();
-    QVERIFY(!activityIfLoaded(screen));
-    QCOMPARE(topForm(), &beneath);
-    QCOMPARE(Module1::Score, 0);
-    QCOMPARE(playedPaths().last(), kClick);
-    // The next opening starts afresh from the design.
-    Activity &again = openActivity(screen);
-    QCOMPARE(cornerOf(again.Label2[0]), cornerOf(again.Label4[0]));
-    QVERIFY(cornerOf(again.Label2[0]) != cornerOf(again.Label1[0]));
-    QVERIFY(!again.Label3[2]->isVisible());
-}
-
-void ActivitiesTest::everyButtonResetsScore_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("score");
-    QTest::newRow("Exit") << 0 << 0;
-    QTest::newRow("Start Again") << 1 << 0;
-    // Two of five in their boxes: 2, not 7 + 2.
-    QTest::newRow("Check Score") << 2 << 2;
-}
-
-void ActivitiesTest::everyButtonResetsScore()
-{
-    QFETCH(int, button);
-    QFETCH(int, score);
-    Activity &a = openActivity(QStringLiteral("beginningord"));
-    dropOnTarget(a, 4, 4);
-    dropOnTarget(a, 3, 3);
-    dropOnTarget(a, 2, 1);
-    dropOnTarget(a, 1, 0);
-    dropOnTarget(a, 0, 2);
-    QVERIFY(a.Label3[2]->isVisible());
-    Module1::Score = 7;
-    click(a.Label3[button]);
-    QCOMPARE(Module1::Score, score);
-}
-
-void ActivitiesTest::centreFollowsThePointerUnbounded()
+void ActivityDragTest::centreFollowsThePointerUnbounded()
 {
     Activity &a = openActivity(QStringLiteral("sciencelab"));
     Label *caption = a.Label2[2];
@@ -346,75 +226,5 @@ void ActivitiesTest::centreFollowsThePointerUnbounded()
     QCOMPARE(countOf(kThud), 0);
 }
 
-void ActivitiesTest::hoverLightsButtons()
-{
-    Activity &a = openActivity(QStringLiteral("beginningord"));
-    a.Label3.forEach([](int, Label *b) { QCOMPARE(b->BackStyle(), int(vbOpaque)); });
-    hover(a.client(), kBare);
-    a.Label3.forEach([](int, Label *b) { QCOMPARE(b->BackStyle(), int(vbTransparent)); });
-    hover(a.Label3[1]);
-    QCOMPARE(a.Label3[1]->BackStyle(), int(vbOpaque));
-    QCOMPARE(a.Label3[0]->BackStyle(), int(vbTransparent));
-    // Over a caption nothing changes; over bare form all go out.
-    hover(a.Label2[0]);
-    QCOMPARE(a.Label3[1]->BackStyle(), int(vbOpaque));
-    hover(a.client(), kBare);
-    QCOMPARE(a.Label3[1]->BackStyle(), int(vbTransparent));
-}
-
-void ActivitiesTest::soundOffIsSilent()
-{
-    Module1::SoundOn = 0;
-    Activity &a = openActivity(QStringLiteral("scienceord"));
-    QTRY_VERIFY(!scienceord().Timer1->Enabled());
-    for (int i = 2; i >= 0; --i)
-        dropOnTarget(a, i, i);
-    QTest::mouseClick(a.Label2[0], Qt::RightButton);
-    click(a.Label3[1]);
-    click(a.Label3[0]);
-    settle();
-    QVERIFY(playedPaths().isEmpty());
-}
-
-void ActivitiesTest::hubsOpenTheirActivities_data()
-{
-    QTest::addColumn<QString>("hub");
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("science, labelling") << "science" << 1 << "sciencelab"
-                                        << "The Science of Rocks";
-    QTest::newRow("science, ordering") << "science" << 3 << "scienceord"
-                                       << "The Science of Rocks";
-    QTest::newRow("beginning, labelling") << "beginning" << 1 << "beginninglab"
-                                          << "The Beginning: the Earth";
-    QTest::newRow("beginning, ordering") << "beginning" << 3 << "beginningord"
-                                         << "The Beginning: the Earth";
-}
-
-void ActivitiesTest::hubsOpenTheirActivities()
-{
-    QFETCH(QString, hub);
-    QFETCH(int, entry);
-    QFETCH(QString, screen);
-    QFETCH(QString, title);
-    Hub &h = hub == "science" ? static_cast<Hub &>(science()) : static_cast<Hub &>(beginning());
-    h.Show();
-    click(h.Label3[entry]);
-    Activity *a = activityIfLoaded(screen);
-    QVERIFY(a);
-    QCOMPARE(topForm(), a);
-    QCOMPARE(a->Label6->Caption(), title);
-    QCOMPARE(playedPaths(), QStringList{kClick});
-    // The ordering screens then add their opening sound.
-    if (screen.endsWith("ord"))
-        QTRY_COMPARE(playedPaths(), (QStringList{kClick, kEagle}));
-    dropOnTarget(*a, 0, 0);
-    click(a->Label3[0]);
-    settle();
-    QVERIFY(!activityIfLoaded(screen));
-    QCOMPARE(topForm(), &h);
-}
-
-QTEST_MAIN(ActivitiesTest)
-#include "tst_activities.moc"
+QTEST_MAIN(ActivityDragTest)
+#include "tst_activitydrag.moc"
