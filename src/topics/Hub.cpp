@@ -1,5 +1,7 @@
 #include "Hub.h"
 
+#include "Activity.h"
+#include "ActivityForms.h"
 #include "FieldReader.h"
 #include "LabelButtons.h"
 #include "MessageBox.h"
@@ -57,14 +59,29 @@ void Hub::Label3_Click(int Index)
     case 0:
         openQuiz();
         break;
+    case 1:
+        openActivity(m_table.labellingScreen);
+        break;
     case 2:
         intro0().Show();
         Unload();
+        break;
+    case 3:
+        openActivity(m_table.orderingScreen);
         break;
     default:
         break;
     }
     Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+}
+
+void Hub::openActivity(const char *formName)
+{
+    // The activity shows the hub's title and opens over the hub.
+    if (Activity *activity = activityForm(QString::fromLatin1(formName))) {
+        activity->Label6->setCaption(Label1->Caption());
+        activity->Show();
+    }
 }
 
 void Hub::openQuiz()

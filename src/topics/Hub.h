@@ -53,6 +53,7 @@ private:
     void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void Image1_MouseMove(int Button, int Shift, float X, float Y);
     void openQuiz();
+    void openActivity(const char *formName);
     void clearHighlight();
 
     const HubTable &m_table;

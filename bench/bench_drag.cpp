@@ -1,0 +1,134 @@
+// One drag step of the activities, from the mouse move entering the window
+// system to the caption repainted at its new place, over a long scripted
+// drag on the offscreen platform. Prints the median and 99th percentile of
+// each run and the median of those over the runs.
+
+#define QTEST_QPA_MOUSE_HANDLING
+#include "Activity.h"
+#include "Module1.h"
+#include "Stage.h"
+#include "beginninglab.h"
+#include "beginningord.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace terralore;
+
+namespace {
+
+// Notes when the watched caption has been painted.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *w) { w->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// The thread's own processor time: a step's work without the time the
+// scheduler gave to other programs on a shared machine.
+double threadMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
+    return v[i];
+}
+
+// A scripted path over the form that moves at least a pixel every step.
+QPoint pathPoint(int step)
+{
+    const int x = 60 + (step * 7) % 640;
+    const int y = 40 + (step * 3) % 480;
+    return QPoint(x, y);
+}
+
+// Drags one caption of a screen along the path, run after run, and prints
+// each run's figures and the median over the runs.
+void benchScreen(const char *what, Activity &screen, int captionIndex)
+{
+    screen.Show();
+    QCoreApplication::processEvents();
+    Label *caption = screen.Label2[captionIndex];
+    QWidget *client = screen.client();
+    PaintWatch watch(caption);
+    constexpr int kRuns = 7;
+    constexpr int kSteps = 2000;
+    std::vector<double> medians, p99s, cpuMedians, cpuP99s;
+    QElapsedTimer clock;
+    clock.start();
+    std::printf("%s\n", what);
+    for (int run = 0; run < kRuns; ++run) {
+        QTest::mousePress(caption, Qt::LeftButton, Qt::NoModifier, caption->rect().center());
+        std::vector<double> steps, cpu;
+        steps.reserve(kSteps);
+        cpu.reserve(kSteps);
+        for (int s = 0; s < kSteps; ++s) {
+            watch.painted = false;
+            const qint64 t0 = clock.nsecsElapsed();
+            const double c0 = threadMs();
+            QTest::mouseMove(client, pathPoint(s + run));
+            while (!watch.painted)
+                QCoreApplication::processEvents();
+            steps.push_back(double(clock.nsecsElapsed() - t0) / 1e6);
+            cpu.push_back(threadMs() - c0);
+        }
+        QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, pathPoint(kSteps - 1 + run));
+        medians.push_back(percentile(steps, 0.5));
+        p99s.push_back(percentile(steps, 0.99));
+        cpuMedians.push_back(percentile(cpu, 0.5));
+        cpuP99s.push_back(percentile(cpu, 0.99));
+        const auto slow = std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2.0; });
+        std::printf("  run %d: %d steps, wall median %.3f ms, 99th percentile %.3f ms, %d over 2 ms; "
+                    "processor median %.3f ms, 99th percentile %.3f ms\n",
+                    run + 1, kSteps, medians.back(), p99s.back(), int(slow), cpuMedians.back(), cpuP99s.back());
+    }
+    std::printf("  drag step (move to repainted caption), median of %d runs (target at most 2 ms):\n"
+                "    wall clock: median %.3f ms, 99th percentile %.3f ms\n"
+                "    processor time of the step: median %.3f ms, 99th percentile %.3f ms\n",
+                kRuns, percentile(medians, 0.5), percentile(p99s, 0.5), percentile(cpuMedians, 0.5),
+                percentile(cpuP99s, 0.5));
+    screen.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TERRALORE_NO_AUDIO", "1");
+    QApplication app(argc, argv);
+    QDir::setCurrent(QStringLiteral(TERRALORE_RESOURCES));
+
+    Stage &stage = Stage::instance();
+    stage.resize(1024, 768);
+    stage.show();
+    if (!QTest::qWaitForWindowExposed(&stage))
+        return 1;
+    Module1::SoundOn = 0;
+    benchScreen("beginningord: the largest caption over the bare form and the bracket", beginningord(), 4);
+    benchScreen("beginninglab: a caption over the Earth diagram and under the pointer lines", beginninglab(), 2);
+    return 0;
+}

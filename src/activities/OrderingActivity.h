@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Activity.h"
+#include "Timer.h"
+
+// What the two ordering screens add to the engine: an opening sound 50 ms
+// after each load.
+class OrderingActivity : public Activity {
+    Q_OBJECT
+public:
+    terralore::Timer *Timer1;
+    terralore::Label *Label9 = nullptr; // "Drag the labels into the correct boxes."
+
+protected:
+    OrderingActivity(const QString &name, const ActivityLayout &layout);
+
+    // The two texts both screens share, at their design places.
+    terralore::Label *createTitle(float width);
+    terralore::Label *createDragHint();
+
+    // The common load: set-up, QuestionCount, captions, then the timer.
+    void loadOrdering(int questionCount);
+
+private:
+    void Timer1_Timer();
+};

@@ -1,0 +1,116 @@
+#pragma once
+
+// Helpers for the drag-and-drop screens: opening a screen as its hub does,
+// and dragging captions with real mouse input through the window system.
+
+#include "ScreenTest.h"
+
+#include "Activity.h"
+#include "ActivityForms.h"
+#include "Twips.h"
+#include "beginninglab.h"
+#include "beginningord.h"
+#include "sciencelab.h"
+#include "scienceord.h"
+
+namespace terralore::test {
+
+// One fixture for the whole test program, made at the first test: a shown
+// stage, a private data folder and message boxes answered.
+inline ScreenFixture &fixture()
+{
+    static ScreenFixture fx;
+    return fx;
+}
+
+// Each test starts afresh with sound on, as the menu leaves it.
+inline void freshStart()
+{
+    fixture().reset();
+    Module1::SoundOn = 1;
+}
+
+inline Activity &activityNamed(const QString &name)
+{
+    Activity *activity = activityForm(name);
+    if (!activity)
+        qFatal("no activity named %s", qPrintable(name));
+    return *activity;
+}
+
+inline Activity *activityIfLoaded(const QString &name)
+{
+    return activityFormIfLoaded(name);
+}
+
+// A data column of the four screens and their number of captions.
+inline void addEveryScreen()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("n");
+    QTest::newRow("scienceord") << "scienceord" << 3;
+    QTest::newRow("beginningord") << "beginningord" << 5;
+    QTest::newRow("sciencelab") << "sciencelab" << 4;
+    QTest::newRow("beginninglab") << "beginninglab" << 4;
+}
+
+inline QString topicOf(const QString &name)
+{
+    return name.startsWith(QLatin1String("science")) ? QStringLiteral("The Science of Rocks")
+                                                     : QStringLiteral("The Beginning: the Earth");
+}
+
+// As the hub does it: the title first (which loads the screen), then show.
+inline Activity &openActivity(const QString &name)
+{
+    Activity &a = activityNamed(name);
+    a.Label6->setCaption(topicOf(name));
+    a.Show();
+    return a;
+}
+
+// A point in the form's client area, in pixels, from twips.
+inline QPoint pixelAt(float x, float y)
+{
+    return QPoint(toPixels(x), toPixels(y));
+}
+
+inline QPoint centreOfBox(const Label *box)
+{
+    return pixelAt(box->Left() + box->Width() / 2, box->Top() + box->Height() / 2);
+}
+
+// Presses a button on the caption, moves in several steps with it held and
+// releases at `to` (client pixels), as a user drags.
+inline void drag(Label *caption, QPoint to, Qt::MouseButton button = Qt::LeftButton, int steps = 6)
+{
+    QWidget *client = caption->parentWidget();
+    const QPoint grip = caption->rect().center();
+    const QPoint from = caption->mapTo(client, grip);
+    QTest::mousePress(caption, button, Qt::NoModifier, grip);
+    for (int s = 1; s <= steps; ++s)
+        QTest::mouseMove(client, from + (to - from) * s / steps);
+    QTest::mouseRelease(client, button, Qt::NoModifier, to);
+}
+
+// Drags caption c of the screen onto the middle of its target box t.
+inline void dropOnTarget(Activity &a, int c, int t)
+{
+    drag(a.Label2[c], centreOfBox(a.Label1[t]));
+}
+
+inline QPointF cornerOf(const Label *l)
+{
+    return QPointF(l->Left(), l->Top());
+}
+
+inline int countOf(const QString &path)
+{
+    return int(playedPaths().count(path));
+}
+
+inline const QString kThud = QStringLiteral("wav\\thud3.wav");
+inline const QString kClick = QStringLiteral("wav\\click.wav");
+inline const QString kEagle = QStringLiteral("wav\\eagle6.wav");
+
+} // namespace terralore::test

@@ -1,0 +1,230 @@
+#include "ActivityTest.h"
+
+#include "Welldone.h"
+
+using namespace terralore;
+using namespace terralore::test;
+
+// Dragging, dropping, snapping and scoring on the four activity screens, with
+// real mouse input through the window system.
+class ActivityDragTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { freshStart(); }
+
+    void allCorrectScoresFull_data() { addEveryScreen(); }
+    void allCorrectScoresFull();
+    void swappedLayersScoreTwo();
+    void allInOneBoxShowsCheckScore();
+    void pressAndReleaseSnapsAgain_data();
+    void pressAndReleaseSnapsAgain();
+    void rightButtonNeverMoves();
+    void releaseNearTheEdges_data();
+    void releaseNearTheEdges();
+    void overlapGoesToTheLowerBox();
+    void homeOrLooseNeverShowsCheckScore();
+    void centreFollowsThePointerUnbounded();
+};
+
+void ActivityDragTest::allCorrectScoresFull()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, n);
+    Activity &a = openActivity(screen);
+    QCOMPARE(Module1::QuestionCount, n);
+    // From the highest index down, so no caption is dragged across a
+    // caption lying above it.
+    for (int i = n - 1; i >= 0; --i) {
+        QVERIFY2(!a.Label3[2]->isVisible(), "Check Score shown before every caption is placed");
+        dropOnTarget(a, i, i);
+        QCOMPARE(cornerOf(a.Label2[i]), cornerOf(a.Label1[i]));
+    }
+    QCOMPARE(countOf(kThud), n);
+    QVERIFY(a.Label3[2]->isVisible());
+    click(a.Label3[2]);
+    QCOMPARE(Module1::Score, n);
+    // The results open over the activity, which stays as it was.
+    QVERIFY(WelldoneIfLoaded());
+    QCOMPARE(topForm(), &Welldone());
+    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
+    QVERIFY(Welldone().Label3[0]->isVisible());
+    QCOMPARE(Welldone().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
+    click(Welldone().Label3[1]);
+    settle();
+    QCOMPARE(topForm(), &a);
+    for (int i = 0; i < n; ++i)
+        QCOMPARE(cornerOf(a.Label2[i]), cornerOf(a.Label1[i]));
+}
+
+void ActivityDragTest::swappedLayersScoreTwo()
+{
+    Activity &a = openActivity(QStringLiteral("beginninglab"));
+    dropOnTarget(a, 3, 3);
+    dropOnTarget(a, 2, 2);
+    dropOnTarget(a, 1, 0); // "Mantle" in the inner core's box
+    QVERIFY(!a.Label3[2]->isVisible());
+    dropOnTarget(a, 0, 1); // "Solid inner core" in the mantle's box
+    QCOMPARE(a.Label2[0]->Caption(), QStringLiteral("Solid inner core"));
+    QCOMPARE(a.Label2[1]->Caption(), QStringLiteral("Mantle"));
+    QCOMPARE(cornerOf(a.Label2[1]), cornerOf(a.Label1[0]));
+    QVERIFY(a.Label3[2]->isVisible());
+    click(a.Label3[2]);
+    QCOMPARE(Module1::Score, 2);
+    QCOMPARE(topForm(), &Welldone());
+    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
+    QVERIFY(Welldone().Label6->isVisible());
+    QVERIFY(!Welldone().Label3[0]->isVisible());
+}
+
+void ActivityDragTest::allInOneBoxShowsCheckScore()
+{
+    Activity &a = openActivity(QStringLiteral("scienceord"));
+    // Target box 0 is the one under "Mineralogists".
+    dropOnTarget(a, 0, 0);
+    dropOnTarget(a, 1, 0);
+    QVERIFY(!a.Label3[2]->isVisible());
+    dropOnTarget(a, 2, 0);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(cornerOf(a.Label2[i]), QPointF(4440, 3600));
+    QVERIFY(a.Label3[2]->isVisible());
+    QCOMPARE(a.Label3[2]->Caption(), QStringLiteral("Check Score"));
+    // The highest index lies on top and is the one the pointer picks up.
+    QCOMPARE(a.client()->childAt(centreOfBox(a.Label1[0])), a.Label2[2]);
+    click(a.Label3[2]);
+    QCOMPARE(Module1::Score, 1);
+    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Good work. You have scored 1 out of 3."));
+}
+
+void ActivityDragTest::pressAndReleaseSnapsAgain_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("inTarget");
+    QTest::newRow("left, home box") << "sciencelab" << int(Qt::LeftButton) << false;
+    QTest::newRow("left, target box") << "sciencelab" << int(Qt::LeftButton) << true;
+    QTest::newRow("right, home box") << "beginningord" << int(Qt::RightButton) << false;
+    QTest::newRow("right, target box") << "beginningord" << int(Qt::RightButton) << true;
+    QTest::newRow("middle, target box") << "scienceord" << int(Qt::MiddleButton) << true;
+}
+
+void ActivityDragTest::pressAndReleaseSnapsAgain()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, button);
+    QFETCH(bool, inTarget);
+    Activity &a = openActivity(screen);
+    if (inTarget)
+        dropOnTarget(a, 1, 1);
+    const QPointF before = cornerOf(a.Label2[1]);
+    const int thuds = countOf(kThud);
+    QTest::mouseClick(a.Label2[1], Qt::MouseButton(button), Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(cornerOf(a.Label2[1]), before);
+    QCOMPARE(countOf(kThud), thuds + 1);
+}
+
+void ActivityDragTest::rightButtonNeverMoves()
+{
+    Activity &a = openActivity(QStringLiteral("beginningord"));
+    const QPointF home = cornerOf(a.Label2[2]);
+    drag(a.Label2[2], centreOfBox(a.Label1[2]), Qt::RightButton);
+    QCOMPARE(cornerOf(a.Label2[2]), home);
+    QCOMPARE(countOf(kThud), 1); // released where it lay: its home box again
+    // The left and right buttons together do not drag either.
+    QWidget *client = a.client();
+    QTest::mousePress(a.Label2[2], Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mousePress(a.Label2[2], Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseMove(client, centreOfBox(a.Label1[2]));
+    QCOMPARE(cornerOf(a.Label2[2]), home);
+    QTest::mouseRelease(client, Qt::RightButton, Qt::NoModifier, centreOfBox(a.Label1[2]));
+    QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, centreOfBox(a.Label1[2]));
+    QCOMPARE(cornerOf(a.Label2[2]), home);
+}
+
+void ActivityDragTest::releaseNearTheEdges_data()
+{
+    // Caption 1 of scienceord belongs under "Petrologists", the box at
+    // 720, 3600, 2955 by 1155 twips (48, 240 to 245, 317 in pixels); the
+    // pointer is released a couple of pixels either side of its edges.
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QPointF>("corner");
+    const QPointF loose(-1, -1);
+    const QPointF petrologists(720, 3600), mineralogists(4440, 3600);
+    QTest::newRow("left of the left edge") << QPoint(46, 278) << loose;
+    QTest::newRow("inside the left edge") << QPoint(50, 278) << petrologists;
+    QTest::newRow("just past the right edge") << QPoint(247, 278) << petrologists;
+    // From here box 0 takes it first: its acceptance begins at 2962.5.
+    QTest::newRow("where box 0 comes first") << QPoint(341, 278) << mineralogists;
+    QTest::newRow("above the top edge") << QPoint(146, 238) << loose;
+    QTest::newRow("inside the top edge") << QPoint(146, 242) << petrologists;
+    QTest::newRow("just below the bottom edge") << QPoint(146, 319) << petrologists;
+    QTest::newRow("half a box below the bottom edge") << QPoint(146, 358) << loose;
+}
+
+void ActivityDragTest::releaseNearTheEdges()
+{
+    QFETCH(QPoint, pointer);
+    QFETCH(QPointF, corner);
+    Activity &a = openActivity(QStringLiteral("scienceord"));
+    drag(a.Label2[1], pointer);
+    if (corner == QPointF(-1, -1)) {
+        QCOMPARE(countOf(kThud), 0);
+        // Left where released: its centre under the pointer.
+        const QPoint centre = a.Label2[1]->geometry().center();
+        QVERIFY2((centre - pointer).manhattanLength() <= 2, qPrintable(QString::number(centre.x())));
+    } else {
+        QCOMPARE(cornerOf(a.Label2[1]), corner);
+        QCOMPARE(countOf(kThud), 1);
+    }
+}
+
+void ActivityDragTest::overlapGoesToTheLowerBox()
+{
+    // Target 1 (the top box, Top 840) and target 3 (Top 2160) both take a
+    // caption whose corner lies between Top 1702.5 and 1755.
+    Activity &a = openActivity(QStringLiteral("beginningord"));
+    const QPoint between(centreOfBox(a.Label1[1]).x(), 145);
+    drag(a.Label2[4], between);
+    QCOMPARE(cornerOf(a.Label2[4]), QPointF(7800, 840));
+    QCOMPARE(countOf(kThud), 1);
+    drag(a.Label2[3], QPoint(between.x(), 148));
+    QCOMPARE(cornerOf(a.Label2[3]), QPointF(7800, 2160));
+    QCOMPARE(countOf(kThud), 2);
+}
+
+void ActivityDragTest::homeOrLooseNeverShowsCheckScore()
+{
+    Activity &a = openActivity(QStringLiteral("sciencelab"));
+    // One caption loose on the form, the others into each other's homes.
+    drag(a.Label2[0], QPoint(400, 30));
+    drag(a.Label2[3], centreOfBox(a.Label4[0]));
+    drag(a.Label2[1], centreOfBox(a.Label4[3]));
+    drag(a.Label2[2], centreOfBox(a.Label4[1]));
+    QCOMPARE(cornerOf(a.Label2[3]), cornerOf(a.Label4[0]));
+    QCOMPARE(countOf(kThud), 3);
+    QVERIFY(!a.Label3[2]->isVisible());
+}
+
+void ActivityDragTest::centreFollowsThePointerUnbounded()
+{
+    Activity &a = openActivity(QStringLiteral("sciencelab"));
+    Label *caption = a.Label2[2];
+    QWidget *client = a.client();
+    const float left = caption->Left(), top = caption->Top();
+    // Pressed near its corner: the first move brings the centre under the
+    // pointer; no grab offset is kept.
+    QTest::mousePress(caption, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QTest::mouseMove(client, caption->mapTo(client, QPoint(5, 4)));
+    QCOMPARE(caption->Left(), left + 5 * 15 - caption->Width() / 2);
+    QCOMPARE(caption->Top(), top + 4 * 15 - caption->Height() / 2);
+    // Past the form's left edge, still following.
+    QTest::mouseMove(client, QPoint(-40, 200));
+    QVERIFY((caption->geometry().center() - QPoint(-40, 200)).manhattanLength() <= 2);
+    QVERIFY(caption->Left() < 0);
+    QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, QPoint(-40, 200));
+    QVERIFY(caption->Left() < 0);
+    QCOMPARE(countOf(kThud), 0);
+}
+
+QTEST_MAIN(ActivityDragTest)
+#include "tst_activitydrag.moc"
