@@ -4,7 +4,9 @@
 #include "Module1.h"
 #include "ResourcePath.h"
 #include "Titlefrm.h"
+#include "beginning.h"
 #include "guide.h"
+#include "science.h"
 #include "teacher.h"
 
 using namespace terralore;
@@ -140,6 +142,12 @@ void intro0Form::Timer1_Timer()
 void intro0Form::Label2_Click(int Index)
 {
     switch (Index) {
+    case 10:
+        science().Show();
+        break;
+    case 15:
+        beginning().Show();
+        break;
     case 16:
         Titlefrm().Command1->setCaption(QStringLiteral("Cancel"));
         Titlefrm().Show();
