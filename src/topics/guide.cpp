@@ -1,5 +1,6 @@
 #include "guide.h"
 
+#include "LabelButtons.h"
 #include "Module1.h"
 
 using namespace terralore;
@@ -55,5 +56,5 @@ void guideForm::turnPage(int step)
 void guideForm::Form_MouseMove(int, int, float, float)
 {
     // Only the bare form clears the entries' ground; nothing lights them again.
-    Label3.forEach([](int, Label *entry) { entry->setBackStyle(vbTransparent); });
+    setAllTransparent(Label3);
 }
