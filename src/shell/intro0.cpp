@@ -6,6 +6,7 @@
 #include "Titlefrm.h"
 #include "beginning.h"
 #include "science.h"
+#include "wizard.h"
 
 using namespace terralore;
 
@@ -145,6 +146,9 @@ void intro0Form::Label2_Click(int Index)
         break;
     case 15:
         beginning().Show();
+        break;
+    case 17:
+        wizard().Show();
         break;
     case 16:
         Titlefrm().Command1->setCaption(QStringLiteral("Cancel"));
