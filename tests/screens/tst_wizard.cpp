@@ -203,8 +203,13 @@ void WizardTest::enterMovesTheFocus()
     QTRY_VERIFY(target->hasFocus());
     // Enter changes no text: neither a line end nor anything else is added.
     QCOMPARE(start->Text(), QStringLiteral("Chalk"));
-    QTest::keyClick(target, Qt::Key_Enter);
-    QVERIFY(!fx->data.read(QStringLiteral("multiple/track.txt")).contains("Chalk"));
+    if (target != start)
+        QVERIFY(target->Text().isEmpty());
+    // The keypad's Enter is the same key code.
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
+    QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_VERIFY(target->hasFocus());
 }
 
 void WizardTest::tabVisitsTheTextBoxesFirst()
