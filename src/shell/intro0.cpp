@@ -8,6 +8,8 @@
 #include "guide.h"
 #include "science.h"
 #include "teacher.h"
+#include "wizard.h"
+#include "worksheets.h"
 
 using namespace terralore;
 
@@ -61,7 +63,7 @@ intro0Form::intro0Form() : Form(QStringLiteral("intro0"))
                               .top = 120,
                               .width = 12000,
                               .height = 900,
-                              .caption = "Terralore",
+                              .caption = titleText(),
                               .points = 32.25,
                               .bold = true,
                               .fore = kYellow,
@@ -121,10 +123,20 @@ intro0Form::intro0Form() : Form(QStringLiteral("intro0"))
     connect(Timer1, &Timer::Tick, this, &intro0Form::Timer1_Timer);
 }
 
+QString intro0Form::picturePath()
+{
+    return QStringLiteral("Images\\stairholesm.jpg");
+}
+
+QString intro0Form::titleText()
+{
+    return QStringLiteral("Terralore");
+}
+
 void intro0Form::Form_Load()
 {
     Module1::SetUpScreen(*this);
-    Image1->LoadPicture(QStringLiteral("Images\\stairholesm.jpg"));
+    Image1->LoadPicture(picturePath());
     Option1->setBackColor(QColor(39, 63, 137));
     Option2->setBackColor(QColor(39, 63, 137));
     Module1::SoundOn = 1;
@@ -147,6 +159,14 @@ void intro0Form::Label2_Click(int Index)
         break;
     case 15:
         beginning().Show();
+        break;
+    case 17:
+        wizard().Show();
+        break;
+    case 18:
+        // The catalogue's Exit shows the menu again, which reloads it.
+        worksheets().Show();
+        Unload();
         break;
     case 16:
         Titlefrm().Command1->setCaption(QStringLiteral("Cancel"));

@@ -13,6 +13,11 @@ class intro0Form : public terralore::Form {
 public:
     intro0Form();
 
+    // The menu's picture and title text. A quiz opened from the catalogue
+    // shows them too, while the menu itself is unloaded.
+    static QString picturePath();
+    static QString titleText();
+
     terralore::Image *Image1;
     terralore::Label *Label1;
     terralore::Label *Label3;

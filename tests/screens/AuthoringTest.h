@@ -1,0 +1,126 @@
+#pragma once
+
+// What the wizard and catalogue tests share: worksheets as the format
+// describes them, built line by line, and an index of many titles.
+
+#include "Control.h"
+#include "Form.h"
+#include "TestData.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRect>
+#include <QStringList>
+
+namespace terralore::test {
+
+// One question of a worksheet as typed: text, options A to D, answer 1 to 4.
+struct TypedQuestion {
+    QString text;
+    QStringList options;
+    int answer = 1;
+};
+
+// A worksheet of ten distinct questions whose texts carry the title.
+inline QList<TypedQuestion> sampleQuestions(const QString &tag)
+{
+    QList<TypedQuestion> questions;
+    for (int q = 1; q <= 10; ++q) {
+        const QString n = QString::number(q);
+        questions.append(
+            {tag + QStringLiteral(" question ") + n,
+             {QStringLiteral("A") + n, QStringLiteral("B") + n, QStringLiteral("C") + n, QStringLiteral("D") + n},
+             (q - 1) % 4 + 1});
+    }
+    return questions;
+}
+
+// The 72 lines of a quiz file, each ending in CR LF, commas written as "&".
+inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion> &questions,
+                                const QStringList &answers = {})
+{
+    auto escaped = [](QString s) { return s.replace(QLatin1Char(','), QLatin1Char('&')).toLatin1() + "\r\n"; };
+    QByteArray bytes = escaped(title) + " \r\n";
+    for (int q = 0; q < 10; ++q) {
+        bytes += escaped(questions[q].text);
+        for (const QString &option : questions[q].options)
+            bytes += escaped(option);
+        bytes += (answers.isEmpty() ? QByteArray::number(questions[q].answer) : answers[q].toLatin1()) + "\r\n";
+        bytes += " \r\n";
+    }
+    return bytes;
+}
+
+inline QByteArray indexBytes(const QStringList &titles)
+{
+    QByteArray bytes = " " + QByteArray::number(titles.size()) + " \r\n";
+    for (const QString &title : titles)
+        bytes += title.toLatin1() + "\r\n";
+    return bytes;
+}
+
+inline QStringList numberedTitles(int count)
+{
+    QStringList titles;
+    for (int i = 1; i <= count; ++i)
+        titles << QStringLiteral("Worksheet %1").arg(i);
+    return titles;
+}
+
+// An index of these titles and, when withFiles, a quiz file for each.
+inline bool putWorksheets(const TestData &data, const QStringList &titles, bool withFiles = true)
+{
+    bool ok = data.write(QStringLiteral("multiple/track.txt"), indexBytes(titles));
+    for (int i = 0; withFiles && i < titles.size(); ++i)
+        ok = data.write(QStringLiteral("multiple/") + titles[i] + QStringLiteral(".txt"),
+                        quizFileBytes(titles[i], sampleQuestions(titles[i]))) &&
+             ok;
+    return ok;
+}
+
+// A control's design place in twips, found by its name ("Text3(4)") on a
+// form, and its pixel place as derived from it; empty when there is none.
+struct ControlPlace {
+    QRectF twips;
+    QRect pixels;
+    QRect expectedPixels;
+};
+
+inline ControlPlace placeOf(const Form &form, const QString &name)
+{
+    auto *widget = form.client()->findChild<QWidget *>(name);
+    auto *control = dynamic_cast<Control *>(widget);
+    if (!control)
+        return {};
+    const QRectF t(control->Left(), control->Top(), control->Width(), control->Height());
+    return {t, widget->geometry(),
+            QRect(qRound(t.x() / 15), qRound(t.y() / 15), qRound(t.width() / 15), qRound(t.height() / 15))};
+}
+
+// The worksheet folder as shipped: the two built-in quizzes and an empty
+// index, whatever an earlier test left there.
+inline bool resetWorksheetFolder(const TestData &data)
+{
+    QDir folder(data.file(QStringLiteral("multiple")));
+    bool ok = folder.removeRecursively() && QDir().mkpath(folder.path());
+    const QDir shipped(resourcesFolder() + QStringLiteral("/multiple"));
+    for (const QString &name : shipped.entryList(QDir::Files)) {
+        ok = QFile::copy(shipped.filePath(name), folder.filePath(name)) && ok;
+        QFile(folder.filePath(name)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return ok;
+}
+
+// The files in the worksheet folder with their bytes, to tell that nothing changed.
+inline QMap<QString, QByteArray> folderSnapshot(const TestData &data)
+{
+    QMap<QString, QByteArray> files;
+    const QDir dir(data.file(QStringLiteral("multiple")));
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, data.read(QStringLiteral("multiple/") + name));
+    return files;
+}
+
+} // namespace terralore::test
