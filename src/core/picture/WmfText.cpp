@@ -13,8 +13,10 @@ using namespace wmf;
 
 namespace {
 
-// Text taller than this (device pixels) is a damaged record, not a drawing.
+// Text taller than this (device pixels) is a damaged record, not a drawing;
+// text shorter than the smallest one cannot be seen.
 constexpr double kMaxTextPixels = 16384;
+constexpr double kMinTextPixels = 0.5;
 // GDI's default font when a record asks for height 0: 12 points at 96 dpi.
 constexpr double kDefaultCharHeight = 16;
 
@@ -85,7 +87,7 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
     const double sx = scaleX();
     const double height =
         m_dc.font.height ? qAbs(m_dc.font.height * scaleY()) : kDefaultCharHeight * m_pixelScale;
-    if (drawsNothing() || bytes.isEmpty() || height < 0.25 || height > kMaxTextPixels)
+    if (drawsNothing() || bytes.isEmpty() || height < kMinTextPixels || height > kMaxTextPixels)
         return;
     const QString text = m_fonts.decode(bytes, m_dc.font.charset);
     const WmfRealizedFont &font = realizedFont();
