@@ -13,10 +13,7 @@ using namespace terralore;
 
 namespace {
 
-struct Loaded {
-    QString title;
-    QuizTexts question, optionA, optionB, optionC, optionD, correct;
-    QuizState state() { return {title, question, optionA, optionB, optionC, optionD, correct}; }
+struct Loaded : LoadedQuiz {
     bool load(const QByteArray &bytes)
     {
         FieldReader reader(bytes);
@@ -32,7 +29,7 @@ QuizSheet sheetOf(const Loaded &l)
         QuizQuestionText &out = sheet.questions[q - 1];
         out.text = l.question[q];
         out.options = {l.optionA[q], l.optionB[q], l.optionC[q], l.optionD[q]};
-        const int option = answerOption(l.correct[q]);
+        const int option = answerOption(l.correctAnswer[q]);
         out.answer = option != 0 ? option : 1;
     }
     return sheet;
@@ -63,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(second.optionB[q] == first.optionB[q]);
         require(second.optionC[q] == first.optionC[q]);
         require(second.optionD[q] == first.optionD[q]);
-        require(answerOption(second.correct[q]) == sheet.questions[q - 1].answer);
+        require(answerOption(second.correctAnswer[q]) == sheet.questions[q - 1].answer);
     }
     return 0;
 }

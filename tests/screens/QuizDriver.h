@@ -20,17 +20,15 @@ namespace terralore::test {
 inline const QString kRocksQuiz = QStringLiteral("multiple/The Science of Rocks.txt");
 
 // A quiz file as the test data holds it, read with the program's loader.
-struct QuizOnDisk {
-    QString title;
-    QuizTexts question, optionA, optionB, optionC, optionD, correct;
+struct QuizOnDisk : LoadedQuiz {
     bool ok = false;
 
     explicit QuizOnDisk(const QString &path)
     {
         FieldReader reader(readFile(path));
-        ok = loadQuizFile(reader, {title, question, optionA, optionB, optionC, optionD, correct});
+        ok = loadQuizFile(reader, state());
     }
-    int digit(int q) const { return correct[std::size_t(q)].toInt(); }
+    int digit(int q) const { return correctAnswer[std::size_t(q)].toInt(); }
     // An option that is not the right one.
     int wrongOption(int q) const { return digit(q) % 4 + 1; }
 };
@@ -45,6 +43,14 @@ inline bool restoreShippedQuizzes(const TestData &data)
         ok = data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)) && ok;
     }
     return ok;
+}
+
+// A fresh start for a quiz test: no screen loaded, the shared state reset
+// and the shipped quizzes in the test data.
+inline bool freshStart(ScreenFixture &fx)
+{
+    fx.reset();
+    return restoreShippedQuizzes(fx.data);
 }
 
 // A quiz file whose answer digits are as given (other values from the

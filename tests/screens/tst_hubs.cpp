@@ -27,11 +27,7 @@ class HubTest : public QObject {
 private slots:
     void initTestCase() { fx = new ScreenFixture; }
     void cleanupTestCase() { delete fx; }
-    void init()
-    {
-        fx->reset();
-        QVERIFY(restoreShippedQuizzes(fx->data));
-    }
+    void init() { QVERIFY(freshStart(*fx)); }
 
     void differences_data();
     void differences();
@@ -196,7 +192,7 @@ void HubTest::quizOpens()
     QCOMPARE(Module1::QuizTitle, onDisk.title);
     for (int q = 1; q <= 10; ++q) {
         QCOMPARE(Module1::QuestionText[std::size_t(q)], onDisk.question[std::size_t(q)]);
-        QCOMPARE(Module1::CorrectAnswer[std::size_t(q)], onDisk.correct[std::size_t(q)]);
+        QCOMPARE(Module1::CorrectAnswer[std::size_t(q)], onDisk.correctAnswer[std::size_t(q)]);
     }
     QCOMPARE(multiple().Label2->Caption(), onDisk.question[1]);
     // The hub stays beneath; the click sounds after the quiz is shown.

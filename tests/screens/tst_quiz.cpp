@@ -32,11 +32,7 @@ class QuizTest : public QObject {
 private slots:
     void initTestCase() { fx = new ScreenFixture; }
     void cleanupTestCase() { delete fx; }
-    void init()
-    {
-        fx->reset();
-        QVERIFY(restoreShippedQuizzes(fx->data));
-    }
+    void init() { QVERIFY(freshStart(*fx)); }
 
     void opensOnTheFirstQuestion();
     void buttons_data();
@@ -269,7 +265,7 @@ void QuizTest::answerDigitOutsideTheOptions()
     QuizOnDisk quiz(fx->data.file(kRocksQuiz));
     QStringList digits;
     for (int q = 1; q <= 10; ++q)
-        digits << (q == 4 ? digit : quiz.correct[std::size_t(q)]);
+        digits << (q == 4 ? digit : quiz.correctAnswer[std::size_t(q)]);
     QVERIFY(writeRocksQuizWithDigits(fx->data, digits));
     QVERIFY(openRocksQuiz());
     QCOMPARE(Module1::CorrectAnswer[4], digit);

@@ -42,8 +42,7 @@ private slots:
     void cleanupTestCase() { delete fx; }
     void init()
     {
-        fx->reset();
-        QVERIFY(restoreShippedQuizzes(fx->data));
+        QVERIFY(freshStart(*fx));
         Module1::SoundOn = 1; // as the menu leaves it
     }
 

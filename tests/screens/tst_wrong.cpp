@@ -10,11 +10,7 @@ class WrongTest : public QObject {
 private slots:
     void initTestCase() { fx = new ScreenFixture; }
     void cleanupTestCase() { delete fx; }
-    void init()
-    {
-        fx->reset();
-        QVERIFY(restoreShippedQuizzes(fx->data));
-    }
+    void init() { QVERIFY(freshStart(*fx)); }
 
     void design();
     void entriesFromTheTop_data();

@@ -8,12 +8,7 @@ using namespace terralore;
 
 namespace {
 
-// The loaded quiz, as the shared state holds it.
-struct Loaded {
-    QString title;
-    QuizTexts question, optionA, optionB, optionC, optionD, correct;
-    QuizState state() { return {title, question, optionA, optionB, optionC, optionD, correct}; }
-};
+using Loaded = LoadedQuiz;
 
 // A 72-line file: the worked example's first question, then nine more
 // whose values name their question and field.
@@ -49,7 +44,7 @@ QByteArray crlf(const QStringList &lines)
 void fillStale(Loaded &l)
 {
     l.title = QStringLiteral("stale title");
-    for (QuizTexts *texts : {&l.question, &l.optionA, &l.optionB, &l.optionC, &l.optionD, &l.correct})
+    for (QuizTexts *texts : {&l.question, &l.optionA, &l.optionB, &l.optionC, &l.optionD, &l.correctAnswer})
         for (std::size_t i = 0; i < texts->size(); ++i)
             (*texts)[i] = QStringLiteral("stale %1").arg(i);
 }
@@ -86,7 +81,7 @@ void QuizFileTest::workedExample()
     QCOMPARE(l.optionB[1], QStringLiteral("Chalk"));
     QCOMPARE(l.optionC[1], QStringLiteral("Slate"));
     QCOMPARE(l.optionD[1], QStringLiteral("Marble"));
-    QCOMPARE(l.correct[1], QStringLiteral("2"));
+    QCOMPARE(l.correctAnswer[1], QStringLiteral("2"));
     QVERIFY(reader.atEnd());
 }
 
@@ -101,11 +96,11 @@ void QuizFileTest::loadsEveryValueInFileOrder()
         QCOMPARE(l.question[i], QStringLiteral("Question %1").arg(q));
         QCOMPARE(l.optionA[i], QStringLiteral("Q%1 option A").arg(q));
         QCOMPARE(l.optionD[i], QStringLiteral("Q%1 option D").arg(q));
-        QCOMPARE(l.correct[i], QString::number((q % 4) + 1));
+        QCOMPARE(l.correctAnswer[i], QString::number((q % 4) + 1));
     }
     // Element 0 is never written.
     QCOMPARE(l.question[0], QStringLiteral("stale 0"));
-    QCOMPARE(l.correct[0], QStringLiteral("stale 0"));
+    QCOMPARE(l.correctAnswer[0], QStringLiteral("stale 0"));
 }
 
 void QuizFileTest::valueRules_data()
@@ -139,12 +134,12 @@ void QuizFileTest::valueRules()
     FieldReader reader(lines.join('\n'));
     Loaded l;
     QVERIFY(loadQuizFile(reader, l.state()));
-    const QString values[] = {l.title,      {}, l.question[1], l.optionA[1], l.optionB[1], l.optionC[1], l.optionD[1],
-                              l.correct[1], {}};
+    const QString values[] = {
+        l.title, {}, l.question[1], l.optionA[1], l.optionB[1], l.optionC[1], l.optionD[1], l.correctAnswer[1], {}};
     QCOMPARE(values[line - 1], loaded);
     // The rest of the quiz is where it belongs.
     QCOMPARE(l.question[2], QStringLiteral("Question 2"));
-    QCOMPARE(l.correct[10], QStringLiteral("3"));
+    QCOMPARE(l.correctAnswer[10], QStringLiteral("3"));
 }
 
 void QuizFileTest::anUnescapedCommaShiftsEveryLaterValue()
@@ -158,14 +153,14 @@ void QuizFileTest::anUnescapedCommaShiftsEveryLaterValue()
     QCOMPARE(l.question[1], QStringLiteral("Which rock"));
     QCOMPARE(l.optionA[1], QStringLiteral("made from shells?"));
     QCOMPARE(l.optionD[1], QStringLiteral("Slate"));
-    QCOMPARE(l.correct[1], QStringLiteral("Marble"));
+    QCOMPARE(l.correctAnswer[1], QStringLiteral("Marble"));
     // Question 1's digit is now read as its separator, question 1's
     // separator as question 2's text, and so on to the end.
     QCOMPARE(l.question[2], QString());
     QCOMPARE(l.optionA[2], QStringLiteral("Question 2"));
-    QCOMPARE(l.correct[2], QStringLiteral("Q2 option D"));
+    QCOMPARE(l.correctAnswer[2], QStringLiteral("Q2 option D"));
     QCOMPARE(l.question[3], QStringLiteral(""));
-    QCOMPARE(l.correct[10], QStringLiteral("Q10 option D"));
+    QCOMPARE(l.correctAnswer[10], QStringLiteral("Q10 option D"));
     // The 72nd line was never read.
     QString rest;
     QVERIFY(reader.readField(rest));
@@ -197,14 +192,14 @@ void QuizFileTest::shortFile()
         const bool loaded = q <= lastQuestionLoaded;
         if (q != lastQuestionLoaded + 1)
             QCOMPARE(l.question[i], loaded ? QStringLiteral("Question %1").arg(q) : QStringLiteral("stale %1").arg(q));
-        QCOMPARE(l.correct[i], loaded ? QString::number((q % 4) + 1) : QStringLiteral("stale %1").arg(q));
+        QCOMPARE(l.correctAnswer[i], loaded ? QString::number((q % 4) + 1) : QStringLiteral("stale %1").arg(q));
     }
     if (lines == 2 + 7 * 4 + 3) {
         // Question 5: its text and two options came, the rest did not.
         QCOMPARE(l.question[5], QStringLiteral("Question 5"));
         QCOMPARE(l.optionB[5], QStringLiteral("Q5 option B"));
         QCOMPARE(l.optionC[5], QStringLiteral("stale 5"));
-        QCOMPARE(l.correct[5], QStringLiteral("stale 5"));
+        QCOMPARE(l.correctAnswer[5], QStringLiteral("stale 5"));
     }
 }
 
@@ -215,7 +210,7 @@ void QuizFileTest::linesAfterTheSeventySecondAreNeverRead()
     FieldReader reader(crlf(lines));
     Loaded l;
     QVERIFY(loadQuizFile(reader, l.state()));
-    QCOMPARE(l.correct[10], QStringLiteral("3"));
+    QCOMPARE(l.correctAnswer[10], QStringLiteral("3"));
     QString next;
     QVERIFY(reader.readField(next));
     QCOMPARE(next, QStringLiteral("line 73"));
@@ -325,7 +320,7 @@ void QuizFileTest::writtenFileLoadsBack()
         const QString options[] = {l.optionA[i], l.optionB[i], l.optionC[i], l.optionD[i]};
         for (std::size_t o = 0; o < 4; ++o)
             QCOMPARE(options[o], written.options[o]);
-        QCOMPARE(l.correct[i], QString::number(written.answer));
+        QCOMPARE(l.correctAnswer[i], QString::number(written.answer));
     }
 }
 
