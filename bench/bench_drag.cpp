@@ -5,6 +5,7 @@
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Activity.h"
+#include "BenchUtil.h"
 #include "Module1.h"
 #include "Stage.h"
 #include "beginninglab.h"
@@ -15,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -24,21 +24,6 @@ using namespace terralore;
 
 namespace {
 
-// Notes when the watched caption has been painted.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget *w) { w->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 // The thread's own processor time: a step's work without the time the
 // scheduler gave to other programs on a shared machine.
 double threadMs()
@@ -46,13 +31,6 @@ double threadMs()
     timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
 }
 
 // A scripted path over the form that moves at least a pixel every step.
@@ -71,7 +49,7 @@ void benchScreen(const char *what, Activity &screen, int captionIndex)
     QCoreApplication::processEvents();
     Label *caption = screen.Label2[captionIndex];
     QWidget *client = screen.client();
-    PaintWatch watch(caption);
+    bench::PaintProbe probe(caption);
     constexpr int kRuns = 7;
     constexpr int kSteps = 2000;
     std::vector<double> medians, p99s, cpuMedians, cpuP99s;
@@ -84,20 +62,19 @@ void benchScreen(const char *what, Activity &screen, int captionIndex)
         steps.reserve(kSteps);
         cpu.reserve(kSteps);
         for (int s = 0; s < kSteps; ++s) {
-            watch.painted = false;
+            probe.painted = 0;
             const qint64 t0 = clock.nsecsElapsed();
             const double c0 = threadMs();
             QTest::mouseMove(client, pathPoint(s + run));
-            while (!watch.painted)
-                QCoreApplication::processEvents();
+            bench::waitForPaint(probe);
             steps.push_back(double(clock.nsecsElapsed() - t0) / 1e6);
             cpu.push_back(threadMs() - c0);
         }
         QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, pathPoint(kSteps - 1 + run));
-        medians.push_back(percentile(steps, 0.5));
-        p99s.push_back(percentile(steps, 0.99));
-        cpuMedians.push_back(percentile(cpu, 0.5));
-        cpuP99s.push_back(percentile(cpu, 0.99));
+        medians.push_back(bench::percentile(steps, 0.5));
+        p99s.push_back(bench::percentile(steps, 0.99));
+        cpuMedians.push_back(bench::percentile(cpu, 0.5));
+        cpuP99s.push_back(bench::percentile(cpu, 0.99));
         const auto slow = std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > 2.0; });
         std::printf("  run %d: %d steps, wall median %.3f ms, 99th percentile %.3f ms, %d over 2 ms; "
                     "processor median %.3f ms, 99th percentile %.3f ms\n",
@@ -106,8 +83,8 @@ void benchScreen(const char *what, Activity &screen, int captionIndex)
     std::printf("  drag step (move to repainted caption), median of %d runs (target at most 2 ms):\n"
                 "    wall clock: median %.3f ms, 99th percentile %.3f ms\n"
                 "    processor time of the step: median %.3f ms, 99th percentile %.3f ms\n",
-                kRuns, percentile(medians, 0.5), percentile(p99s, 0.5), percentile(cpuMedians, 0.5),
-                percentile(cpuP99s, 0.5));
+                kRuns, bench::percentile(medians, 0.5), bench::percentile(p99s, 0.5),
+                bench::percentile(cpuMedians, 0.5), bench::percentile(cpuP99s, 0.5));
     screen.Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
