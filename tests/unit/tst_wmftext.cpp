@@ -56,6 +56,7 @@ private slots:
     void opaqueAndClippedBoxes_data();
     void opaqueAndClippedBoxes();
     void updateCpContinuesText();
+    void charactersTheFaceLacksStillDraw();
     void decodesCharsets_data();
     void decodesCharsets();
     void mapsFaces_data();
@@ -201,6 +202,16 @@ void TestWmfText::updateCpContinuesText()
                                 .finish());
     QVERIFY2(qAbs(once.left() - twice.left()) <= 1 && qAbs(once.right() - twice.right()) <= 1,
              qPrintable(QStringLiteral("%1 %2").arg(twice.left()).arg(twice.right())));
+}
+
+void TestWmfText::charactersTheFaceLacksStillDraw()
+{
+    // Liberation Sans has no kana: the text goes through Qt's font fallback.
+    WmfWriter w = WmfWriter::page();
+    w.createFont(-200, kFace, 400, 0, 128).selectObject(0).setBkMode(Transparent);
+    const QRect box = ink(w.textOut(QPoint(100, 300), "\x82\xA0\x82\xA2").finish());
+    QVERIFY(!box.isEmpty());
+    QVERIFY2(box.width() > kEm, qPrintable(QString::number(box.width())));
 }
 
 void TestWmfText::decodesCharsets_data()

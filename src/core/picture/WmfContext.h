@@ -46,6 +46,7 @@ private:
     QPen devicePen() const;
     QBrush deviceBrush() const;
     QRectF insetBox(const QRectF &box) const;
+    bool preparePainter(bool fill);
     void strokeAndFill(const QPainterPath &logicalPath, bool fill);
     void lineTo(QPointF to);
     void polyline(const WmfParams &p);

@@ -8,6 +8,10 @@ namespace {
 
 constexpr size_t kCachedFonts = 8;
 constexpr int kDefaultDpi = 96;
+// A font asking for characters thousands of times wider than tall is a
+// damaged record (Qt's glyph cache once crashed on one): keep it sane.
+constexpr double kMinStretch = 0.05;
+constexpr double kMaxStretch = 20.0;
 
 enum FontFamily : int {
     FfRoman = 0x10,
@@ -137,7 +141,7 @@ const WmfRealizedFont &WmfFontCache::realize(const WmfFont &f, double height, do
         }
         const double natural = realized.raw.averageCharWidth();
         if (width > 0 && natural > 0)
-            realized.stretch = width / natural;
+            realized.stretch = qBound(kMinStretch, width / natural, kMaxStretch);
     }
     realized.font = build(f, em);
     if (m_entries.size() >= kCachedFonts)

@@ -83,6 +83,9 @@ QPen WmfContext::devicePen() const
         return Qt::NoPen;
     const double pixel = qMax(1.0, m_pixelScale);
     QPen pen(ropColor(m_dc.rop2, m_dc.pen.color), qMax(m_dc.pen.width * scaleX(), pixel));
+    // We draw in device pixels, so a one-pixel pen may as well take the
+    // engine's fast cosmetic stroker.
+    pen.setCosmetic(pen.widthF() <= 1.0);
     const QList<qreal> dashes = dashPattern(style);
     if (!dashes.isEmpty() && pen.widthF() <= 1.5 * pixel) {
         pen.setDashPattern(dashes);
@@ -130,15 +133,21 @@ QRectF WmfContext::insetBox(const QRectF &box) const
     return box.adjusted(half, half, -half, -half);
 }
 
-void WmfContext::strokeAndFill(const QPainterPath &logicalPath, bool fill)
+bool WmfContext::preparePainter(bool fill)
 {
     if (drawsNothing())
-        return;
+        return false;
     m_painter.setPen(devicePen());
     m_painter.setBrush(fill ? deviceBrush() : QBrush(Qt::NoBrush));
     m_painter.setBackground(m_dc.bkColor);
     m_painter.setBackgroundMode(m_dc.bkMode == Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_painter.drawPath(m_transform.map(logicalPath));
+    return true;
+}
+
+void WmfContext::strokeAndFill(const QPainterPath &logicalPath, bool fill)
+{
+    if (preparePainter(fill))
+        m_painter.drawPath(m_transform.map(logicalPath));
 }
 
 void WmfContext::lineTo(QPointF to)
@@ -183,6 +192,17 @@ void WmfContext::polyPolygon(const WmfParams &p)
 void WmfContext::boxFigure(quint16 function, QRectF box, QSizeF corner)
 {
     box = insetBox(box.normalized());
+    // Upright rectangles and ellipses take the paint engine's faster paths.
+    if (function != RoundRect && m_transform.type() <= QTransform::TxScale) {
+        if (!preparePainter(true))
+            return;
+        const QRectF device = m_transform.mapRect(box);
+        if (function == Ellipse)
+            m_painter.drawEllipse(device);
+        else
+            m_painter.drawRect(device);
+        return;
+    }
     QPainterPath path;
     if (function == Ellipse)
         path.addEllipse(box);

@@ -5,14 +5,18 @@
 #include <QGlyphRun>
 #include <QtMath>
 
+#include <optional>
+
 namespace terralore {
 
 using namespace wmf;
 
 namespace {
 
-// Text taller than this (device pixels) is a damaged record, not a drawing.
+// Text taller than this (device pixels) is a damaged record, not a drawing;
+// text shorter than the smallest one cannot be seen.
 constexpr double kMaxTextPixels = 16384;
+constexpr double kMinTextPixels = 0.5;
 // GDI's default font when a record asks for height 0: 12 points at 96 dpi.
 constexpr double kDefaultCharHeight = 16;
 
@@ -83,7 +87,7 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
     const double sx = scaleX();
     const double height =
         m_dc.font.height ? qAbs(m_dc.font.height * scaleY()) : kDefaultCharHeight * m_pixelScale;
-    if (drawsNothing() || bytes.isEmpty() || height < 0.25 || height > kMaxTextPixels)
+    if (drawsNothing() || bytes.isEmpty() || height < kMinTextPixels || height > kMaxTextPixels)
         return;
     const QString text = m_fonts.decode(bytes, m_dc.font.charset);
     const WmfRealizedFont &font = realizedFont();
@@ -96,7 +100,10 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
     layout.rawGlyphs = glyphs.size() == text.size() && !glyphs.contains(0);
     const bool useDx = qsizetype(dx.size()) >= text.size() && text.size() == bytes.size();
     const QList<QPointF> natural = font.raw.advancesForGlyphIndexes(glyphs);
-    const QFontMetricsF fallback(font.font, m_painter.device());
+    // Only text with characters the face lacks needs the (slower) fallback metrics.
+    std::optional<QFontMetricsF> fallback;
+    if (!layout.rawGlyphs && !useDx)
+        fallback.emplace(font.font, m_painter.device());
     for (qsizetype i = 0; i < text.size(); ++i) {
         double advance;
         if (useDx)
@@ -104,7 +111,7 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
         else if (layout.rawGlyphs)
             advance = natural.value(i).x() * font.stretch + m_dc.charExtra * sx;
         else
-            advance = fallback.horizontalAdvance(text.at(i)) * font.stretch + m_dc.charExtra * sx;
+            advance = fallback->horizontalAdvance(text.at(i)) * font.stretch + m_dc.charExtra * sx;
         layout.advances.push_back(advance);
         layout.width += advance;
     }
