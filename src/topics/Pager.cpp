@@ -9,14 +9,12 @@ using namespace terralore;
 
 namespace {
 
-enum EntryIndex { PrintEntry = 0, ExitEntry = 1, NextEntry = 2, PreviousEntry = 3 };
-
 // The entries, in stacking order.
 const LabelButton kEntries[] = {
-    {PrintEntry, 10680, 120, 1125, 495, "Print"},
-    {ExitEntry, 10680, 7920, 1125, 495, "Exit"},
-    {NextEntry, 6720, 7920, 2685, 495, "Next Page"},
-    {PreviousEntry, 1320, 7920, 2685, 495, "Previous Page"},
+    {Pager::PrintEntry, 10680, 120, 1125, 495, "Print"},
+    {Pager::ExitEntry, 10680, 7920, 1125, 495, "Exit"},
+    {Pager::NextEntry, 6720, 7920, 2685, 495, "Next Page"},
+    {Pager::PreviousEntry, 1320, 7920, 2685, 495, "Previous Page"},
 };
 
 Pager::PagePrinter &installedPrinter()

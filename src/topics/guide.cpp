@@ -9,8 +9,6 @@ TERRALORE_DEFINE_FORM(guideForm, guide)
 
 namespace {
 
-enum EntryIndex { NextEntry = 2, PreviousEntry = 3 };
-
 const int kPages = 5;
 
 // "wmf\guide3.wmf" for folder "wmf\", page 3.
