@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "PictureControl.h"
+#include "QuizFile.h"
 #include "Sound.h"
 #include "Stage.h"
 
@@ -72,6 +73,12 @@ void SetUpScreen(terralore::Form &form)
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
     });
+}
+
+bool LoadQuizFile(terralore::FieldReader &reader)
+{
+    return terralore::loadQuizFile(reader,
+                                   {QuizTitle, QuestionText, OptionA, OptionB, OptionC, OptionD, CorrectAnswer});
 }
 
 void PlayIfSoundOn(const QString &relativePath)

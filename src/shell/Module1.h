@@ -7,8 +7,9 @@
 #include <array>
 
 namespace terralore {
+class FieldReader;
 class Form;
-}
+} // namespace terralore
 
 // The shared state and routines of the whole program, under their design
 // names. Arrays keep their design index ranges; element 0 is not used where
@@ -50,6 +51,11 @@ extern int LogoFrame;
 
 // Gives a screen its standard size, colour, caption and centred position.
 void SetUpScreen(terralore::Form &form);
+
+// Reads a quiz file, opened by the caller, into QuizTitle and the five text
+// arrays and CorrectAnswer, value by value. False when the file ends early:
+// the values read so far stay loaded, the rest keep the previous quiz's.
+bool LoadQuizFile(terralore::FieldReader &reader);
 
 // Plays an effect when SoundOn is 1: the guard every caller applies.
 void PlayIfSoundOn(const QString &relativePath);

@@ -4,6 +4,8 @@
 #include "Module1.h"
 #include "ResourcePath.h"
 #include "Titlefrm.h"
+#include "beginning.h"
+#include "science.h"
 
 using namespace terralore;
 
@@ -138,6 +140,12 @@ void intro0Form::Timer1_Timer()
 void intro0Form::Label2_Click(int Index)
 {
     switch (Index) {
+    case 10:
+        science().Show();
+        break;
+    case 15:
+        beginning().Show();
+        break;
     case 16:
         Titlefrm().Command1->setCaption(QStringLiteral("Cancel"));
         Titlefrm().Show();

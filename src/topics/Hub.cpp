@@ -1,0 +1,105 @@
+#include "Hub.h"
+
+#include "FieldReader.h"
+#include "LabelButtons.h"
+#include "MessageBox.h"
+#include "Module1.h"
+#include "ResourcePath.h"
+#include "intro0.h"
+#include "multiple.h"
+
+using namespace terralore;
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+// The entries, the same on both hubs.
+const LabelButton kEntries[] = {
+    {0, 120, 7920, 3195, 495, "Multiple Choice"}, {1, 3600, 7920, 3195, 495, "Labelling Activity"},
+    {2, 10560, 7920, 1245, 495, "Exit"},          {3, 7080, 7920, 3195, 495, "Ordering Activity"},
+    {4, 6360, 120, 1995, 495, "Key Facts"},       {5, 8640, 120, 3195, 495, "Teacher's Notes"},
+};
+
+} // namespace
+
+Hub::Hub(const HubTable &table) : Form(QString::fromLatin1(table.formName)), m_table(table)
+{
+    Image1 = new Image(this, QStringLiteral("Image1"));
+    Image1->Move(table.pictureLeft, table.pictureTop);
+    connect(Image1, &Image::MouseMove, this, &Hub::Image1_MouseMove);
+    Label1 = new Label(this, {.name = "Label1",
+                              .left = table.titleLeft,
+                              .top = table.titleTop,
+                              .width = table.titleWidth,
+                              .height = table.titleHeight,
+                              .caption = QString::fromLatin1(table.title),
+                              .face = "Times New Roman",
+                              .points = 27.75,
+                              .bold = true,
+                              .fore = kYellow,
+                              .backStyle = vbTransparent,
+                              .alignment = vbLeftJustify});
+    makeLabelButtons(this, Label3, std::span(kEntries), &Hub::Label3_Click, &Hub::Label3_MouseMove);
+}
+
+void Hub::Form_Load()
+{
+    Module1::SetUpScreen(*this);
+    setBackColor(m_table.backColor);
+    Image1->LoadPicture(QString::fromLatin1(m_table.picture));
+    if (m_table.centrePicture)
+        Image1->setLeft((12000 - Image1->Width()) / 2);
+}
+
+void Hub::Label3_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+        openQuiz();
+        break;
+    case 2:
+        intro0().Show();
+        Unload();
+        break;
+    default:
+        break;
+    }
+    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+}
+
+void Hub::openQuiz()
+{
+    // A built-in quiz that is missing or ends early would put stale or empty
+    // questions on screen: say so and stay on the hub instead.
+    std::optional<FieldReader> file = FieldReader::open(resolveResource(QString::fromLatin1(m_table.quizFile)));
+    const bool loaded = file && Module1::LoadQuizFile(*file);
+    file.reset();
+    if (!loaded) {
+        MsgBox(QStringLiteral("This worksheet seems to be corrupted."));
+        return;
+    }
+    multiple().Picture1->LoadPicture(QString::fromLatin1(m_table.quizPicture));
+    multiple().Label5->setCaption(QStringLiteral("Terralore"));
+    multiple().Show();
+}
+
+void Hub::Label3_MouseMove(int Index, int, int, float, float)
+{
+    setOpaque(Label3, Index);
+}
+
+void Hub::Image1_MouseMove(int, int, float, float)
+{
+    if (m_table.pictureResetsHover)
+        clearHighlight();
+}
+
+void Hub::Form_MouseMove(int, int, float, float)
+{
+    clearHighlight();
+}
+
+void Hub::clearHighlight()
+{
+    setAllTransparent(Label3);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ControlArray.h"
+#include "Form.h"
+#include "Label.h"
+#include "PictureControl.h"
+
+#include <QColor>
+
+// Everything in which the two topic hubs differ.
+struct HubTable {
+    const char *formName;
+    const char *title;
+    float titleLeft, titleTop, titleWidth, titleHeight;
+    QColor backColor;
+    const char *picture;
+    // A centred picture ignores pictureLeft.
+    bool centrePicture;
+    float pictureLeft, pictureTop;
+    // Whether moving over the picture switches the entries' highlight off.
+    bool pictureResetsHover;
+    const char *quizFile;
+    const char *quizPicture;
+    // The topic's activity screens, by form name.
+    const char *labellingScreen;
+    const char *orderingScreen;
+    // Page sets for the notes pager: the stem of the page files and the count.
+    const char *keyFactsStem;
+    int keyFactsPages;
+    const char *notesStem;
+    int notesPages;
+};
+
+// A topic hub: the topic's title and picture, and the entries that open its
+// quiz, activities and pages.
+class Hub : public terralore::Form {
+    Q_OBJECT
+public:
+    explicit Hub(const HubTable &table);
+
+    const HubTable &table() const { return m_table; }
+
+    terralore::Image *Image1;
+    terralore::Label *Label1;
+    terralore::ControlArray<terralore::Label> Label3;
+
+protected:
+    void Form_Load() override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+
+private:
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Image1_MouseMove(int Button, int Shift, float X, float Y);
+    void openQuiz();
+    void clearHighlight();
+
+    const HubTable &m_table;
+};
