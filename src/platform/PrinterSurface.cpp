@@ -192,4 +192,21 @@ void PrinterSurface::abandonDocument() noexcept
     m_spool.remove();
 }
 
+bool printOnDefaultPrinter(const std::function<void(PrintSurface &)> &document)
+{
+    PrinterSurface surface;
+    try {
+        document(surface);
+    } catch (const PrintError &) {
+        surface.KillDoc();
+        return false;
+    }
+    // A routine that forgot to end its document sends nothing.
+    if (!surface.ended()) {
+        surface.KillDoc();
+        return false;
+    }
+    return true;
+}
+
 } // namespace terralore
