@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what Terralore needs to build, run and test on Debian 12.
+# Runs apt-get as root, or through sudo otherwise; does nothing when all is there.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  # run: fonts the screens are designed with, media back end
+  fonts-wine fonts-liberation2 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # test: X server and real input, screenshots, printing to PDF, reading PDFs
+  xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
+  # fuzzing and sanitizers with clang
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,60 @@
+# Shared helpers for the end-to-end tests: the real program under Xvfb,
+# driven with real X input through xdotool. Source this file.
+# Expects PROGRAM, DATA and ARTEFACTS to be set by the caller.
+
+e2e_fail() { echo "E2E FAIL: $*" >&2; e2e_stop; exit 1; }
+
+e2e_start_x() { # picks a free display
+  local n
+  for n in $(seq 90 130); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    kill "$E2E_XVFB" 2>/dev/null
+  done
+  echo "no X display could be started" >&2; exit 1
+}
+
+e2e_start_program() {
+  mkdir -p "$ARTEFACTS"
+  TERRALORE_DATA="$DATA" TERRALORE_NO_AUDIO=1 "$PROGRAM" >"$ARTEFACTS/program.log" 2>&1 &
+  E2E_PID=$!
+  e2e_wait_window
+}
+
+e2e_wait_window() {
+  for _ in $(seq 100); do
+    E2E_WIN=$(xdotool search --name '^Terralore$' 2>/dev/null | head -n 1)
+    [ -n "$E2E_WIN" ] && { sleep 0.5; return 0; }
+    sleep 0.1
+  done
+  e2e_fail "the program's window did not appear"
+}
+
+e2e_running() { kill -0 "$E2E_PID" 2>/dev/null; }
+
+e2e_stop() {
+  [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null
+  [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null
+  wait 2>/dev/null
+  return 0
+}
+
+e2e_shot() { import -window root "$ARTEFACTS/$1.png"; }
+
+# A click at display coordinates, with a short pause for the program to react.
+e2e_click() { xdotool mousemove "$1" "$2"; sleep 0.15; xdotool click 1; sleep "${3:-0.4}"; }
+
+# The colour of one display pixel as "r,g,b".
+e2e_pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 |
+    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Waits until a pixel has the expected colour.
+e2e_wait_pixel() { # x y "r,g,b" what
+  for _ in $(seq 50); do [ "$(e2e_pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
+  e2e_fail "$4 (pixel $1,$2 is $(e2e_pixel "$1" "$2"), expected $3)"
+}

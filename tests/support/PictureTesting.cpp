@@ -1,0 +1,69 @@
+#include "PictureTesting.h"
+
+#include "picture/Picture.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QPainter>
+
+namespace terralore::test {
+
+QImage renderPicture(const QByteArray &bytes, const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    const Picture picture = Picture::fromData(bytes);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool near(QColor a, QColor b, int tolerance)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+QRect inkBounds(const QImage &image, const std::function<bool(QRgb)> &ink)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (ink(image.pixel(x, y)))
+                box = box.united(QRect(x, y, 1, 1));
+        }
+    }
+    return box;
+}
+
+QRect darkBounds(const QImage &image, int threshold)
+{
+    return inkBounds(image, [threshold](QRgb c) { return qGray(c) < threshold; });
+}
+
+int countNear(const QImage &image, const QRect &area, QColor color, int tolerance)
+{
+    int count = 0;
+    const QRect clipped = area.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            count += near(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
+    }
+    return count;
+}
+
+void registerTestFonts()
+{
+    for (const char *path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        if (QFile::exists(QString::fromLatin1(path)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+    }
+}
+
+QString fixturePath(const QString &relative)
+{
+    return QStringLiteral(TERRALORE_FIXTURES "/") + relative;
+}
+
+} // namespace terralore::test

@@ -1,0 +1,229 @@
+// The field reader, the line writer, the code page and the resource resolver.
+#include "FieldReader.h"
+#include "LineWriter.h"
+#include "ResourcePath.h"
+#include "TestData.h"
+#include "TextCodec.h"
+#include "WorksheetIndex.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace terralore;
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fields_data();
+    void fields();
+    void numbers_data();
+    void numbers();
+    void codePageRoundTrip();
+    void signPlace();
+    void writerEndsEveryLineInCrLf();
+    void writerLeavesTheOldFileWholeOnFailure();
+    void oversizedFilesAreRefused();
+    void resolver_data();
+    void resolver();
+    void indexReading_data();
+    void indexReading();
+};
+
+void FilesTest::fields_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("one per line") << QByteArray("Chalk\r\nFlint\r\n") << QStringList{"Chalk", "Flint"};
+    QTest::newRow("comma splits a line") << QByteArray("Sand, silt\r\nclay\r\n") << QStringList{"Sand", "silt", "clay"};
+    QTest::newRow("leading blanks skipped, trailing kept")
+        << QByteArray("   Granite  \r\n\tMarble\r\n") << QStringList{"Granite  ", "Marble"};
+    QTest::newRow("blank line is an empty field") << QByteArray("a\r\n \r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("empty line is an empty field") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("bare LF and bare CR end lines") << QByteArray("a\nb\rc") << QStringList{"a", "b", "c"};
+    QTest::newRow("comma before line end") << QByteArray("a,\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("quotes are ordinary") << QByteArray("\"Big\" rocks\r\n\"a,b\"\r\n")
+                                         << QStringList{"\"Big\" rocks", "\"a", "b\""};
+    QTest::newRow("windows-1252 bytes") << QByteArray("Earth\x92s core\r\n")
+                                        << QStringList{QString::fromUtf8("Earth’s core")};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void FilesTest::fields()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    FieldReader reader(bytes);
+    QStringList read;
+    QString field;
+    while (reader.readField(field))
+        read << field;
+    QCOMPARE(read, fields);
+    QVERIFY(!reader.readField(field));
+}
+
+void FilesTest::numbers_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<long long>("value");
+    QTest::newRow("count line") << QByteArray(" 12 \r\n") << true << 12LL;
+    QTest::newRow("negative") << QByteArray("-3\r\n") << true << -3LL;
+    QTest::newRow("words") << QByteArray("twelve\r\n") << false << 0LL;
+    QTest::newRow("empty") << QByteArray("\r\n") << false << 0LL;
+    QTest::newRow("end of file") << QByteArray() << false << 0LL;
+}
+
+void FilesTest::numbers()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ok);
+    QFETCH(long long, value);
+    FieldReader reader(bytes);
+    long long n = 0;
+    QCOMPARE(reader.readNumber(n), ok);
+    if (ok)
+        QCOMPARE(n, value);
+}
+
+void FilesTest::codePageRoundTrip()
+{
+    QByteArray all;
+    for (int b = 32; b < 256; ++b) {
+        // Five bytes have no character in the code page.
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            continue;
+        all += char(b);
+    }
+    const QString text = decodeWindows1252(all);
+    QCOMPARE(text.size(), all.size());
+    QCOMPARE(encodeWindows1252(text), all);
+    QCOMPARE(decodeWindows1252("\x92"), QString(QChar(0x2019)));
+    QCOMPARE(encodeWindows1252(QString(QChar(0x2019))), QByteArray("\x92"));
+    QCOMPARE(decodeWindows1252("\x80"), QString(QChar(0x20AC)));
+}
+
+void FilesTest::signPlace()
+{
+    QCOMPARE(terralore::signPlace(3), QStringLiteral(" 3"));
+    QCOMPARE(terralore::signPlace(0), QStringLiteral(" 0"));
+    QCOMPARE(terralore::signPlace(10), QStringLiteral(" 10"));
+    QCOMPARE(terralore::signPlace(-2), QStringLiteral("-2"));
+}
+
+void FilesTest::writerEndsEveryLineInCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.txt");
+    LineWriter writer;
+    writer.writeLine(u"Chalk& flint");
+    writer.writeLine(u" ");
+    writer.writeLine(QString::fromUtf8("Earth’s"));
+    QVERIFY(writer.commit(path));
+    QCOMPARE(test::readFile(path), QByteArray("Chalk& flint\r\n \r\nEarth\x92s\r\n"));
+}
+
+void FilesTest::writerLeavesTheOldFileWholeOnFailure()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("track.txt");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(" 1 \r\nRocks\r\n");
+    old.close();
+    LineWriter writer;
+    for (int i = 0; i < 200; ++i)
+        writer.writeLine(u"A title long enough to need more room than is left");
+    // A file size limit makes the write fail part-way, like a full disk.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool committed = writer.commit(path);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY(!committed);
+    QCOMPARE(test::readFile(path), QByteArray(" 1 \r\nRocks\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.txt"});
+    QVERIFY(!writer.commit(dir.filePath("missing-folder/x.txt")));
+}
+
+void FilesTest::oversizedFilesAreRefused()
+{
+    QTemporaryDir dir;
+    QFile big(dir.filePath("big.txt"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(FieldReader::kMaxFileSize + 1));
+    big.close();
+    QVERIFY(!FieldReader::open(big.fileName()));
+    QVERIFY(!FieldReader::open(dir.filePath("none.txt")));
+    QVERIFY(!FieldReader::open(QString()));
+}
+
+void FilesTest::resolver_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("exact") << "Images/cave.jpg"
+                           << "Images/cave.jpg";
+    QTest::newRow("backslashes, other case") << "images\\Cave.JPG"
+                                             << "Images/cave.jpg";
+    QTest::newRow("mixed slashes") << "wmf2/Key SCIENCEa.wmf"
+                                   << "wmf2/key sciencea.wmf";
+    QTest::newRow("missing file keeps its name") << "multiple\\New title.txt"
+                                                 << "multiple/New title.txt";
+    QTest::newRow("missing folder") << "nowhere\\x.txt"
+                                    << "nowhere/x.txt";
+}
+
+void FilesTest::resolver()
+{
+    QFETCH(QString, relative);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const char *file : {"Images/cave.jpg", "wmf2/key sciencea.wmf", "multiple/track.txt"}) {
+        QDir(dir.path()).mkpath(QFileInfo(QString::fromLatin1(file)).path());
+        QFile f(dir.filePath(QString::fromLatin1(file)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(resolveResource(dir.path(), relative), dir.path() + "/" + expected);
+    QCOMPARE(resolveResource(dir.path(), QString()), QString());
+}
+
+void FilesTest::indexReading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("three") << QByteArray(" 3 \r\nA\r\nB\r\nC\r\nD\r\n") << true << 3 << QStringList{"A", "B", "C"};
+    QTest::newRow("count above the names") << QByteArray(" 3 \r\nA\r\nB\r\n") << false << 2 << QStringList{"A", "B"};
+    QTest::newRow("zero") << QByteArray(" 0 \r\n") << true << 0 << QStringList{};
+    QTest::newRow("thousand and one") << QByteArray(" 1001 \r\nA\r\n") << false << -1 << QStringList{};
+    QTest::newRow("not a number") << QByteArray("A\r\n") << false << -1 << QStringList{};
+}
+
+void FilesTest::indexReading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, complete);
+    QFETCH(int, count);
+    QFETCH(QStringList, names);
+    FieldReader reader(bytes);
+    int n = -1;
+    WorksheetNameArray read;
+    QCOMPARE(readWorksheetIndex(reader, n, read), complete);
+    QCOMPARE(n, count);
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(read[i + 1], names[i]);
+}
+
+QTEST_MAIN(FilesTest)
+#include "tst_files.moc"
