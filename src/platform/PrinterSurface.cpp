@@ -48,6 +48,10 @@ void PrinterSurface::open()
     m_spool.close();
 
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Qt starts from the locale's paper; the printer's own default is the
+    // paper that is loaded.
+    if (info.defaultPageSize().isValid())
+        m_printer->setPageSize(info.defaultPageSize());
     m_printer->setFullPage(false);
     m_printer->setDocName(QString::fromLatin1(kJobTitle));
     m_printer->setCreator(QString::fromLatin1(kJobTitle));
