@@ -5,7 +5,9 @@
 #include "ResourcePath.h"
 #include "Titlefrm.h"
 #include "beginning.h"
+#include "guide.h"
 #include "science.h"
+#include "teacher.h"
 
 using namespace terralore;
 
@@ -149,6 +151,23 @@ void intro0Form::Label2_Click(int Index)
     case 16:
         Titlefrm().Command1->setCaption(QStringLiteral("Cancel"));
         Titlefrm().Show();
+        break;
+    case 19:
+        teacher().Label1->setVisible(false);
+        teacher().Label3[2]->setVisible(false);
+        teacher().Label3[3]->setVisible(false);
+        teacher().Image1->LoadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
+        teacher().Picture2->LoadPicture(QStringLiteral("logo\\quillmere2.bmp"));
+        teacher().Image2->LoadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));
+        teacher().setBackColor(QColor(49, 130, 212));
+        teacher().Timer1->setEnabled(true);
+        teacher().Show();
+        break;
+    case 20:
+        guide().Image1->LoadPicture(QStringLiteral("wmf\\guide1.wmf"));
+        guide().Image2->LoadPicture(QStringLiteral("wmf2\\guide1.wmf"));
+        Module1::PageNumber = 1;
+        guide().Show();
         break;
     default:
         break;

@@ -7,6 +7,8 @@
 #include "picture/WmfReader.h"
 #include "picture/WmfTypes.h"
 
+#include <QDir>
+#include <QPainter>
 #include <QTest>
 
 using namespace terralore;
@@ -51,6 +53,8 @@ private slots:
     void survives_data();
     void survives();
     void truncatedAnywhere();
+    void foundByFuzzing_data();
+    void foundByFuzzing();
 };
 
 void TestWmfMalformed::survives_data()
@@ -161,6 +165,30 @@ void TestWmfMalformed::truncatedAnywhere()
         renderPicture(part, QSize(16, 16));
     }
     QVERIFY(pictures > 0);
+}
+
+void TestWmfMalformed::foundByFuzzing_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir dir(fixturePath(QStringLiteral("wmf/fuzz")));
+    for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
+        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+}
+
+void TestWmfMalformed::foundByFuzzing()
+{
+    // Inputs on which the fuzzer once crashed or hung, drawn as it draws them:
+    // straight, then rotated under a clip (where a forged clip once took minutes).
+    QFETCH(QString, path);
+    const Picture picture = Picture::load(path);
+    QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(0, 0, 48, 48));
+    painter.rotate(30);
+    painter.setClipRect(QRectF(4, 4, 30, 30));
+    picture.draw(painter, QRectF(-10, 5, 90, 20));
+    QVERIFY(painter.isActive());
 }
 
 QTEST_MAIN(TestWmfMalformed)

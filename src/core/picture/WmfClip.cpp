@@ -10,33 +10,41 @@ using namespace wmf;
 
 namespace {
 
-// Stands for "the whole device" when a rectangle is cut out of no clip at all.
-const QRect kEverything(-(1 << 24), -(1 << 24), 1 << 25, 1 << 25);
-
-QRect snapped(const QRectF &rect)
+// Rounds device coordinates that have already been bounded to the device.
+QRect snapped(const QRectF &r)
 {
-    const QRectF r = rect.normalized();
     return QRect(QPoint(qRound(r.left()), qRound(r.top())),
                  QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
 }
 
+int boundedPixels(double value)
+{
+    return qRound(qBound(-1e8, value, 1e8));
+}
+
 } // namespace
 
+// Clip regions are cut to the device first: a region only matters where
+// the device is, and a forged rectangle millions of pixels across would
+// otherwise cost millions of scanlines.
 QRegion WmfContext::deviceRegion(const QRectF &logical) const
 {
-    if (m_transform.type() <= QTransform::TxScale)
-        return QRegion(snapped(m_transform.mapRect(logical.normalized())));
-    return QRegion(m_transform.map(QPolygonF(logical.normalized())).toPolygon());
+    if (m_transform.type() <= QTransform::TxScale) {
+        const QRectF device = m_transform.mapRect(logical.normalized()).intersected(m_deviceArea);
+        return device.isEmpty() ? QRegion() : QRegion(snapped(device));
+    }
+    const QPolygonF device =
+        m_transform.map(QPolygonF(logical.normalized())).intersected(QPolygonF(m_deviceArea));
+    return QRegion(device.toPolygon());
 }
 
 QRegion WmfContext::deviceRegion(const QRegion &logical) const
 {
-    if (m_transform.type() > QTransform::TxScale)
-        return m_transform.map(logical);
-    QRegion device;
+    std::vector<QRegion> parts;
+    parts.reserve(size_t(logical.rectCount()));
     for (const QRect &r : logical)
-        device += snapped(m_transform.mapRect(QRectF(r)));
-    return device;
+        parts.push_back(deviceRegion(QRectF(r)));
+    return uniteRegions(std::move(parts));
 }
 
 void WmfContext::setClip(std::optional<QRegion> clip)
@@ -64,7 +72,7 @@ void WmfContext::intersectClipRect(const QRectF &logical)
 void WmfContext::excludeClipRect(const QRectF &logical)
 {
     const QRegion rect = deviceRegion(logical);
-    setClip((m_dc.clip ? *m_dc.clip : QRegion(kEverything)).subtracted(rect));
+    setClip((m_dc.clip ? *m_dc.clip : QRegion(snapped(m_deviceArea))).subtracted(rect));
 }
 
 const QRegion *WmfContext::regionObject(int index) const
@@ -88,7 +96,7 @@ void WmfContext::offsetClip(QPointF logicalOffset)
     if (!m_dc.clip)
         return;
     const QPointF shift = map(logicalOffset) - map(QPointF());
-    setClip(m_dc.clip->translated(qRound(shift.x()), qRound(shift.y())));
+    setClip(m_dc.clip->translated(boundedPixels(shift.x()), boundedPixels(shift.y())));
 }
 
 void WmfContext::regionRecord(quint16 function, const WmfParams &p)
@@ -110,8 +118,8 @@ void WmfContext::regionRecord(quint16 function, const WmfParams &p)
     }
     if (function == FrameRegion) {
         // The frame is what is left of the region once shrunk by the frame's width and height.
-        const int w = qMax(1, qRound(qAbs(p.s16(3)) * scaleX()));
-        const int h = qMax(1, qRound(qAbs(p.s16(2)) * scaleY()));
+        const int w = qMax(1, boundedPixels(qAbs(p.s16(3)) * scaleX()));
+        const int h = qMax(1, boundedPixels(qAbs(p.s16(2)) * scaleY()));
         const QRegion inner =
             area.translated(w, 0) & area.translated(-w, 0) & area.translated(0, h) & area.translated(0, -h);
         area -= inner;

@@ -28,6 +28,8 @@ WmfContext::WmfContext(const WmfDocument &doc, QPainter &painter, const QRectF &
     const double deviceWidth = m_base.map(QLineF(0, 0, target.width(), 0)).length();
     m_pixelScale = naturalWidth > 0 ? deviceWidth / naturalWidth : 1.0;
 
+    const QPaintDevice *device = m_painter.device();
+    m_deviceArea = QRectF(-2, -2, device->width() + 4, device->height() + 4);
     m_painter.setWorldTransform(QTransform());
     m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     m_dc.windowOrg = doc.windowOrg;

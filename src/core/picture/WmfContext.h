@@ -85,6 +85,7 @@ private:
     QTransform m_transform;  // logical units to device pixels, for the current state
     double m_pixelScale = 1; // device pixels per 1/96 inch of the picture as placed
     std::optional<QRegion> m_callerClip;
+    QRectF m_deviceArea; // the paint device's pixels, with a little margin
 
     WmfDcState m_dc;
     std::vector<WmfDcState> m_saved;

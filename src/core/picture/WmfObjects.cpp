@@ -8,9 +8,12 @@ namespace {
 
 constexpr qsizetype kFaceNameBytes = 32;
 constexpr qsizetype kFaceNameWord = 9;
+// Rectangles kept from one region record; more only slows clipping down.
+constexpr size_t kMaxRegionRects = 100'000;
 
-// Unites rectangles in pairs so a region of n bands costs n log n, not n².
-QRegion uniteAll(std::vector<QRegion> parts)
+} // namespace
+
+QRegion uniteRegions(std::vector<QRegion> parts)
 {
     if (parts.empty())
         return {};
@@ -25,8 +28,6 @@ QRegion uniteAll(std::vector<QRegion> parts)
     }
     return parts.front();
 }
-
-} // namespace
 
 QColor colorFromRef(quint32 ref)
 {
@@ -98,12 +99,12 @@ WmfRegionObject regionFromRecord(const WmfParams &p)
         for (qsizetype k = 0; k + 1 < count; k += 2) {
             const int left = p.s16(at + 3 + k);
             const int right = p.s16(at + 4 + k);
-            if (right > left && bottom > top)
+            if (right > left && bottom > top && parts.size() < kMaxRegionRects)
                 parts.emplace_back(left, top, right - left, bottom - top);
         }
         at += 4 + count;
     }
-    return {uniteAll(std::move(parts))};
+    return {uniteRegions(std::move(parts))};
 }
 
 int WmfObjectTable::add(WmfObject object)

@@ -49,6 +49,8 @@ struct WmfRegionObject {
 using WmfObject = std::variant<std::monostate, WmfPen, WmfBrush, WmfFont, WmfRegionObject>;
 
 QColor colorFromRef(quint32 colorRef);
+// The union of many regions, merged in pairs (n log n rather than n²).
+QRegion uniteRegions(std::vector<QRegion> parts);
 WmfPen penFromRecord(const WmfParams &params);
 WmfBrush brushFromRecord(const WmfParams &params);
 WmfBrush patternBrushFromRecord(const WmfParams &params, const QImage &pattern);

@@ -1,0 +1,109 @@
+// A page turn in the two page readers: both copies of the new page loaded
+// and the shown one painted, on the offscreen platform.
+
+#include "BenchUtil.h"
+
+#include "DataFolder.h"
+#include "Fonts.h"
+#include "Module1.h"
+#include "Stage.h"
+#include "guide.h"
+#include "teacher.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kTurns = 200;
+constexpr double kFrameMs = 16.7;
+
+struct Timings {
+    std::vector<double> turn, load, paint;
+};
+
+// Turns one page with the reader's own entry (as a click does), then paints
+// the screen at once; the entry to use next is chosen by the caller.
+void turnAndPaint(Pager &pager, int entry, Timings &t)
+{
+    bench::PaintProbe probe(&pager);
+    QElapsedTimer timer;
+    timer.start();
+    emit pager.Label3[entry]->Click();
+    const qint64 loaded = timer.nsecsElapsed();
+    pager.repaint();
+    const qint64 painted = timer.nsecsElapsed();
+    if (probe.painted == 0)
+        std::printf("warning: the page was not painted\n");
+    t.turn.push_back(double(painted) / 1e6);
+    t.load.push_back(double(loaded) / 1e6);
+    t.paint.push_back(double(painted - loaded) / 1e6);
+}
+
+void report(const char *reader, const Timings &t)
+{
+    std::printf("%s\n", reader);
+    bench::report("  page turn: both copies loaded and painted", t.turn, kFrameMs);
+    bench::report("  of which loading both copies", t.load, kFrameMs);
+    bench::report("  of which painting the shown page", t.paint, kFrameMs);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TERRALORE_NO_AUDIO", "1");
+    QApplication app(argc, argv);
+    QTemporaryDir data;
+    if (!terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), data.path())) {
+        std::printf("could not copy the data folders\n");
+        return 1;
+    }
+    QDir::setCurrent(data.path());
+    terralore::registerFonts();
+    terralore::Stage::instance().resize(1024, 768);
+    terralore::Stage::instance().show();
+
+    // The key facts of a topic, two pages, turned forward and back.
+    Module1::PageCount = 2;
+    Module1::PageSet = QStringLiteral("key science");
+    teacher().Image1->LoadPicture(QStringLiteral("wmf\\key sciencea.wmf"));
+    teacher().Image2->LoadPicture(QStringLiteral("wmf2\\key sciencea.wmf"));
+    teacher().Show();
+    settle();
+    Timings notes;
+    for (int i = 0; i < kTurns; ++i)
+        turnAndPaint(teacher(), Module1::PageNumber == 1 ? 2 : 3, notes);
+    teacher().Unload();
+    settle();
+
+    // The guide, through its five pages and back.
+    guide().Image1->LoadPicture(QStringLiteral("wmf\\guide1.wmf"));
+    guide().Image2->LoadPicture(QStringLiteral("wmf2\\guide1.wmf"));
+    Module1::PageNumber = 1;
+    guide().Show();
+    settle();
+    Timings guidePages;
+    int step = 1;
+    for (int i = 0; i < kTurns; ++i) {
+        if (Module1::PageNumber + step < 1 || Module1::PageNumber + step > 5)
+            step = -step;
+        turnAndPaint(guide(), step > 0 ? 2 : 3, guidePages);
+    }
+    guide().Unload();
+    settle();
+
+    std::printf("%d turns each, median and 95th percentile\n", kTurns);
+    report("Key facts (teacher)", notes);
+    report("Teachers' guide (guide)", guidePages);
+    return 0;
+}

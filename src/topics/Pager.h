@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ControlArray.h"
+#include "Form.h"
+#include "Label.h"
+#include "PictureControl.h"
+
+#include <functional>
+
+// What the two page readers share: the page shown (Image1) and its copy kept
+// for printing (Image2), the page counter, and the entries Print, Exit, Next
+// Page and Previous Page. Each reader supplies its own page-turning rule.
+class Pager : public terralore::Form {
+    Q_OBJECT
+public:
+    terralore::Image *Image1;
+    terralore::Image *Image2;
+    terralore::Label *Label1;
+    terralore::ControlArray<terralore::Label> Label3;
+
+    // "Page 2 of 5": both numbers with their sign place.
+    static QString pageCounter(int page, int count);
+
+    // Where Print sends the page: the default printer, unless a test puts
+    // its own printer in (an empty one restores the default).
+    using PagePrinter = std::function<bool(const terralore::Picture &)>;
+    static void setPrinter(PagePrinter printer);
+
+protected:
+    struct Design {
+        float image2Left, image2Top;
+        const char *counter;
+    };
+    // Creates the two pages and the counter, lowest in the stacking order.
+    Pager(const QString &name, const Design &design);
+    // Creates the four entries; a reader calls it once its own lower controls
+    // exist, so the entries lie above everything else on the page.
+    void createEntries();
+
+    // Loads both copies of a page, the shown one first; an empty name clears
+    // the picture.
+    void openPage(const QString &shown, const QString &printed);
+
+    // Next Page is +1, Previous Page -1.
+    virtual void turnPage(int step) = 0;
+
+private:
+    void Label3_Click(int Index);
+    void Printpage();
+};
