@@ -37,12 +37,19 @@ void PrinterSurface::open()
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         fail(QStringLiteral("there is no default printer"));
+    // A stopped queue would hold the job until someone starts it again, while
+    // the pupil is told it is printing.
+    if (info.state() == QPrinter::Aborted || info.state() == QPrinter::Error)
+        fail(QStringLiteral("the default printer is stopped"));
 
     // Qt would hand its spool file to CUPS on its own and ignore a refusal,
     // and it cannot take back a job once its painter has begun; so the pages
     // go to a file of ours (a suffix other than .pdf keeps the printer's own
     // page layout) and are submitted only when the document is whole.
-    m_spool.setFileTemplate(QDir::tempPath() + QStringLiteral("/terralore-print-XXXXXX.prn"));
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty())
+        fail(QStringLiteral("there is no folder for temporary files"));
+    m_spool.setFileTemplate(folder + QStringLiteral("/terralore-print-XXXXXX.prn"));
     if (!m_spool.open())
         fail(QStringLiteral("the spool file could not be created: %1").arg(m_spool.errorString()));
     m_spool.close();
@@ -193,7 +200,8 @@ void PrinterSurface::abandonDocument() noexcept
         if (m_painter.isActive())
             m_painter.end();
     }
-    m_spool.remove();
+    if (!m_spool.fileName().isEmpty())
+        m_spool.remove();
 }
 
 bool printOnDefaultPrinter(const std::function<void(PrintSurface &)> &document)

@@ -96,6 +96,31 @@ inline bool queueCommand(const QString &program, const QStringList &arguments)
     return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// A change to the default queue (cupsdisable, lpadmin -o ...) made for one
+// test and undone when it goes out of scope. Needs root or lpadmin rights.
+class QueueChange {
+public:
+    QueueChange(const QString &program, const QStringList &arguments, const QString &undoProgram,
+                const QStringList &undoArguments)
+        : m_undoProgram(undoProgram), m_undoArguments(undoArguments)
+    {
+        m_ok = queueCommand(program, arguments);
+    }
+    ~QueueChange()
+    {
+        if (m_ok)
+            queueCommand(m_undoProgram, m_undoArguments);
+    }
+    QueueChange(const QueueChange &) = delete;
+    QueueChange &operator=(const QueueChange &) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_undoProgram;
+    QStringList m_undoArguments;
+    bool m_ok = false;
+};
+
 } // namespace terralore::test
 
 // Waits for the last job's PDF and reads its words into `pages`.

@@ -46,18 +46,16 @@ void fullMarksAfterAnActivity()
 
 class PrintCertificateTest : public QObject {
     Q_OBJECT
-    ScreenFixture *fx = nullptr;
+    ScreenFixture fx;
     QRectF area;
 
 private slots:
-    void initTestCase()
+    void initTestCase() { TERRALORE_SKIP_WITHOUT_PRINTER(); }
+    void init()
     {
-        fx = new ScreenFixture;
-        TERRALORE_SKIP_WITHOUT_PRINTER();
+        fx.reset();
         area = printableArea();
     }
-    void cleanupTestCase() { delete fx; }
-    void init() { fx->reset(); }
 
     void textsAtTheirPlaces_data();
     void textsAtTheirPlaces();

@@ -27,41 +27,21 @@ QString near(double found, double wanted)
     return std::abs(found - wanted) < kNear ? QString() : QStringLiteral("at %1, not %2").arg(found).arg(wanted);
 }
 
-// Changes the default printer's paper for one test and puts it back.
-class PaperSize {
-public:
-    explicit PaperSize(const QString &size)
-    {
-        m_old = QPrinterInfo::defaultPrinter().defaultPageSize().key();
-        m_ok = queueCommand(QStringLiteral("lpadmin"), {QStringLiteral("-p"), defaultQueue(), QStringLiteral("-o"),
-                                                        QStringLiteral("PageSize=") + size});
-    }
-    ~PaperSize()
-    {
-        queueCommand(QStringLiteral("lpadmin"),
-                     {QStringLiteral("-p"), defaultQueue(), QStringLiteral("-o"), QStringLiteral("PageSize=") + m_old});
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_old;
-    bool m_ok = false;
-};
+// Loads other paper into the default printer for one test.
+QStringList paperOption(const QString &size)
+{
+    return {QStringLiteral("-p"), defaultQueue(), QStringLiteral("-o"), QStringLiteral("PageSize=") + size};
+}
 
 } // namespace
 
 class PrintWorksheetTest : public QObject {
     Q_OBJECT
-    ScreenFixture *fx = nullptr;
+    ScreenFixture fx;
 
 private slots:
-    void initTestCase()
-    {
-        fx = new ScreenFixture;
-        TERRALORE_SKIP_WITHOUT_PRINTER();
-    }
-    void cleanupTestCase() { delete fx; }
-    void init() { fx->reset(); }
+    void initTestCase() { TERRALORE_SKIP_WITHOUT_PRINTER(); }
+    void init() { fx.reset(); }
 
     void everyTextAtItsPlace();
     void aLongWorksheetContinuesOnASecondPage();
@@ -136,7 +116,8 @@ void PrintWorksheetTest::aLongWorksheetContinuesOnASecondPage()
 {
     TERRALORE_SKIP_WITHOUT_PRINTER();
     // Ten questions fit on A4; on A5 they run over.
-    PaperSize paper(QStringLiteral("A5"));
+    QueueChange paper(QStringLiteral("lpadmin"), paperOption(QStringLiteral("A5")), QStringLiteral("lpadmin"),
+                      paperOption(QPrinterInfo::defaultPrinter().defaultPageSize().key()));
     if (!paper.ok())
         QSKIP("The queue's paper size cannot be changed here (lpadmin needs root)");
     openTheScienceQuiz();
