@@ -11,6 +11,8 @@
 
 #include <cups/cups.h>
 
+#include <exception>
+
 namespace terralore {
 
 namespace {
@@ -210,6 +212,11 @@ bool printOnDefaultPrinter(const std::function<void(PrintSurface &)> &document)
     try {
         document(surface);
     } catch (const PrintError &) {
+        surface.KillDoc();
+        return false;
+    } catch (const std::exception &) {
+        // Anything else going wrong while printing (memory, a picture) is a
+        // failed job too; nothing half-made goes out.
         surface.KillDoc();
         return false;
     }
