@@ -30,6 +30,13 @@ struct QuizState {
     QuizTexts &correctAnswer;
 };
 
+// A quiz held apart from the shared state, for checks and previews.
+struct LoadedQuiz {
+    QString title;
+    QuizTexts question, optionA, optionB, optionC, optionD, correctAnswer;
+    QuizState state() { return {title, question, optionA, optionB, optionC, optionD, correctAnswer}; }
+};
+
 // Reads a quiz field by field into state, overwriting each value as soon as
 // it is read; answer digits are stored as read, unchecked. Returns false when
 // the input ends before the 72nd field: the values read so far stay in state,

@@ -1,0 +1,113 @@
+// How long the pupil waits in the quiz: from the click on "Multiple Choice"
+// to the quiz painted (the quiz file is read in between), and from the click
+// on "Check Score >>" to the results painted. Runs on the offscreen platform
+// in a private copy of the data folders; prints the median of many runs.
+#include "BenchUtil.h"
+
+#include "DataFolder.h"
+#include "Fonts.h"
+#include "Sound.h"
+#include "Stage.h"
+#include "Welldone.h"
+#include "intro0.h"
+#include "multiple.h"
+#include "science.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace {
+
+// A left click as the window system delivers it: press, then release.
+void click(QWidget *widget)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Paints the stage now, with whatever screen lies on top.
+void paint()
+{
+    terralore::Stage::instance().repaint();
+}
+
+double milliseconds(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir data;
+    if (!data.isValid() || !terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), data.path()) ||
+        !QDir::setCurrent(data.path())) {
+        std::fprintf(stderr, "cannot prepare the data folder\n");
+        return 1;
+    }
+    terralore::registerFonts();
+    terralore::Sound::setDeviceEnabled(false);
+    terralore::Stage &stage = terralore::Stage::instance();
+    stage.resize(1024, 768);
+    stage.show();
+    intro0().Show();
+    click(intro0().Label2[10]);
+    settle();
+
+    const int warmUp = 5;
+    const int runs = 101;
+    std::vector<double> toQuiz, toResults, toResultsPicture;
+    for (int run = 0; run < warmUp + runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        click(science().Label3[0]);
+        paint();
+        const double opened = milliseconds(timer);
+
+        for (int q = 1; q <= 9; ++q)
+            click(multiple().Label3[1]);
+        paint();
+        settle();
+        timer.restart();
+        click(multiple().Label3[1]);
+        paint();
+        const double scored = milliseconds(timer);
+        // The results' picture comes on the first timer tick after the show.
+        while (Welldone().Picture1->picture().isNull())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        paint();
+        const double pictured = milliseconds(timer);
+
+        click(Welldone().Label3[1]);
+        settle();
+        if (run >= warmUp) {
+            toQuiz.push_back(opened);
+            toResults.push_back(scored);
+            toResultsPicture.push_back(pictured);
+        }
+    }
+    // The target: one frame at 60 Hz.
+    bench::report("hub click to quiz painted (file read)", toQuiz, 16.7);
+    bench::report("Check Score click to results painted", toResults, 16.7);
+    bench::report("Check Score to results with picture painted", toResultsPicture, 16.7);
+    terralore::Stage::instance().unloadAll();
+    return 0;
+}

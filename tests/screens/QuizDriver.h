@@ -1,0 +1,128 @@
+#pragma once
+
+// Taking a topic quiz as a pupil does: menu, hub, "Multiple Choice", then
+// answers chosen by clicking the option buttons and "Next Question >>".
+
+#include "FieldReader.h"
+#include "QuizFile.h"
+#include "ScreenTest.h"
+
+#include "Welldone.h"
+#include "Wrong.h"
+#include "intro0.h"
+#include "multiple.h"
+#include "science.h"
+
+#include <QSet>
+
+namespace terralore::test {
+
+inline const QString kRocksQuiz = QStringLiteral("multiple/The Science of Rocks.txt");
+
+// A quiz file as the test data holds it, read with the program's loader.
+struct QuizOnDisk : LoadedQuiz {
+    bool ok = false;
+
+    explicit QuizOnDisk(const QString &path)
+    {
+        FieldReader reader(readFile(path));
+        ok = loadQuizFile(reader, state());
+    }
+    int digit(int q) const { return correctAnswer[std::size_t(q)].toInt(); }
+    // An option that is not the right one.
+    int wrongOption(int q) const { return digit(q) % 4 + 1; }
+};
+
+// Puts the shipped quizzes back into the test data, so that what one test
+// did to them never reaches the next.
+inline bool restoreShippedQuizzes(const TestData &data)
+{
+    bool ok = true;
+    for (const char *name : {"multiple/The Science of Rocks.txt", "multiple/The Beginning.txt"}) {
+        const QString file = QString::fromLatin1(name);
+        ok = data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)) && ok;
+    }
+    return ok;
+}
+
+// A fresh start for a quiz test: no screen loaded, the shared state reset
+// and the shipped quizzes in the test data.
+inline bool freshStart(ScreenFixture &fx)
+{
+    fx.reset();
+    return restoreShippedQuizzes(fx.data);
+}
+
+// A quiz file whose answer digits are as given (other values from the
+// built-in rocks quiz), written over the rocks quiz of the test data.
+inline bool writeRocksQuizWithDigits(const TestData &data, const QStringList &digits)
+{
+    QList<QByteArray> lines = data.read(kRocksQuiz).split('\n');
+    for (int q = 1; q <= digits.size(); ++q)
+        lines[8 + 7 * (q - 1) - 1] = digits[q - 1].toLatin1() + '\r';
+    return data.write(kRocksQuiz, lines.join('\n'));
+}
+
+// From the menu to the rocks quiz, by clicks.
+inline multipleForm *openRocksQuiz()
+{
+    intro0().Show();
+    click(intro0().Label2[10]);
+    if (!scienceIfLoaded())
+        return nullptr;
+    click(science().Label3[0]);
+    return multipleIfLoaded();
+}
+
+// Chooses an answer button (0: none) and goes on to the next question.
+inline void answerAndGoOn(int option)
+{
+    multipleForm &quiz = multiple();
+    if (option > 0) {
+        OptionButton *button = quiz.Option1[option];
+        click(button, QPoint(8, button->height() / 2));
+    }
+    click(quiz.Label3[1]);
+    settle();
+}
+
+// Answers all ten questions, wrong where listed, right elsewhere.
+inline void takeQuiz(const QuizOnDisk &quiz, const QSet<int> &wrong)
+{
+    for (int q = 1; q <= 10; ++q)
+        answerAndGoOn(wrong.contains(q) ? quiz.wrongOption(q) : quiz.digit(q));
+}
+
+// The entries of the wrong-answer list that are shown, from the top.
+inline QStringList shownWrongEntries()
+{
+    QStringList entries;
+    for (int j = 0; j <= 9; ++j)
+        if (Wrong().Label2[j]->Visible())
+            entries << Wrong().Label2[j]->Caption();
+    return entries;
+}
+
+// A control's box in twips, as the design gives it.
+inline QRectF twipsBox(const Control *control)
+{
+    return {control->Left(), control->Top(), control->Width(), control->Height()};
+}
+
+// The columns of a table of label buttons: index, caption and box.
+inline void addLabelButtonColumns()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRectF>("box");
+}
+
+// A label button as designed: caption, box, yellow bold 15.75 on black.
+inline bool isLabelButton(const Label *button, const QString &caption, const QRectF &box)
+{
+    return button && button->Caption() == caption && twipsBox(button) == box && button->FontSize() == 15.75 &&
+           button->ForeColor() == QColor(255, 255, 0) && button->BackColor() == QColor(0, 0, 0) &&
+           button->BorderStyle() == 1 && button->Alignment() == vbCenter;
+}
+
+} // namespace terralore::test
