@@ -7,6 +7,7 @@
 #include "ResourcePath.h"
 #include "intro0.h"
 #include "multiple.h"
+#include "teacher.h"
 
 using namespace terralore;
 
@@ -19,6 +20,17 @@ const LabelButton kEntries[] = {
     {2, 10560, 7920, 1245, 495, "Exit"},          {3, 7080, 7920, 3195, 495, "Ordering Activity"},
     {4, 6360, 120, 1995, 495, "Key Facts"},       {5, 8640, 120, 3195, 495, "Teacher's Notes"},
 };
+
+// Opens the notes pager on a page set. The pager's load reads PageCount and
+// PageSet, so both are set before its first use.
+void openPageSet(const char *stem, int pages)
+{
+    Module1::PageCount = pages;
+    Module1::PageSet = QString::fromLatin1(stem);
+    teacher().Image1->LoadPicture(QStringLiteral("wmf\\") + Module1::PageSet + QStringLiteral("a.wmf"));
+    teacher().Image2->LoadPicture(QStringLiteral("wmf2\\") + Module1::PageSet + QStringLiteral("a.wmf"));
+    teacher().Show();
+}
 
 } // namespace
 
@@ -60,6 +72,12 @@ void Hub::Label3_Click(int Index)
     case 2:
         intro0().Show();
         Unload();
+        break;
+    case 4:
+        openPageSet(m_table.keyFactsStem, m_table.keyFactsPages);
+        break;
+    case 5:
+        openPageSet(m_table.notesStem, m_table.notesPages);
         break;
     default:
         break;

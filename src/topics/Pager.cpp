@@ -1,5 +1,6 @@
 #include "Pager.h"
 
+#include "LabelButtons.h"
 #include "MessageBox.h"
 #include "PagePrinting.h"
 #include "TextCodec.h"
@@ -8,19 +9,12 @@ using namespace terralore;
 
 namespace {
 
-enum EntryIndex { PrintEntry = 0, ExitEntry = 1, NextEntry = 2, PreviousEntry = 3 };
-
-// The entries, in stacking order: index, place and size, caption, enabled.
-const struct {
-    int index;
-    float left, top, width, height;
-    const char *caption;
-    bool enabled;
-} kEntries[] = {
-    {0, 10680, 120, 1125, 495, "Print", true},
-    {1, 10680, 7920, 1125, 495, "Exit", true},
-    {2, 6720, 7920, 2685, 495, "Next Page", true},
-    {3, 1320, 7920, 2685, 495, "Previous Page", false},
+// The entries, in stacking order.
+const LabelButton kEntries[] = {
+    {Pager::PrintEntry, 10680, 120, 1125, 495, "Print"},
+    {Pager::ExitEntry, 10680, 7920, 1125, 495, "Exit"},
+    {Pager::NextEntry, 6720, 7920, 2685, 495, "Next Page"},
+    {Pager::PreviousEntry, 1320, 7920, 2685, 495, "Previous Page"},
 };
 
 Pager::PagePrinter &installedPrinter()
@@ -55,26 +49,8 @@ Pager::Pager(const QString &name, const Design &design) : Form(name)
 
 void Pager::createEntries()
 {
-    for (const auto &e : kEntries) {
-        auto *entry = new Label(this, {.name = "Label3",
-                                       .index = e.index,
-                                       .left = e.left,
-                                       .top = e.top,
-                                       .width = e.width,
-                                       .height = e.height,
-                                       .caption = QString::fromLatin1(e.caption),
-                                       .points = 15.75,
-                                       .bold = true,
-                                       .fore = QColor(255, 255, 0),
-                                       .back = QColor(0, 0, 0),
-                                       .backStyle = vbOpaque,
-                                       .borderStyle = 1,
-                                       .alignment = vbCenter,
-                                       .enabled = e.enabled});
-        Label3.add(e.index, entry);
-        const int index = e.index;
-        connect(entry, &Label::Click, this, [this, index] { Label3_Click(index); });
-    }
+    makeLabelButtons(this, Label3, std::span(kEntries), &Pager::Label3_Click, nullptr);
+    Label3[PreviousEntry]->setEnabled(false);
 }
 
 QString Pager::pageCounter(int page, int count)

@@ -13,6 +13,9 @@
 class Pager : public terralore::Form {
     Q_OBJECT
 public:
+    // The indexes of Label3.
+    enum Entry { PrintEntry = 0, ExitEntry = 1, NextEntry = 2, PreviousEntry = 3 };
+
     terralore::Image *Image1;
     terralore::Image *Image2;
     terralore::Label *Label1;

@@ -1,5 +1,6 @@
 #include "guide.h"
 
+#include "LabelButtons.h"
 #include "Module1.h"
 
 using namespace terralore;
@@ -7,8 +8,6 @@ using namespace terralore;
 TERRALORE_DEFINE_FORM(guideForm, guide)
 
 namespace {
-
-enum EntryIndex { NextEntry = 2, PreviousEntry = 3 };
 
 const int kPages = 5;
 
@@ -55,5 +54,5 @@ void guideForm::turnPage(int step)
 void guideForm::Form_MouseMove(int, int, float, float)
 {
     // Only the bare form clears the entries' ground; nothing lights them again.
-    Label3.forEach([](int, Label *entry) { entry->setBackStyle(vbTransparent); });
+    setAllTransparent(Label3);
 }

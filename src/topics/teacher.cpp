@@ -8,8 +8,6 @@ TERRALORE_DEFINE_FORM(teacherForm, teacher)
 
 namespace {
 
-enum EntryIndex { NextEntry = 2, PreviousEntry = 3 };
-
 // A page set has at most three pages, lettered a to c.
 const char kPageLetters[] = {'a', 'b', 'c'};
 
@@ -74,7 +72,7 @@ void teacherForm::turnPage(int step)
 
 void teacherForm::Timer1_Timer()
 {
-    // LogoFrame outlives the screen, so a second opening resumes the turn.
+    // LogoFrame outlives the screen, so a second opening resumes where it stopped.
     Module1::LogoFrame += 1;
     if (Module1::LogoFrame >= 20)
         Module1::LogoFrame = 0;

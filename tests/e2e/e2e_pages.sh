@@ -112,7 +112,7 @@ print_page guide-2 "39,63,137"
 e2e_click "${pager_exit[@]}"
 e2e_wait_pixel 150 300 "39,63,137" "Exit uncovers the menu"
 
-# Each hub's key facts and teacher's notes, when the hubs are in the program.
+# Each hub's key facts and teacher's notes.
 hub_pages() { # hub menu-x menu-y hub-colour notes-pages
   e2e_click "$2" "$3" 0.8
   e2e_shot "$1-hub"
@@ -135,9 +135,7 @@ hub_pages() { # hub menu-x menu-y hub-colour notes-pages
   e2e_click "${hub_exit[@]}"
   e2e_wait_pixel 150 300 "39,63,137" "the $1 hub's Exit shows the menu"
 }
-if [ "${E2E_WITHOUT_HUBS:-0}" != 1 ]; then
-  hub_pages science "${menu_science[@]}" "39,63,137" 1
-  hub_pages beginning "${menu_beginning[@]}" "115,155,207" 2
-fi
+hub_pages science "${menu_science[@]}" "39,63,137" 1
+hub_pages beginning "${menu_beginning[@]}" "115,155,207" 2
 e2e_running || e2e_fail "the program ended"
 echo "e2e pages: ok"

@@ -14,7 +14,11 @@ namespace terralore::test {
 inline const QSizeF kShownSize(11760, 7800);   // a screen page, landscape
 inline const QSizeF kPrintedSize(9600, 12990); // a paper page, portrait
 
-enum Entry { Print = 0, Exit = 1, Next = 2, Previous = 3 };
+// The pagers' entries, by their indexes in Label3.
+constexpr int Print = Pager::PrintEntry;
+constexpr int Exit = Pager::ExitEntry;
+constexpr int Next = Pager::NextEntry;
+constexpr int Previous = Pager::PreviousEntry;
 
 // Opens the notes pager as a hub does: the set first, then both copies of
 // its first page, then show.

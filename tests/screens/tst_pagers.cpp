@@ -226,7 +226,7 @@ void PagerTest::missingPageFileLeavesThePagerUsable_data()
     QTest::newRow("print copy missing") << QStringList{"wmf2/key scienceb.wmf"} << QByteArray();
     QTest::newRow("both missing") << QStringList{"wmf/key scienceb.wmf", "wmf2/key scienceb.wmf"} << QByteArray();
     QTest::newRow("both damaged") << QStringList{"wmf/key scienceb.wmf", "wmf2/key scienceb.wmf"}
-                                  << QByteArray("\xd7\xcd\xc6\x9a not a metafile", 22);
+                                  << QByteArray("\xd7\xcd\xc6\x9a not a metafile");
 }
 
 void PagerTest::missingPageFileLeavesThePagerUsable()
