@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FontFaces.h"
+
 #include <QFont>
 #include <QString>
 
@@ -12,7 +14,5 @@ void registerFonts();
 // A font given in points, rendered as at 96 dots per inch whatever the
 // screen reports. "Times New Roman" and "Arial" map to their Liberation twins.
 QFont makeFont(const QString &face, double points, bool bold = false);
-
-QString fontFamilyFor(const QString &face);
 
 } // namespace terralore

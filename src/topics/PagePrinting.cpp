@@ -1,10 +1,17 @@
 #include "PagePrinting.h"
 
+#include "PrinterSurface.h"
 #include "picture/Picture.h"
 
-// Printing comes with the print surface; until it is in, no page can be
-// printed and every attempt says so.
-bool printPagePicture(const terralore::Picture &)
+bool printPagePicture(const terralore::Picture &picture)
 {
-    return false;
+    // A page whose print copy is missing or unreadable would come out blank
+    // and look printed: refuse it like a failed job.
+    if (picture.isNull())
+        return false;
+    return terralore::printOnDefaultPrinter([&picture](terralore::PrintSurface &surface) {
+        surface.Print();
+        surface.PaintPicture(picture, 1000, 1000);
+        surface.EndDoc();
+    });
 }

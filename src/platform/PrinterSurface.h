@@ -1,0 +1,67 @@
+#pragma once
+
+#include "PrintSurface.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QTemporaryFile>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace terralore {
+
+// The system's default printer as a print surface, without any dialog. The
+// job opens on the first call that needs the printer. Qt renders the pages
+// into a private spool file; only a document that reaches EndDoc whole is
+// handed to the spooler (CUPS), whose refusal counts as a failure too. A
+// failed or abandoned job is aborted and its spool file removed, so nothing
+// half-made is ever printed.
+class PrinterSurface : public PrintSurface {
+public:
+    PrinterSurface();
+    ~PrinterSurface() override;
+
+    // The spooler's id of the last job this program handed over (0: none);
+    // lets the printing tests find their output.
+    static int lastJobId();
+
+protected:
+    QSizeF printableSize() override;
+    float measureText(const Font &font, const QString &text) override;
+    float lineHeight(const Font &font) override;
+    void drawText(float x, float y, const QString &text, const Font &font, const QColor &color, bool lineEnd) override;
+    void drawLine(float x1, float y1, float x2, float y2, const QColor &color, int dots) override;
+    void drawPicture(const Picture &picture, float x, float y) override;
+    void startPage(int page) override;
+    void finishDocument() override;
+    void abandonDocument() noexcept override;
+
+private:
+    void open();
+    void checkPrinter();
+    QFont printerFont(const Font &font);
+    float toDeviceX(float twips) const { return twips * m_dpiX / 1440.0f; }
+    float toDeviceY(float twips) const { return twips * m_dpiY / 1440.0f; }
+    void submit();
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QTemporaryFile m_spool;
+    QString m_queue;
+    float m_dpiX = 1440;
+    float m_dpiY = 1440;
+    QSizeF m_printable;
+    QRectF m_clip;
+    QFont m_font;
+    Font m_fontKey{QString(), 0};
+};
+
+// Prints one document on the default printer: the routine draws it and ends
+// it with EndDoc. Returns false when the printer is missing or the job
+// failed; a failed job is aborted, so no part of it is printed.
+bool printOnDefaultPrinter(const std::function<void(PrintSurface &)> &document);
+
+} // namespace terralore

@@ -1,0 +1,102 @@
+#!/bin/sh
+# A real printer queue for the printing tests: a local CUPS scheduler with a
+# cups-pdf queue as the default printer. Run as root.
+#
+#   cups-setup.sh start   start the scheduler (if it is not running), add the
+#                         queue, make it the default; prints the folder the
+#                         PDFs land in
+#   cups-setup.sh stop    stop the scheduler this script started
+#   cups-setup.sh out     print the PDF folder only
+#
+# Idempotent: starting twice reuses the running scheduler and the queue.
+# cups-pdf writes each job as <title>-job_<id>.pdf into the folder, owned by
+# the job's user (root's jobs by the anonymous user "nobody"), so the folder
+# is world-writable with the sticky bit, like /tmp.
+#
+# Environment: TERRALORE_PRINT_QUEUE (queue name, default TerralorePDF),
+# TERRALORE_PRINT_OUT (PDF folder, default /var/spool/cups-pdf/terralore).
+set -eu
+
+QUEUE=${TERRALORE_PRINT_QUEUE:-TerralorePDF}
+OUT=${TERRALORE_PRINT_OUT:-/var/spool/cups-pdf/terralore}
+PIDFILE=/run/terralore-cupsd.pid
+PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+
+scheduler_running() {
+    lpstat -r 2>/dev/null | grep -q "is running"
+}
+
+wait_for() {
+    # $1: "up" or "down"; about five seconds at most
+    i=0
+    while [ $i -lt 100 ]; do
+        if [ "$1" = up ] && scheduler_running; then return 0; fi
+        if [ "$1" = down ] && ! scheduler_running; then return 0; fi
+        sleep 0.05
+        i=$((i + 1))
+    done
+    return 1
+}
+
+start() {
+    command -v cupsd >/dev/null 2>&1 || PATH=$PATH:/usr/sbin
+    if ! scheduler_running; then
+        mkdir -p /run/cups /var/spool/cups /var/log/cups
+        # Foreground mode under setsid, so the pid recorded is the scheduler's.
+        setsid cupsd -f >/dev/null 2>&1 </dev/null &
+        echo $! >"$PIDFILE"
+        wait_for up || { echo "cups-setup: the scheduler did not start" >&2; exit 1; }
+    fi
+
+    mkdir -p "$OUT"
+    chmod 1777 "$OUT"
+    # cups-pdf reads cups-pdf-<queue>.conf for a device URI cups-pdf:/<queue>,
+    # so the system's own cups-pdf.conf stays untouched.
+    conf=/etc/cups/cups-pdf-$QUEUE.conf
+    cat >"$conf.new" <<EOF
+Out $OUT
+AnonDirName $OUT
+Label 1
+UserUMask 0022
+AnonUMask 0022
+Grp lpadmin
+EOF
+    mv "$conf.new" "$conf"
+
+    if ! lpstat -v "$QUEUE" >/dev/null 2>&1; then
+        # (lpadmin warns that printer drivers are deprecated; they still work)
+        lpadmin -p "$QUEUE" -v "cups-pdf:/$QUEUE" -E -P "$PPD" 2>&1 | grep -v "deprecated" >&2 || true
+    fi
+    # The default PDF-to-PostScript step turns the embedded fonts into
+    # Type 3 glyphs without their characters, so the text could not be read
+    # back; Cairo's keeps them as TrueType with their Unicode map.
+    lpadmin -p "$QUEUE" -o pdftops-renderer-default=pdftocairo
+    cupsenable "$QUEUE"
+    cupsaccept "$QUEUE"
+    lpadmin -d "$QUEUE"
+    echo "$OUT"
+}
+
+stop() {
+    if [ -f "$PIDFILE" ]; then
+        pid=$(cat "$PIDFILE")
+        if kill -0 "$pid" 2>/dev/null; then
+            kill "$pid"
+            wait_for down || { echo "cups-setup: the scheduler did not stop" >&2; exit 1; }
+        fi
+        rm -f "$PIDFILE"
+    elif scheduler_running; then
+        echo "cups-setup: the scheduler was not started by this script; left running" >&2
+    fi
+    echo "$OUT"
+}
+
+case "${1:-start}" in
+start) start ;;
+stop) stop ;;
+out) echo "$OUT" ;;
+*)
+    echo "usage: $0 start|stop|out" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,151 @@
+#include "PagerTesting.h"
+#include "PrintTest.h"
+
+#include "Welldone.h"
+#include "multiple.h"
+#include "science.h"
+
+#include <optional>
+
+using namespace terralore;
+using namespace terralore::test;
+
+namespace {
+
+const QString kProblem = QStringLiteral("There was a problem printing to your printer.");
+
+// One way for printing to fail, undone when it goes out of scope.
+class Fault {
+public:
+    explicit Fault(const QString &kind) : m_kind(kind)
+    {
+        const QString queue = defaultQueue();
+        if (kind == QLatin1String("no scheduler")) {
+            // As if CUPS were not running: this process talks to a socket
+            // nobody listens on.
+            cupsSetServer("/nonexistent/terralore-cups.sock");
+        } else if (kind == QLatin1String("queue stopped")) {
+            m_change.emplace(QStringLiteral("cupsdisable"), QStringList{queue}, QStringLiteral("cupsenable"),
+                             QStringList{queue});
+        } else if (kind == QLatin1String("queue refusing jobs")) {
+            m_change.emplace(QStringLiteral("cupsreject"), QStringList{queue}, QStringLiteral("cupsaccept"),
+                             QStringList{queue});
+        } else if (kind == QLatin1String("nowhere to spool")) {
+            // The folder for temporary files is a file: nothing can be
+            // made in it, not even by root.
+            m_oldTmp = qgetenv("TMPDIR");
+            if (m_notAFolder.open())
+                qputenv("TMPDIR", QFile::encodeName(m_notAFolder.fileName()));
+        }
+    }
+    ~Fault()
+    {
+        if (m_kind == QLatin1String("no scheduler"))
+            cupsSetServer(nullptr);
+        else if (m_kind == QLatin1String("nowhere to spool"))
+            m_oldTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", m_oldTmp);
+    }
+    bool ok() const
+    {
+        if (m_change)
+            return m_change->ok();
+        return m_kind != QLatin1String("nowhere to spool") || m_notAFolder.isOpen();
+    }
+
+private:
+    QString m_kind;
+    std::optional<QueueChange> m_change;
+    QByteArray m_oldTmp;
+    QTemporaryFile m_notAFolder;
+};
+
+} // namespace
+
+class PrintFailuresTest : public QObject {
+    Q_OBJECT
+    ScreenFixture fx;
+
+private slots:
+    void initTestCase() { TERRALORE_SKIP_WITHOUT_PRINTER(); }
+    void init() { fx.reset(); }
+
+    void messageAndNothingElse_data();
+    void messageAndNothingElse();
+};
+
+void PrintFailuresTest::messageAndNothingElse_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("document");
+    for (const char *fault : {"no scheduler", "queue stopped", "queue refusing jobs", "nowhere to spool"}) {
+        for (const char *document : {"certificate", "worksheet", "page"}) {
+            QTest::addRow("%s, %s", fault, document) << QString::fromLatin1(fault) << QString::fromLatin1(document);
+        }
+    }
+}
+
+void PrintFailuresTest::messageAndNothingElse()
+{
+    TERRALORE_SKIP_WITHOUT_PRINTER();
+    QFETCH(QString, fault);
+    QFETCH(QString, document);
+
+    // The screen that prints, as its user reaches it.
+    QWidget *screen = nullptr;
+    Label *print = nullptr;
+    if (document == QLatin1String("certificate")) {
+        Module1::Score = 5;
+        Module1::QuestionCount = 5;
+        Welldone().Show();
+        QTest::keyClicks(Welldone().Text1, QStringLiteral("Rhys"));
+        screen = &Welldone();
+        print = Welldone().Label3[0];
+    } else if (document == QLatin1String("worksheet")) {
+        science().Show();
+        click(science().Label3[0]);
+        screen = &multiple();
+        print = multiple().Label3[3];
+    } else {
+        Pager &pager = openPager(QStringLiteral("guide"));
+        clickEntries(pager, QStringLiteral("N"));
+        screen = &pager;
+        print = pager.Label3[Print];
+    }
+    settle();
+    QCOMPARE(topForm(), screen);
+    const int lastJob = PrinterSurface::lastJobId();
+    const int newestJob = newestJobId();
+    const QStringList spoolBefore = QDir::temp().entryList({QStringLiteral("terralore-print-*")});
+
+    {
+        Fault broken(fault);
+        if (!broken.ok())
+            QSKIP("The queue cannot be changed here (cupsdisable and cupsreject need root)");
+        click(print);
+        settle();
+    }
+
+    QCOMPARE(shownPrompts(), QStringList{kProblem});
+    // Nothing else: the same screen on top as it was, no job with the
+    // spooler, no spool file left behind.
+    QCOMPARE(topForm(), screen);
+    QCOMPARE(PrinterSurface::lastJobId(), lastJob);
+    QCOMPARE(newestJobId(), newestJob);
+    QCOMPARE(QDir::temp().entryList({QStringLiteral("terralore-print-*")}), spoolBefore);
+    if (document == QLatin1String("certificate")) {
+        QCOMPARE(Welldone().Text1->Text(), QStringLiteral("Rhys"));
+        QCOMPARE(Welldone().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
+    } else if (document == QLatin1String("page")) {
+        QCOMPARE(guide().Label1->Caption(), QStringLiteral("Page 2 of 5"));
+    }
+
+    // With the fault gone, the same entry prints.
+    MessageBoxes::clear();
+    click(print);
+    settle();
+    QVERIFY(PrinterSurface::lastJobId() > lastJob);
+    QVERIFY(!shownPrompts().contains(kProblem));
+}
+
+QTEST_MAIN(PrintFailuresTest)
+#include "tst_printfailures.moc"
