@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "MouseArgs.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -79,7 +80,10 @@ void Label::paintEvent(QPaintEvent *)
         p.drawRect(r.adjusted(0, 0, -1, -1));
         r.adjust(1, 1, -1, -1);
     }
-    int flags = Qt::TextWordWrap | Qt::AlignTop;
+    // A caption that overruns its box by a fraction of a pixel (the metric
+    // twins differ from the design faces by that much) stays on one line.
+    const bool fits = QFontMetricsF(font()).horizontalAdvance(m_caption) <= r.width() + 2;
+    int flags = (fits ? 0 : int(Qt::TextWordWrap)) | Qt::AlignTop;
     flags |= m_alignment == vbCenter         ? Qt::AlignHCenter
              : m_alignment == vbRightJustify ? Qt::AlignRight
                                              : Qt::AlignLeft;
