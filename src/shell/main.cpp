@@ -37,6 +37,10 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // Everything is drawn with the raster engine; skipping the X server's GL
+    // integration saves a tenth of a second at start-up.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Terralore"));
     QApplication::setApplicationDisplayName(QStringLiteral("Terralore"));
