@@ -64,7 +64,6 @@ private:
 
     QSizeF m_printable;
     QList<PrintRecord> m_records;
-    int m_currentPage = 0;
     int m_failCountdown = 0;
     int m_deviceCalls = 0;
 };
