@@ -13,7 +13,9 @@ build=${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS] [TARGET...]}
 seconds=${2:-60}
 shift $(( $# >= 2 ? 2 : 1 ))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_wmf fuzz_picture)
+if [ ${#targets[@]} -eq 0 ]; then
+    for source in "$here"/fuzz_*.cpp; do targets+=("$(basename "$source" .cpp)"); done
+fi
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
