@@ -92,15 +92,6 @@ void verifySalvage(const Picture &shown, const QString &file, const QByteArray &
     QCOMPARE(image, renderPicture(bytes, size));
 }
 
-QStringList visibleTitles()
-{
-    QStringList titles;
-    for (int k = 1; k <= 24; ++k)
-        if (worksheets().Label2[k]->isVisible())
-            titles << worksheets().Label2[k]->Caption();
-    return titles;
-}
-
 // The quiz screen shows every question of quiz, turned with "Next Question >>".
 void verifyQuizShown(const LoadedQuiz &quiz)
 {
