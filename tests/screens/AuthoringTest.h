@@ -6,6 +6,7 @@
 #include "Control.h"
 #include "Form.h"
 #include "TestData.h"
+#include "worksheets.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -121,6 +122,18 @@ inline QMap<QString, QByteArray> folderSnapshot(const TestData &data)
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
         files.insert(name, data.read(QStringLiteral("multiple/") + name));
     return files;
+}
+
+// The captions of the catalogue's visible title slots, in slot order.
+inline QStringList visibleTitles()
+{
+    QStringList titles;
+    for (int k = 1; k <= 24; ++k) {
+        Label *slot = worksheets().Label2[k];
+        if (slot->isVisible())
+            titles << slot->Caption();
+    }
+    return titles;
 }
 
 } // namespace terralore::test

@@ -17,18 +17,6 @@ namespace {
 const QString kCorrupted = QStringLiteral("This worksheet seems to be corrupted.");
 const QPoint kBare(60, 80); // between the first two title slots
 
-// The captions of the visible title slots, in slot order.
-QStringList visibleTitles()
-{
-    QStringList titles;
-    for (int k = 1; k <= 24; ++k) {
-        Label *slot = worksheets().Label2[k];
-        if (slot->isVisible())
-            titles << slot->Caption();
-    }
-    return titles;
-}
-
 int visibleSlotCount()
 {
     int n = 0;

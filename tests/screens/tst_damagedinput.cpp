@@ -1,0 +1,380 @@
+// Every damaged file of tests/fixtures/damaged opened through the screen
+// that reads it, as a user gets there: the corrupted-worksheet message where
+// one is due, a quiet skip elsewhere, no crash, no hang, and the files on
+// disk left as they were.
+#include "AuthoringTest.h"
+#include "PagerTesting.h"
+
+#include "FieldReader.h"
+#include "PictureTesting.h"
+#include "QuizFile.h"
+#include "ResourcePath.h"
+#include "beginning.h"
+#include "multiple.h"
+#include "science.h"
+#include "wizard.h"
+#include "worksheets.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+using namespace terralore;
+using namespace terralore::test;
+
+namespace {
+
+const QString kCorrupted = QStringLiteral("This worksheet seems to be corrupted.");
+
+// The corpus as it stands: each folder may grow, never shrink.
+const std::pair<const char *, int> kCorpus[] = {{"quiz", 15}, {"index", 10}, {"jpeg", 6}, {"gif", 5},
+                                                {"bmp", 6},   {"wmf", 9},    {"wav", 6}};
+
+// Quiz files that end before their 72nd field.
+const QStringList kUnreadableQuizzes = {"empty.txt",    "title-only.txt", "cut-mid-question.txt",
+                                        "71-lines.txt", "binary.txt",     "no-line-ends.txt"};
+
+// Damaged pictures of which the reader still salvages a part (a cut JPEG is
+// filled in grey, a metafile plays the records before the damage); every
+// other one leaves its control empty.
+const QStringList kSalvaged = {
+    "flipped.jpg",         "half.jpg",        "flipped.gif", "half.gif",        "flipped.wmf",
+    "forged-header.wmf",   "giant-frame.wmf", "half.wmf",    "header-only.wmf", "record-overruns.wmf",
+    "zero-size-record.wmf"};
+
+// Damaged indexes that still give titles; every other one lists nothing.
+const QHash<QString, QStringList> kListedTitles = {{"short.txt", {"A", "B"}}, {"commas.txt", {"Sand", "silt"}}};
+
+QString damaged(const QString &kind)
+{
+    return fixturesFolder() + QStringLiteral("/damaged/") + kind;
+}
+
+QByteArray fixture(const QString &kind, const QString &file)
+{
+    return readFile(damaged(kind) + QLatin1Char('/') + file);
+}
+
+// One row per file in the folder, so a file added to the corpus is tested too.
+void addCorpusRows(const QString &kind, const QStringList &variants = {QString()})
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("variant");
+    for (const QString &file : QDir(damaged(kind)).entryList(QDir::Files, QDir::Name))
+        for (const QString &variant : variants)
+            QTest::newRow(qPrintable(variant.isEmpty() ? file : file + QStringLiteral(", ") + variant))
+                << file << variant;
+}
+
+LoadedQuiz quizIn(const QByteArray &bytes, bool *complete = nullptr)
+{
+    LoadedQuiz quiz;
+    FieldReader reader(bytes);
+    const bool read = loadQuizFile(reader, quiz.state());
+    if (complete)
+        *complete = read;
+    return quiz;
+}
+
+// What the screen holds is the file's own salvage, the same at every reading,
+// never what a buffer held before.
+void verifySalvage(const Picture &shown, const QString &file, const QByteArray &bytes)
+{
+    QCOMPARE(shown.isNull(), !kSalvaged.contains(file));
+    if (shown.isNull())
+        return;
+    const QSize size(160, 120);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    shown.draw(painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    QCOMPARE(image, renderPicture(bytes, size));
+}
+
+// The quiz screen shows every question of quiz, turned with "Next Question >>".
+void verifyQuizShown(const LoadedQuiz &quiz)
+{
+    QCOMPARE(topForm(), multipleIfLoaded());
+    QCOMPARE(multiple().Label6->Caption(), quiz.title);
+    for (std::size_t q = 1; q <= 10; ++q) {
+        QCOMPARE(multiple().Label2->Caption(), quiz.question[q]);
+        const QString options[] = {quiz.optionA[q], quiz.optionB[q], quiz.optionC[q], quiz.optionD[q]};
+        for (int j = 1; j <= 4; ++j)
+            QCOMPARE(multiple().Option1[j]->text(), options[j - 1]);
+        if (q < 10)
+            click(multiple().Label3[1]);
+    }
+}
+
+void verifyWizardShown(const LoadedQuiz &quiz)
+{
+    QCOMPARE(topForm(), wizardIfLoaded());
+    QCOMPARE(wizard().Text1->Text(), quiz.title);
+    for (std::size_t q = 1; q <= 10; ++q) {
+        const int first = 4 * int(q - 1);
+        QCOMPARE(wizard().Text2[int(q - 1)]->Text(), quiz.question[q]);
+        const QString options[] = {quiz.optionA[q], quiz.optionB[q], quiz.optionC[q], quiz.optionD[q]};
+        for (int j = 0; j < 4; ++j) {
+            QCOMPARE(wizard().Text3[first + j]->Text(), options[j]);
+            QCOMPARE(wizard().Check1[first + j]->Value(), quiz.correctAnswer[q] == QString::number(j + 1) ? 1 : 0);
+        }
+    }
+}
+
+// What a screen shows a replaced picture in, and an entry that must still work.
+struct PictureOnScreen {
+    PictureControl *control = nullptr;
+    Form *form = nullptr;
+    Label *entry = nullptr;
+};
+
+PictureOnScreen openScreenShowing(const QString &target)
+{
+    intro0().Show();
+    settle();
+    if (target.startsWith(QLatin1String("Images/stair")))
+        return {intro0().Image1, &intro0(), intro0().Label2[10]};
+    if (target.startsWith(QLatin1String("Images/cave"))) {
+        click(intro0().Label2[10]);
+        return {science().Image1, &science(), science().Label3[2]};
+    }
+    click(intro0().Label2[19]); // the acknowledgments, with the logo running
+    if (!QTest::qWaitFor([] { return teacher().Picture1->Visible(); }))
+        return {};
+    // A few frames on, so the timer has gone over damaged frames and on.
+    const int first = Module1::LogoFrame;
+    if (!QTest::qWaitFor([first] { return (Module1::LogoFrame + 20 - first) % 20 >= 3; }))
+        return {};
+    return {target.endsWith(QLatin1String(".bmp")) ? teacher().Picture2 : teacher().Picture1, &teacher(),
+            teacher().Label3[Exit]};
+}
+
+QString canonical(const QString &path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
+} // namespace
+
+class DamagedInputTest : public QObject {
+    Q_OBJECT
+    ScreenFixture *fx = nullptr;
+    QStringList replaced; // resource files a row put a damaged file in place of
+
+    bool replace(const QString &relative, const QByteArray &bytes)
+    {
+        replaced << relative;
+        return fx->data.write(relative, bytes);
+    }
+
+private slots:
+    void initTestCase() { fx = new ScreenFixture; }
+    void cleanupTestCase() { delete fx; }
+    void init()
+    {
+        QVERIFY(QDir::setCurrent(fx->data.path()));
+        fx->reset();
+        QVERIFY(resetWorksheetFolder(fx->data));
+    }
+    void cleanup()
+    {
+        Sound::setDeviceEnabled(false);
+        QVERIFY(QDir::setCurrent(fx->data.path()));
+        for (const QString &file : std::as_const(replaced))
+            QVERIFY(fx->data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)));
+        replaced.clear();
+    }
+
+    void theCorpusIsWhole_data();
+    void theCorpusIsWhole();
+    void quizFilesFromTheCatalogue_data() { addCorpusRows(QStringLiteral("quiz"), {"open", "edit"}); }
+    void quizFilesFromTheCatalogue();
+    void indexFiles_data() { addCorpusRows(QStringLiteral("index")); }
+    void indexFiles();
+    void jpegPictures_data() { addCorpusRows(QStringLiteral("jpeg"), {"Images/stairholesm.jpg", "Images/cave.jpg"}); }
+    void jpegPictures() { pictureInPlace(QStringLiteral("jpeg")); }
+    void gifLogoFrames_data() { addCorpusRows(QStringLiteral("gif"), {"logo/quillmere00%1.gif"}); }
+    void gifLogoFrames() { pictureInPlace(QStringLiteral("gif")); }
+    void bmpLogo_data() { addCorpusRows(QStringLiteral("bmp"), {"logo/quillmere2.bmp"}); }
+    void bmpLogo() { pictureInPlace(QStringLiteral("bmp")); }
+    void metafilePages_data() { addCorpusRows(QStringLiteral("wmf"), {"guide", "notes"}); }
+    void metafilePages();
+    void sounds_data() { addCorpusRows(QStringLiteral("wav")); }
+    void sounds();
+
+private:
+    void pictureInPlace(const QString &kind);
+};
+
+void DamagedInputTest::theCorpusIsWhole_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("atLeast");
+    for (const auto &[kind, count] : kCorpus)
+        QTest::newRow(kind) << QString::fromLatin1(kind) << count;
+}
+
+void DamagedInputTest::theCorpusIsWhole()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, atLeast);
+    QVERIFY2(QDir(damaged(kind)).entryList(QDir::Files).size() >= atLeast, qPrintable(damaged(kind)));
+}
+
+// A damaged worksheet in the catalogue, taken as a quiz or edited, after a
+// good one was opened, so anything left over from that would show.
+void DamagedInputTest::quizFilesFromTheCatalogue()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, variant);
+    const bool edit = variant == QLatin1String("edit");
+    const QByteArray bytes = fixture(QStringLiteral("quiz"), file);
+    QVERIFY(putWorksheets(fx->data, {"Chalk", "Damaged"}));
+    QVERIFY(fx->data.write(QStringLiteral("multiple/Damaged.txt"), bytes));
+    bool complete = false;
+    const LoadedQuiz held = quizIn(bytes, &complete);
+    QCOMPARE(complete, !kUnreadableQuizzes.contains(file));
+    bool digitsFit = complete;
+    for (std::size_t q = 1; q <= 10; ++q)
+        digitsFit = digitsFit && QStringList({"1", "2", "3", "4"}).contains(held.correctAnswer[q]);
+    const LoadedQuiz good = quizIn(fx->data.read(QStringLiteral("multiple/Chalk.txt")));
+
+    intro0().Show();
+    QTRY_VERIFY(!intro0().Timer1->Enabled());
+    click(intro0().Label2[18]);
+    settle();
+    click(worksheets().Label2[1]);
+    verifyQuizShown(good);
+    multiple().Unload();
+    settle();
+    if (edit)
+        click(worksheets().Check1, QPoint(8, worksheets().Check1->height() / 2));
+    const auto before = folderSnapshot(fx->data);
+    click(worksheets().Label2[2]);
+    QCOMPARE(folderSnapshot(fx->data), before);
+    if (edit ? digitsFit : complete) {
+        QVERIFY(shownPrompts().isEmpty());
+        edit ? verifyWizardShown(held) : verifyQuizShown(held);
+        return;
+    }
+    QCOMPARE(shownPrompts(), QStringList{kCorrupted});
+    QCOMPARE(topForm(), &worksheets());
+    QVERIFY(!multipleIfLoaded() && !wizardIfLoaded());
+    // The catalogue goes on: the good worksheet opens, whole.
+    click(worksheets().Label2[1]);
+    QCOMPARE(shownPrompts(), QStringList{kCorrupted});
+    edit ? verifyWizardShown(good) : verifyQuizShown(good);
+    QCOMPARE(folderSnapshot(fx->data), before);
+}
+
+// A damaged index read by the menu's timer and by the catalogue's load.
+void DamagedInputTest::indexFiles()
+{
+    QFETCH(QString, file);
+    const QByteArray bytes = fixture(QStringLiteral("index"), file);
+    QVERIFY(fx->data.write(QStringLiteral("multiple/track.txt"), bytes));
+    const QStringList expected = kListedTitles.value(file);
+    intro0().Show();
+    QTRY_VERIFY(!intro0().Timer1->Enabled());
+    QCOMPARE(Module1::WorksheetCount, expected.size());
+    for (int i = 1; i <= expected.size(); ++i)
+        QCOMPARE(Module1::WorksheetNames[i], expected[i - 1]);
+    click(intro0().Label2[18]);
+    settle();
+    QCOMPARE(topForm(), &worksheets());
+    QCOMPARE(visibleTitles(), expected);
+    QVERIFY(!worksheets().Label3[0]->isVisible() && !worksheets().Label3[1]->isVisible());
+    QVERIFY(shownPrompts().isEmpty());
+    QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), bytes);
+}
+
+// A damaged picture where a screen loads one: the screen opens without it.
+void DamagedInputTest::pictureInPlace(const QString &kind)
+{
+    QFETCH(QString, file);
+    QFETCH(QString, variant);
+    const QByteArray bytes = fixture(kind, file);
+    QStringList targets;
+    const bool frames = variant.contains(QLatin1String("%1"));
+    for (int frame = 0; frame < (frames ? 20 : 1); ++frame)
+        targets << (frames ? variant.arg(frame, 2, 10, QLatin1Char('0')) : variant);
+    for (const QString &target : std::as_const(targets))
+        QVERIFY(replace(target, bytes));
+    const PictureOnScreen shown = openScreenShowing(targets.first());
+    QVERIFY(shown.control);
+    QCOMPARE(topForm(), shown.form);
+    QVERIFY(targets.contains(
+        QDir(fx->data.path()).relativeFilePath(canonical(resolveResource(shown.control->PictureSource())))));
+    verifySalvage(shown.control->picture(), file, bytes);
+    QVERIFY(shown.control->isVisible());
+    Stage::instance().grab(); // the empty picture paints without harm
+    QVERIFY(shown.entry->isVisible() && shown.entry->isEnabled());
+    click(shown.entry);
+    settle();
+    QVERIFY(topForm() != shown.form);
+    QVERIFY(shownPrompts().isEmpty());
+    for (const QString &target : std::as_const(targets))
+        QCOMPARE(fx->data.read(target), bytes);
+}
+
+// A damaged page in both page folders, turned to in the guide and in a hub's
+// key facts; the pages beside it still show.
+void DamagedInputTest::metafilePages()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, variant);
+    const bool guidePages = variant == QLatin1String("guide");
+    const QString page = guidePages ? QStringLiteral("guide2.wmf") : QStringLiteral("key beginningb.wmf");
+    const QByteArray bytes = fixture(QStringLiteral("wmf"), file);
+    QVERIFY(replace(QStringLiteral("wmf/") + page, bytes) && replace(QStringLiteral("wmf2/") + page, bytes));
+    intro0().Show();
+    settle();
+    click(intro0().Label2[guidePages ? 20 : 15]);
+    if (!guidePages)
+        click(beginning().Label3[4]);
+    Pager &pager = guidePages ? static_cast<Pager &>(guide()) : teacher();
+    QCOMPARE(topForm(), &pager);
+    click(pager.Label3[Next]);
+    QCOMPARE(pager.Image1->PictureSource(), QStringLiteral("wmf\\") + page);
+    QCOMPARE(pager.Image2->PictureSource(), QStringLiteral("wmf2\\") + page);
+    verifySalvage(pager.Image1->picture(), file, bytes);
+    verifySalvage(pager.Image2->picture(), file, bytes);
+    verifyEntries(pager, guidePages ? QStringLiteral("Page 2 of 5") : QStringLiteral("Page 2 of 2"), true, guidePages);
+    Stage::instance().grab();
+    click(pager.Label3[Previous]);
+    const QString first = guidePages ? QStringLiteral("guide1.wmf") : QStringLiteral("key beginninga.wmf");
+    verifyPage(pager, QStringLiteral("wmf\\") + first, QStringLiteral("wmf2\\") + first);
+    click(pager.Label3[Exit]);
+    settle();
+    QVERIFY(shownPrompts().isEmpty());
+    QCOMPARE(fx->data.read(QStringLiteral("wmf/") + page), bytes);
+    QCOMPARE(fx->data.read(QStringLiteral("wmf2/") + page), bytes);
+}
+
+// A damaged click sound with the sound device on: the menu and the hub go on.
+void DamagedInputTest::sounds()
+{
+    QFETCH(QString, file);
+    // A folder of its own: the program keeps one player per sound file, so
+    // each damaged sound must come under a path not played before.
+    TestData own;
+    QVERIFY(own.isValid());
+    const QByteArray bytes = fixture(QStringLiteral("wav"), file);
+    QVERIFY(own.write(QStringLiteral("wav/click.wav"), bytes));
+    Sound::setDeviceEnabled(true);
+    intro0().Show();
+    settle();
+    click(intro0().Label2[10]);
+    QTest::qWait(50);
+    QCOMPARE(topForm(), &science());
+    click(science().Label3[2]);
+    QTest::qWait(50);
+    QCOMPARE(topForm(), &intro0());
+    QCOMPARE(playedPaths(), QStringList(2, QStringLiteral("wav\\click.wav")));
+    QVERIFY(shownPrompts().isEmpty());
+    QCOMPARE(own.read(QStringLiteral("wav/click.wav")), bytes);
+}
+
+QTEST_MAIN(DamagedInputTest)
+#include "tst_damagedinput.moc"
