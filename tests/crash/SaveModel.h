@@ -135,7 +135,7 @@ public:
                 if (!whole)
                     return QStringLiteral("a commit's copy that is not whole: ") + name;
                 m_leftovers << name;
-                ++m_leftoversSeen;
+                ++m_leftoversSeen[target == QLatin1String("track.txt") ? 1 : 0];
                 continue;
             }
             if (m_shipped.contains(name) && bytes == m_shipped[name])
@@ -182,7 +182,7 @@ public:
         return {};
     }
 
-    int leftoversSeen() const { return m_leftoversSeen; }
+    int leftoversSeen(bool ofTheIndex) const { return m_leftoversSeen[ofTheIndex ? 1 : 0]; }
 
 private:
     static QStringList withoutTitle(QStringList titles, const QString &stored)
@@ -218,10 +218,10 @@ private:
     }
 
     QMap<QString, QByteArray> m_shipped;
-    QStringList m_index;           // stored titles
-    QMap<QString, int> m_versions; // quiz file name -> the step that wrote it
-    QStringList m_leftovers;       // commits' copies a kill left, gone after a restart
-    int m_leftoversSeen = 0;
+    QStringList m_index;                  // stored titles
+    QMap<QString, int> m_versions;        // quiz file name -> the step that wrote it
+    QStringList m_leftovers;              // commits' copies a kill left, gone after a restart
+    std::array<int, 2> m_leftoversSeen{}; // of quiz files, of the index
 };
 
 } // namespace terralore::test
