@@ -57,7 +57,7 @@ inline const char *killPointName(KillPoint point)
 {
     switch (point) {
     case KillPoint::BetweenSteps:
-        return "between steps";
+        return "outside any save or deletion (typing, changing screens)";
     case KillPoint::BeforeWriting:
         return "in a save, nothing replaced yet";
     case KillPoint::QuizFileOnly:
