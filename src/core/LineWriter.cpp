@@ -2,6 +2,8 @@
 
 #include "TextCodec.h"
 
+#include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace terralore {
@@ -28,6 +30,18 @@ bool LineWriter::commit(const QString &path) const
         return false;
     }
     return file.commit();
+}
+
+int removeInterruptedCommits(const QString &folder)
+{
+    static const QRegularExpression leftover(QStringLiteral("^.+\\.txt\\.[A-Za-z0-9]{6}$"));
+    QDir dir(folder);
+    int removed = 0;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch() && dir.remove(name))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace terralore

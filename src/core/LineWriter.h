@@ -21,4 +21,11 @@ private:
     QByteArray m_bytes;
 };
 
+// Removes what commits cut short by a crash left in folder: a commit writes
+// the new file unnamed, links it in under the target's name plus a dot and
+// six letters or digits, then renames that over the target; a kill between
+// the last two steps leaves the link. Only names of that shape ending a
+// ".txt" target are touched. Returns how many were removed.
+int removeInterruptedCommits(const QString &folder);
+
 } // namespace terralore

@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 
+#include "LineWriter.h"
 #include "ResourcePath.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,9 @@ QString prepareDataFolder()
         populateDataFolder(shipped, folder);
     if (!QDir::setCurrent(folder))
         return {};
+    // A save cut short by a crash or a power cut can leave its temporary
+    // copy beside the worksheets; the old file is whole, the copy is not needed.
+    removeInterruptedCommits(resolveResource(QStringLiteral("multiple")));
     return QDir::currentPath();
 }
 

@@ -5,7 +5,9 @@
 
 #include "Control.h"
 #include "Form.h"
+#include "ScreenTest.h"
 #include "TestData.h"
+#include "wizard.h"
 #include "worksheets.h"
 
 #include <QByteArray>
@@ -52,6 +54,24 @@ inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion>
         bytes += " \r\n";
     }
     return bytes;
+}
+
+// Types a worksheet as a teacher does: into each box, then a tick click.
+inline void typeWorksheet(wizardForm &w, const QString &title, const QList<TypedQuestion> &questions)
+{
+    QTest::keyClicks(w.Text1, title);
+    for (int q = 0; q < 10; ++q) {
+        QTest::keyClicks(w.Text2[q], questions[q].text);
+        for (int j = 0; j < 4; ++j)
+            QTest::keyClicks(w.Text3[4 * q + j], questions[q].options[j]);
+        click(w.Check1[4 * q + questions[q].answer - 1], QPoint(6, 10));
+    }
+}
+
+// A click on a tick box's square, as a teacher ticks it.
+inline void tick(CheckBox *box)
+{
+    click(box, QPoint(8, box->height() / 2));
 }
 
 inline QByteArray indexBytes(const QStringList &titles)

@@ -25,11 +25,6 @@ int visibleSlotCount()
     return n;
 }
 
-void tick(CheckBox *box)
-{
-    click(box, QPoint(8, box->height() / 2));
-}
-
 } // namespace
 
 class CatalogueTest : public QObject {

@@ -20,18 +20,6 @@ const QString kSaved = QStringLiteral("Your worksheet has been saved.");
 const QString kProblem = QStringLiteral("There was a problem saving your worksheet");
 const QPoint kBare(310, 20); // between the heading and "Worksheet Title", clear of every control
 
-// Types a worksheet as a teacher does: into each box, then a tick click.
-void typeWorksheet(wizardForm &w, const QString &title, const QList<TypedQuestion> &questions)
-{
-    QTest::keyClicks(w.Text1, title);
-    for (int q = 0; q < 10; ++q) {
-        QTest::keyClicks(w.Text2[q], questions[q].text);
-        for (int j = 0; j < 4; ++j)
-            QTest::keyClicks(w.Text3[4 * q + j], questions[q].options[j]);
-        click(w.Check1[4 * q + questions[q].answer - 1], QPoint(6, 10));
-    }
-}
-
 } // namespace
 
 class WizardTest : public QObject {

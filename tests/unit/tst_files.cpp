@@ -29,6 +29,8 @@ private slots:
     void writerEndsEveryLineInCrLf();
     void writerLeavesTheOldFileWholeOnFailure();
     void oversizedFilesAreRefused();
+    void interruptedCommitsAreSwept_data();
+    void interruptedCommitsAreSwept();
     void resolver_data();
     void resolver();
     void indexReading_data();
@@ -165,6 +167,38 @@ void FilesTest::oversizedFilesAreRefused()
     QVERIFY(!FieldReader::open(big.fileName()));
     QVERIFY(!FieldReader::open(dir.filePath("none.txt")));
     QVERIFY(!FieldReader::open(QString()));
+}
+
+void FilesTest::interruptedCommitsAreSwept_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("the index's copy") << "track.txt.wewqLx" << true;
+    QTest::newRow("a worksheet's copy") << "Sand& silt.txt.Ab12cD" << true;
+    QTest::newRow("the index") << "track.txt" << false;
+    QTest::newRow("a worksheet") << "Granite.txt" << false;
+    QTest::newRow("five letters") << "track.txt.abcde" << false;
+    QTest::newRow("seven letters") << "track.txt.abcdefg" << false;
+    QTest::newRow("not after a text file") << "logo.bmp.abcdef" << false;
+    QTest::newRow("a title ending in six letters") << "Rocks.txt.Gneiss.txt" << false;
+}
+
+// What a kill between linking in and renaming a commit leaves goes at the
+// next start; nothing else in the folder does.
+void FilesTest::interruptedCommitsAreSwept()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QFile kept(dir.filePath(QStringLiteral("track.txt")));
+    QVERIFY(kept.open(QIODevice::WriteOnly) || kept.exists());
+    kept.close();
+    QCOMPARE(removeInterruptedCommits(dir.path()), removed ? 1 : 0);
+    QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("track.txt"))));
 }
 
 void FilesTest::resolver_data()

@@ -1,0 +1,152 @@
+// Saving on a full disk: the worksheet folder is a small tmpfs filled up, so
+// writes fail as they do on a real full disk, and the wizard must say so,
+// keep the old worksheet and index byte for byte and leave no leftovers.
+#include "AuthoringTest.h"
+#include "FileSizeLimit.h"
+#include "ScreenTest.h"
+
+#include "wizard.h"
+
+#include <QApplication>
+
+#include <fcntl.h>
+#include <memory>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+using namespace terralore;
+using namespace terralore::test;
+
+namespace {
+
+const QString kSaved = QStringLiteral("Your worksheet has been saved.");
+const QString kProblem = QStringLiteral("There was a problem saving your worksheet");
+constexpr qint64 kPage = 4096;
+
+// Fills the file system holding path with a file of its own until a write
+// fails, then gives back freePages pages. False when that did not come out.
+bool fillLeaving(const QString &path, int freePages)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0)
+        return false;
+    const QByteArray page(kPage, 'f');
+    qint64 size = 0;
+    while (::write(fd, page.constData(), kPage) == kPage)
+        size += kPage;
+    const bool ok = ::ftruncate(fd, size - freePages * kPage) == 0 && ::fsync(fd) == 0;
+    ::close(fd);
+    struct statvfs fs {};
+    return ok && ::statvfs(QFile::encodeName(path).constData(), &fs) == 0 &&
+           qint64(fs.f_bavail) * qint64(fs.f_frsize) == freePages * kPage;
+}
+
+} // namespace
+
+class FullDiskTest : public QObject {
+    Q_OBJECT
+    ScreenFixture *fx = nullptr;
+    QString m_mounted;
+
+    // The worksheet folder on a tmpfs of its own, holding the shipped files;
+    // false (and the folder as it was) when mounting is not allowed here.
+    bool mountSmallFolder()
+    {
+        const QString folder = fx->data.file(QStringLiteral("multiple"));
+        if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k,mode=0700") != 0) {
+            qInfo("could not mount a tmpfs (%s): imitating the full disk with a file size limit", strerror(errno));
+            return false;
+        }
+        m_mounted = folder;
+        const QDir shipped(resourcesFolder() + QStringLiteral("/multiple"));
+        for (const QString &name : shipped.entryList(QDir::Files))
+            QFile::copy(shipped.filePath(name), QDir(folder).filePath(name));
+        return true;
+    }
+
+private slots:
+    void initTestCase() { fx = new ScreenFixture; }
+    void cleanupTestCase() { delete fx; }
+    void init() { fx->reset(); }
+    // Runs after a failed check too, so no mount outlives the test.
+    void cleanup()
+    {
+        if (!m_mounted.isEmpty() && ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH) != 0)
+            qWarning("could not unmount %s", qPrintable(m_mounted));
+        m_mounted.clear();
+    }
+
+    void savingWithoutRoom_data();
+    void savingWithoutRoom();
+};
+
+void FullDiskTest::savingWithoutRoom_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("freePages");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("quizFileReplaced");
+    QTest::newRow("a new worksheet, no room") << "Basalt" << 0 << kProblem << false;
+    QTest::newRow("overwriting a worksheet, no room") << "Granite" << 0 << kProblem << false;
+    // The quiz file fits, the index's rewrite does not: the quiz file stays,
+    // the index keeps its old bytes.
+    QTest::newRow("a new worksheet, room for its quiz file only") << "Basalt" << 1 << kProblem << true;
+    // The replacement takes the free page, then the old file gives its own
+    // back; the index is not rewritten. A full disk that still fits succeeds.
+    QTest::newRow("overwriting a worksheet, room for it") << "Granite" << 1 << kSaved << true;
+}
+
+void FullDiskTest::savingWithoutRoom()
+{
+    QFETCH(QString, title);
+    QFETCH(int, freePages);
+    QFETCH(QString, message);
+    QFETCH(bool, quizFileReplaced);
+    const bool tmpfs = mountSmallFolder();
+    if (!tmpfs && freePages > 0)
+        QSKIP("leaving some room needs a real file system to fill");
+    if (!tmpfs)
+        QVERIFY(resetWorksheetFolder(fx->data));
+    const QByteArray oldQuiz = quizFileBytes(QStringLiteral("Granite"), sampleQuestions(QStringLiteral("Old")));
+    QVERIFY(fx->data.write(QStringLiteral("multiple/Granite.txt"), oldQuiz));
+    QVERIFY(fx->data.write(QStringLiteral("multiple/track.txt"), indexBytes({"Granite"})));
+    if (tmpfs)
+        QVERIFY(fillLeaving(fx->data.file(QStringLiteral("multiple/filler")), freePages));
+    QStringList filesBefore = QDir(fx->data.file(QStringLiteral("multiple"))).entryList(QDir::Files | QDir::Hidden);
+
+    wizard().Show();
+    QApplication::setActiveWindow(&Stage::instance());
+    const QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("New"));
+    typeWorksheet(wizard(), title, questions);
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (!tmpfs)
+            limit = std::make_unique<FileSizeLimit>(100);
+        click(wizard().Label3[1]);
+    }
+
+    QCOMPARE(shownPrompts(), QStringList{message});
+    QCOMPARE(topForm(), &wizard());
+    QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), indexBytes({"Granite"}));
+    const QByteArray newQuiz = quizFileBytes(title, questions);
+    const QString quizFile = QStringLiteral("multiple/") + title + QStringLiteral(".txt");
+    if (quizFileReplaced)
+        QCOMPARE(fx->data.read(quizFile), newQuiz);
+    else if (title == QLatin1String("Granite"))
+        QCOMPARE(fx->data.read(quizFile), oldQuiz);
+    else
+        QVERIFY(!QFile::exists(fx->data.file(quizFile)));
+    if (title != QLatin1String("Granite"))
+        QCOMPARE(fx->data.read(QStringLiteral("multiple/Granite.txt")), oldQuiz);
+    // Nothing else: no temporary file left behind by the failed write.
+    if (quizFileReplaced && !filesBefore.contains(title + QStringLiteral(".txt")))
+        filesBefore << title + QStringLiteral(".txt");
+    QStringList filesAfter = QDir(fx->data.file(QStringLiteral("multiple"))).entryList(QDir::Files | QDir::Hidden);
+    filesBefore.sort();
+    filesAfter.sort();
+    QCOMPARE(filesAfter, filesBefore);
+}
+
+QTEST_MAIN(FullDiskTest)
+#include "tst_fulldisk.moc"
