@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "BoundedLog.h"
+
 #include "Stage.h"
 
 #include <QMessageBox>
@@ -14,7 +16,7 @@ QList<ShownMessage> g_shown;
 MsgResult MsgBox(const QString &prompt, MsgButtons buttons)
 {
     const ShownMessage message{prompt, buttons};
-    g_shown.append(message);
+    appendBounded(g_shown, message);
     if (g_answerer)
         return g_answerer(message);
     QMessageBox box(Stage::exists() ? &Stage::instance() : nullptr);

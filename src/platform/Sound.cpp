@@ -1,5 +1,7 @@
 #include "Sound.h"
 
+#include "BoundedLog.h"
+
 #include "ResourcePath.h"
 
 #include <QCoreApplication>
@@ -45,7 +47,7 @@ QSoundEffect *effectFor(const QString &path)
 
 void PlayEffect(const QString &relativePath)
 {
-    g_played.append({relativePath, now()});
+    appendBounded(g_played, PlayedEffect{relativePath, now()});
     if (!deviceEnabled() || !QCoreApplication::instance())
         return;
     const QString path = resolveResource(relativePath);

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPixmapCache>
 
 namespace terralore {
 
@@ -26,6 +27,10 @@ Stage::Stage()
     setPalette(pal);
     setAutoFillBackground(true);
     resize(1024, 768);
+    // The screens hold their own pictures; Qt's pixmap cache only keeps
+    // style pieces, keyed by palette, so every screen opened anew adds
+    // entries until the cache is full. A small limit keeps memory flat.
+    QPixmapCache::setCacheLimit(1024);
 }
 
 Stage::~Stage()
