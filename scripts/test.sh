@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Terralore and runs the whole test suite:
-#  1. a normal build: unit, screen, end-to-end (Xvfb + xdotool) and printing
-#     tests (CUPS with a cups-pdf default printer, started here);
-#  2. an AddressSanitizer + UndefinedBehaviorSanitizer build: unit and screen tests;
+#  1. a normal build: unit, screen, soak, crash-safety, end-to-end (Xvfb +
+#     xdotool) and printing tests (CUPS with a cups-pdf default printer, started here);
+#  2. an AddressSanitizer + UndefinedBehaviorSanitizer build: unit and screen tests,
+#     and the monkey soak with LeakSanitizer on;
 #  3. the fuzz targets for a bounded time each (FUZZ_SECONDS, default 20).
 # Exits non-zero when anything fails.
 set -uo pipefail
@@ -61,9 +62,9 @@ count_ctest "$top/build/ctest.log" "tests"
 
 step "Sanitizer build"
 if configure_and_build "$top/build/asan" -DCMAKE_BUILD_TYPE=Debug -DTERRALORE_SANITIZE=ON -DTERRALORE_BENCH=OFF "${launcher[@]}"; then
-  step "Unit and screen tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+  step "Unit, screen and soak tests under AddressSanitizer and UndefinedBehaviorSanitizer"
   (cd "$top/build/asan" && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-     ctest --output-on-failure -j "$jobs" -L 'unit|screens' --timeout 900) 2>&1 | tee "$top/build/ctest-asan.log"
+     ctest --output-on-failure -j "$jobs" -L 'unit|screens|soak' --timeout 1500) 2>&1 | tee "$top/build/ctest-asan.log"
   count_ctest "$top/build/ctest-asan.log" "sanitizer tests"
 else
   failed=$((failed + 1)); failures+=("sanitizer build")
