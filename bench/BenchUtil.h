@@ -1,39 +1,16 @@
 #pragma once
 
-// Small helpers shared by the benchmark programs: repeated timings and
-// their median and high percentile, and waiting for a widget's next paint.
+// What the screen benchmarks share besides the table: waiting for a
+// widget's next paint.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QWidget>
 
-#include <algorithm>
-#include <cstdio>
-#include <vector>
+#include "BenchTable.h"
 
 namespace bench {
-
-inline double percentile(std::vector<double> v, double p)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
-
-inline double median(const std::vector<double> &v)
-{
-    return percentile(v, 0.5);
-}
-
-inline void report(const char *what, const std::vector<double> &ms, double targetMs)
-{
-    const double med = median(ms);
-    std::printf("%-44s median %8.2f ms  p95 %8.2f ms  target %6.1f ms  %s\n", what, med, percentile(ms, 0.95), targetMs,
-                med <= targetMs ? "ok" : "OVER");
-}
 
 // Counts paint events a widget (or any of its children) receives.
 class PaintProbe : public QObject {

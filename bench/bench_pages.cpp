@@ -43,8 +43,8 @@ void turnAndPaint(Pager &pager, int entry, Timings &t)
 
 void report(const char *reader, const Timings &t)
 {
-    std::printf("%s\n", reader);
-    bench::report("  page turn: both copies loaded and painted", t.turn, kFrameMs);
+    const QByteArray name(reader);
+    bench::report(("page turn, loaded and painted: " + name).constData(), t.turn, kFrameMs);
     bench::report("  of which loading both copies", t.load, kFrameMs);
     bench::report("  of which painting the shown page", t.paint, kFrameMs);
 }
@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
     guide().Unload();
     settle();
 
-    std::printf("%d turns each, median and 95th percentile\n", kTurns);
+    std::fprintf(stderr, "%d turns each, median and 95th percentile\n", kTurns);
     report("Key facts (teacher)", notes);
     report("Teachers' guide (guide)", guidePages);
     return 0;

@@ -83,8 +83,8 @@ int main(int argc, char **argv)
     const std::vector<double> worksheet = timeRuns(
         runs, [] { printQuizWorksheet(multiple()); }, QStringLiteral("Your worksheet is now printing."), failures);
 
-    std::printf("Printing on \"%s\", %d runs each, last job %d\n", qPrintable(QPrinterInfo::defaultPrinterName()), runs,
-                PrinterSurface::lastJobId());
+    std::fprintf(stderr, "Printing on \"%s\", %d runs each, last job %d\n",
+                 qPrintable(QPrinterInfo::defaultPrinterName()), runs, PrinterSurface::lastJobId());
     bench::report("certificate: call to job spooled", certificate, 300);
     bench::report("worksheet (10 questions): call to job spooled", worksheet, 300);
     if (failures > 0) {

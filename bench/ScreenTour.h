@@ -1,0 +1,180 @@
+#pragma once
+
+// Every screen of the program opened as a user opens it, by a click on the
+// screen beneath, and closed by its own "Exit" (or "Cancel"). The timing
+// and memory benchmarks share this tour.
+
+#include "Buttons.h"
+#include "Label.h"
+#include "Module1.h"
+#include "Stage.h"
+#include "Titlefrm.h"
+#include "Welldone.h"
+#include "intro0.h"
+#include "multiple.h"
+#include "science.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+inline void press(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// The visible label or button with this caption on the top screen.
+inline QWidget *captioned(const QString &caption)
+{
+    const QObjectList layers = terralore::Stage::instance().children();
+    for (auto it = layers.crbegin(); it != layers.crend(); ++it) {
+        auto *form = qobject_cast<terralore::Form *>(*it);
+        if (!form || !form->isVisible() || form->isUnloading())
+            continue;
+        for (QWidget *w : form->client()->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<terralore::Label *>(w);
+            auto *button = qobject_cast<terralore::CommandButton *>(w);
+            if (w->isVisible() && ((label && label->Caption() == caption) || (button && button->Caption() == caption)))
+                return w;
+        }
+    }
+    return nullptr;
+}
+
+inline void pressCaptioned(const QString &caption)
+{
+    if (QWidget *w = captioned(caption))
+        press(w);
+    settle();
+}
+
+// One screen: how to reach the screen beneath it, the click that opens it,
+// and how to leave it again for the main menu.
+struct TourStop {
+    const char *screen;
+    std::function<void()> before;
+    std::function<void()> open;
+    std::function<void()> after;
+};
+
+inline void toMenu()
+{
+    terralore::Stage::instance().unloadAll();
+    settle();
+    Module1::reset();
+    intro0().Show();
+    settle();
+}
+
+inline void leave()
+{
+    pressCaptioned(QStringLiteral("Exit"));
+}
+
+inline void answerNine()
+{
+    for (int q = 1; q <= 9; ++q)
+        press(multiple().Label3[1]);
+    settle();
+}
+
+inline std::vector<TourStop> screenTour()
+{
+    auto menuEntry = [](int index) { return [index] { press(intro0().Label2[index]); }; };
+    auto hubEntry = [](int index) { return [index] { press(science().Label3[index]); }; };
+    auto openScience = [] {
+        press(intro0().Label2[10]);
+        settle();
+    };
+    return {
+        {"Titlefrm (start)",
+         [] {
+             terralore::Stage::instance().unloadAll();
+             settle();
+         },
+         [] { Titlefrm().Show(); }, [] { pressCaptioned(QStringLiteral("OK")); }},
+        {"intro0 (OK on the title)",
+         [] {
+             terralore::Stage::instance().unloadAll();
+             settle();
+             Titlefrm().Show();
+             settle();
+         },
+         [] { press(Titlefrm().Command1); }, [] {}},
+        {"Titlefrm (menu Exit)", toMenu, menuEntry(16), [] { pressCaptioned(QStringLiteral("Cancel")); }},
+        {"science", toMenu, menuEntry(10), leave},
+        {"beginning", toMenu, menuEntry(15), leave},
+        {"multiple",
+         [=] {
+             toMenu();
+             openScience();
+         },
+         hubEntry(0), leave},
+        {"Welldone",
+         [=] {
+             toMenu();
+             openScience();
+             press(science().Label3[0]);
+             answerNine();
+         },
+         [] { press(multiple().Label3[1]); }, leave},
+        {"Wrong",
+         [=] {
+             toMenu();
+             openScience();
+             press(science().Label3[0]);
+             answerNine();
+             press(multiple().Label3[1]);
+             settle();
+         },
+         [] { press(Welldone().Label3[0]); }, leave},
+        {"sciencelab",
+         [=] {
+             toMenu();
+             openScience();
+         },
+         hubEntry(1), leave},
+        {"scienceord",
+         [=] {
+             toMenu();
+             openScience();
+         },
+         hubEntry(3), leave},
+        {"beginninglab",
+         [] {
+             toMenu();
+             press(intro0().Label2[15]);
+             settle();
+         },
+         [] { pressCaptioned(QStringLiteral("Labelling Activity")); }, leave},
+        {"beginningord",
+         [] {
+             toMenu();
+             press(intro0().Label2[15]);
+             settle();
+         },
+         [] { pressCaptioned(QStringLiteral("Ordering Activity")); }, leave},
+        {"teacher (key facts)",
+         [=] {
+             toMenu();
+             openScience();
+         },
+         hubEntry(4), leave},
+        {"teacher (acknowledgments)", toMenu, menuEntry(19), leave},
+        {"guide", toMenu, menuEntry(20), leave},
+        {"wizard", toMenu, menuEntry(17), leave},
+        {"worksheets", toMenu, menuEntry(18), leave},
+    };
+}
+
+} // namespace bench
