@@ -4,9 +4,16 @@
 // widget's next paint.
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QWidget>
+
+#include "DataFolder.h"
+#include "Fonts.h"
+#include "Sound.h"
+#include "Stage.h"
 
 #include "BenchTable.h"
 
@@ -41,6 +48,24 @@ inline void waitForPaint(PaintProbe &probe)
     guard.start();
     while (probe.painted == 0 && guard.elapsed() < 1000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// The program's state at start on the offscreen platform: a private copy
+// of the data folders as the working folder, the fonts, no sound device,
+// and the stage shown at 1024 by 768. False when the folder cannot be made.
+inline bool prepareStage(const QTemporaryDir &data)
+{
+    if (!data.isValid() || !terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), data.path()) ||
+        !QDir::setCurrent(data.path())) {
+        std::fprintf(stderr, "cannot prepare the data folder\n");
+        return false;
+    }
+    terralore::registerFonts();
+    terralore::Sound::setDeviceEnabled(false);
+    terralore::Stage &stage = terralore::Stage::instance();
+    stage.resize(1024, 768);
+    stage.show();
+    return true;
 }
 
 } // namespace bench

@@ -51,16 +51,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir data;
-    if (!data.isValid() || !terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), data.path()) ||
-        !QDir::setCurrent(data.path())) {
-        std::fprintf(stderr, "cannot prepare the data folder\n");
+    if (!bench::prepareStage(data))
         return 1;
-    }
-    terralore::registerFonts();
-    terralore::Sound::setDeviceEnabled(false);
-    terralore::Stage &stage = terralore::Stage::instance();
-    stage.resize(1024, 768);
-    stage.show();
 
     const double atStart = residentMegabytes();
     tour();
@@ -81,6 +73,6 @@ int main(int argc, char *argv[])
     bench::reportValue("resident after 400 rounds of every screen", after, "MB", 80);
     bench::reportValue("resident growth, rounds 200 to 400", after - warm, "MB", 2);
     bench::reportValue("heap in use growth, rounds 200 to 400", heapAfter - heapWarm, "MB", 2);
-    stage.unloadAll();
+    terralore::Stage::instance().unloadAll();
     return 0;
 }

@@ -33,16 +33,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir data;
-    if (!data.isValid() || !terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), data.path()) ||
-        !QDir::setCurrent(data.path())) {
-        std::fprintf(stderr, "cannot prepare the data folder\n");
+    if (!bench::prepareStage(data))
         return 1;
-    }
-    terralore::registerFonts();
-    terralore::Sound::setDeviceEnabled(false);
     terralore::Stage &stage = terralore::Stage::instance();
-    stage.resize(1024, 768);
-    stage.show();
 
     const int warmUp = 3;
     const int runs = 31;
