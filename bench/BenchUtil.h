@@ -3,6 +3,7 @@
 // What the screen benchmarks share besides the table: waiting for a
 // widget's next paint.
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 
 #include "DataFolder.h"
 #include "Fonts.h"
+#include "Form.h"
 #include "Sound.h"
 #include "Stage.h"
 
@@ -52,20 +54,43 @@ inline void waitForPaint(PaintProbe &probe)
 
 // The program's state at start on the offscreen platform: a private copy
 // of the data folders as the working folder, the fonts, no sound device,
-// and the stage shown at 1024 by 768. False when the folder cannot be made.
-inline bool prepareStage(const QTemporaryDir &data)
-{
-    if (!data.isValid() || !terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), data.path()) ||
-        !QDir::setCurrent(data.path())) {
-        std::fprintf(stderr, "cannot prepare the data folder\n");
-        return false;
+// and the stage shown at 1024 by 768. ready is false when the folder
+// cannot be made.
+class OffscreenProgram {
+public:
+    OffscreenProgram(int &argc, char **argv) : m_platform(setOffscreen()), m_app(argc, argv)
+    {
+        if (!m_data.isValid() || !terralore::populateDataFolder(QStringLiteral(TERRALORE_RESOURCES), m_data.path()) ||
+            !QDir::setCurrent(m_data.path())) {
+            std::fprintf(stderr, "cannot prepare the data folder\n");
+            return;
+        }
+        terralore::registerFonts();
+        terralore::Sound::setDeviceEnabled(false);
+        terralore::Stage &stage = terralore::Stage::instance();
+        stage.resize(1024, 768);
+        stage.show();
+        ready = true;
     }
-    terralore::registerFonts();
-    terralore::Sound::setDeviceEnabled(false);
-    terralore::Stage &stage = terralore::Stage::instance();
-    stage.resize(1024, 768);
-    stage.show();
-    return true;
+    bool ready = false;
+
+private:
+    static bool setOffscreen() { return qputenv("QT_QPA_PLATFORM", "offscreen"); }
+    [[maybe_unused]] bool m_platform; // set before the application reads it
+    QApplication m_app;
+    QTemporaryDir m_data;
+};
+
+// The screen on top: the stage's last visible layer.
+inline terralore::Form *topScreen()
+{
+    const QObjectList layers = terralore::Stage::instance().children();
+    for (auto it = layers.crbegin(); it != layers.crend(); ++it) {
+        auto *form = qobject_cast<terralore::Form *>(*it);
+        if (form && form->isVisible() && !form->isUnloading())
+            return form;
+    }
+    return nullptr;
 }
 
 } // namespace bench

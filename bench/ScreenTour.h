@@ -4,6 +4,7 @@
 // screen beneath, and closed by its own "Exit" (or "Cancel"). The timing
 // and memory benchmarks share this tour.
 
+#include "BenchUtil.h"
 #include "Buttons.h"
 #include "Label.h"
 #include "Module1.h"
@@ -36,17 +37,14 @@ inline void press(QWidget *w)
 // The visible label or button with this caption on the top screen.
 inline QWidget *captioned(const QString &caption)
 {
-    const QObjectList layers = terralore::Stage::instance().children();
-    for (auto it = layers.crbegin(); it != layers.crend(); ++it) {
-        auto *form = qobject_cast<terralore::Form *>(*it);
-        if (!form || !form->isVisible() || form->isUnloading())
-            continue;
-        for (QWidget *w : form->client()->findChildren<QWidget *>()) {
-            auto *label = qobject_cast<terralore::Label *>(w);
-            auto *button = qobject_cast<terralore::CommandButton *>(w);
-            if (w->isVisible() && ((label && label->Caption() == caption) || (button && button->Caption() == caption)))
-                return w;
-        }
+    terralore::Form *form = topScreen();
+    if (!form)
+        return nullptr;
+    for (QWidget *w : form->client()->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<terralore::Label *>(w);
+        auto *button = qobject_cast<terralore::CommandButton *>(w);
+        if (w->isVisible() && ((label && label->Caption() == caption) || (button && button->Caption() == caption)))
+            return w;
     }
     return nullptr;
 }

@@ -5,14 +5,7 @@
 #include "BenchUtil.h"
 #include "ScreenTour.h"
 
-#include "DataFolder.h"
-#include "Fonts.h"
-#include "Sound.h"
-
-#include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -48,10 +41,8 @@ void tour()
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir data;
-    if (!bench::prepareStage(data))
+    bench::OffscreenProgram program(argc, argv);
+    if (!program.ready)
         return 1;
 
     const double atStart = residentMegabytes();

@@ -4,20 +4,14 @@
 // in a private copy of the data folders; prints the median of many runs.
 #include "BenchUtil.h"
 
-#include "DataFolder.h"
-#include "Fonts.h"
-#include "Sound.h"
 #include "Stage.h"
 #include "Welldone.h"
 #include "intro0.h"
 #include "multiple.h"
 #include "science.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <vector>
 
@@ -55,10 +49,8 @@ double milliseconds(const QElapsedTimer &timer)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir data;
-    if (!bench::prepareStage(data))
+    bench::OffscreenProgram program(argc, argv);
+    if (!program.ready)
         return 1;
     intro0().Show();
     click(intro0().Label2[10]);

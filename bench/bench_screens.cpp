@@ -4,36 +4,10 @@
 #include "BenchUtil.h"
 #include "ScreenTour.h"
 
-#include "DataFolder.h"
-#include "Fonts.h"
-#include "Sound.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-
-namespace {
-
-// The screen on top: the stage's last visible layer.
-terralore::Form *topScreen()
-{
-    const QObjectList layers = terralore::Stage::instance().children();
-    for (auto it = layers.crbegin(); it != layers.crend(); ++it) {
-        auto *form = qobject_cast<terralore::Form *>(*it);
-        if (form && form->isVisible() && !form->isUnloading())
-            return form;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir data;
-    if (!bench::prepareStage(data))
+    bench::OffscreenProgram program(argc, argv);
+    if (!program.ready)
         return 1;
     terralore::Stage &stage = terralore::Stage::instance();
 
@@ -51,7 +25,7 @@ int main(int argc, char *argv[])
             stop.open();
             stage.repaint();
             const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-            terralore::Form *top = topScreen();
+            terralore::Form *top = bench::topScreen();
             if (!top || top->FormName() != expected) {
                 std::fprintf(stderr, "%s did not open\n", stop.screen);
                 status = 1;

@@ -7,6 +7,7 @@
 #include "Label.h"
 #include "MessageBox.h"
 #include "QuizFile.h"
+#include "ScreenTest.h"
 #include "TextBox.h"
 #include "TextCodec.h"
 #include "multiple.h"
@@ -39,12 +40,6 @@ void typeText(QWidget *box, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 } // namespace
