@@ -21,11 +21,14 @@ private:
     QByteArray m_bytes;
 };
 
-// Removes what commits cut short by a crash left in folder: a commit writes
-// the new file unnamed, links it in under the target's name plus a dot and
-// six letters or digits, then renames that over the target; a kill between
-// the last two steps leaves the link. Only names of that shape ending a
-// ".txt" target are touched. Returns how many were removed.
+// A commit writes its new file under a name of the program's own beside the
+// target, then renames it over the target. A crash before the rename leaves
+// that copy behind; this removes such copies from folder, and nothing else:
+// no name a person would give a file starts with the prefix. Returns how many
+// were removed.
 int removeInterruptedCommits(const QString &folder);
+
+// The prefix of a commit's copy.
+inline constexpr QLatin1StringView kCommitCopyPrefix{".terralore-save-"};
 
 } // namespace terralore

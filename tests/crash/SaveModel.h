@@ -7,6 +7,7 @@
 #include "SaveScript.h"
 
 #include "FieldReader.h"
+#include "LineWriter.h"
 #include "QuizFile.h"
 #include "WorksheetIndex.h"
 
@@ -123,19 +124,12 @@ public:
             const QByteArray bytes = readFile(dir.filePath(name));
             if (name == QLatin1String("track.txt"))
                 continue;
-            // A kill between linking in a commit's copy and renaming it over
-            // its target leaves the copy, whole, for the next start to sweep.
-            if (static const QRegularExpression copy(QStringLiteral("^(.+\\.txt)\\.[A-Za-z0-9]{6}$"));
-                pending && copy.match(name).hasMatch()) {
-                const QString target = copy.match(name).captured(1);
+            // A kill before a commit's rename leaves its copy, whole or cut
+            // short, under the program's own prefix for the next start to sweep.
+            if (pending && name.startsWith(kCommitCopyPrefix)) {
                 QStringList titles;
-                const bool whole = target == QLatin1String("track.txt")
-                                       ? readIndex(dir.filePath(name), titles).isEmpty()
-                                       : target == pendingFile && bytes == quizBytesForSave(pending->seq);
-                if (!whole)
-                    return QStringLiteral("a commit's copy that is not whole: ") + name;
+                ++m_leftoversSeen[readIndex(dir.filePath(name), titles).isEmpty() ? 1 : 0];
                 m_leftovers << name;
-                ++m_leftoversSeen[target == QLatin1String("track.txt") ? 1 : 0];
                 continue;
             }
             if (m_shipped.contains(name) && bytes == m_shipped[name])

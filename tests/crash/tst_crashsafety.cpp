@@ -114,7 +114,7 @@ void CrashSafetyTest::killedAtRandomItLeavesOnlyWholeFiles()
     }
     qInfo("%d kills, %d saves started, in %.1f s; median step %lld us", kills, saves, wall.elapsed() / 1000.0,
           stepMicros[stepMicros.size() / 2]);
-    qInfo("commits' copies left by a kill inside the rename, swept by the restart: %d of the index, %d of quiz files",
+    qInfo("commits' copies left by a kill before the rename, swept by the restart: %d read as an index, %d did not",
           model.leftoversSeen(true), model.leftoversSeen(false));
     for (auto it = points.cbegin(); it != points.cend(); ++it)
         qInfo("  %4d killed %s", it.value(), qPrintable(it.key()));

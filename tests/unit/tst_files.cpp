@@ -173,18 +173,17 @@ void FilesTest::interruptedCommitsAreSwept_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
-    QTest::newRow("the index's copy") << "track.txt.wewqLx" << true;
-    QTest::newRow("a worksheet's copy") << "Sand& silt.txt.Ab12cD" << true;
+    QTest::newRow("a commit's copy") << ".terralore-save-Ab12cDef" << true;
     QTest::newRow("the index") << "track.txt" << false;
     QTest::newRow("a worksheet") << "Granite.txt" << false;
-    QTest::newRow("five letters") << "track.txt.abcde" << false;
-    QTest::newRow("seven letters") << "track.txt.abcdefg" << false;
-    QTest::newRow("not after a text file") << "logo.bmp.abcdef" << false;
-    QTest::newRow("a title ending in six letters") << "Rocks.txt.Gneiss.txt" << false;
+    QTest::newRow("a teacher's backup of the index") << "track.txt.backup" << false;
+    QTest::newRow("a teacher's backup of a worksheet") << "Rocks.txt.backup" << false;
+    QTest::newRow("six letters after a text file") << "track.txt.wewqLx" << false;
+    QTest::newRow("the prefix inside a name") << "My .terralore-save-notes.txt" << false;
 }
 
-// What a kill between linking in and renaming a commit leaves goes at the
-// next start; nothing else in the folder does.
+// What a kill before a commit's rename leaves goes at the next start;
+// nothing else in the folder does, however it is named.
 void FilesTest::interruptedCommitsAreSwept()
 {
     QFETCH(QString, name);
