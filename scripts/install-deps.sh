@@ -13,6 +13,8 @@ packages=(
   fonts-wine fonts-liberation2 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # test: X server and real input, screenshots, printing to PDF, reading PDFs
   xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
+  # test: a window manager under Xvfb, the real clipboard
+  openbox xclip
   tesseract-ocr tesseract-ocr-eng
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev

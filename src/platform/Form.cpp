@@ -18,10 +18,7 @@ Form::Form(const QString &name, Border border) : QWidget(&Stage::instance()), m_
     m_client = new FormClient(this, this);
     m_client->setObjectName(name + QStringLiteral(".client"));
     setBackColor(m_backColor);
-    connect(&Stage::instance(), &Stage::resized, this, [this] {
-        if (m_maximised)
-            applyGeometry();
-    });
+    connect(&Stage::instance(), &Stage::resized, this, &Form::followStage);
     Stage::instance().registerForm(this);
     applyGeometry();
 }
@@ -38,14 +35,33 @@ QWidget *Form::client() const
     return m_client;
 }
 
+void Form::followStage()
+{
+    if (m_centred)
+        centreOnStage();
+    else if (m_maximised)
+        applyGeometry();
+}
+
+void Form::centreOnStage()
+{
+    const Stage &stage = Stage::instance();
+    m_top = stage.heightTwips() / 2.0f - m_height / 2.0f;
+    m_left = stage.widthTwips() / 2.0f - m_width / 2.0f;
+    m_centred = true;
+    applyGeometry();
+}
+
 void Form::setLeft(float twips)
 {
+    m_centred = false;
     m_left = twips;
     applyGeometry();
 }
 
 void Form::setTop(float twips)
 {
+    m_centred = false;
     m_top = twips;
     applyGeometry();
 }
@@ -64,6 +80,7 @@ void Form::setHeight(float twips)
 
 void Form::Move(float left, float top)
 {
+    m_centred = false;
     m_left = left;
     m_top = top;
     applyGeometry();

@@ -39,6 +39,9 @@ public:
     void setWidth(float twips);
     void setHeight(float twips);
     void Move(float left, float top);
+    // Centres the form on the stage, now and whenever the stage's size
+    // changes, until it is moved elsewhere.
+    void centreOnStage();
     float ScaleWidth() const;
     float ScaleHeight() const;
 
@@ -74,6 +77,7 @@ protected:
 
 private:
     void applyGeometry();
+    void followStage();
     void detach();
     void focusFirstControl();
 
@@ -84,6 +88,7 @@ private:
     QColor m_backColor = QColor(192, 192, 192);
     QString m_caption;
     bool m_maximised = false;
+    bool m_centred = false;
     bool m_unloading = false;
     QHash<QString, Control *> m_controls;
     std::function<void()> m_detach;

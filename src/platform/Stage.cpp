@@ -1,10 +1,13 @@
 #include "Stage.h"
 
 #include "Form.h"
+#include "SingleClicks.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPixmapCache>
+#include <QScreen>
+#include <QWindow>
 
 namespace terralore {
 
@@ -31,6 +34,7 @@ Stage::Stage()
     // style pieces, keyed by palette, so every screen opened anew adds
     // entries until the cache is full. A small limit keeps memory flat.
     QPixmapCache::setCacheLimit(1024);
+    QCoreApplication::instance()->installEventFilter(new SingleClicks(this));
 }
 
 Stage::~Stage()
@@ -51,6 +55,36 @@ Stage &Stage::instance()
 bool Stage::exists()
 {
     return g_stage != nullptr;
+}
+
+void Stage::showFullScreenOnItsScreen()
+{
+    // Without a window manager nothing would size a full-screen window, and
+    // with one it would be sized only after the first screen had laid itself
+    // out on the old size: take the screen's size before anything is shown.
+    QScreen *start = screen();
+    setGeometry(start->geometry());
+    showFullScreen();
+    followScreen(windowHandle() ? windowHandle()->screen() : start);
+    if (windowHandle())
+        connect(windowHandle(), &QWindow::screenChanged, this, &Stage::followScreen);
+}
+
+void Stage::followScreen(QScreen *screen)
+{
+    if (m_followed)
+        disconnect(m_followed, nullptr, this, nullptr);
+    m_followed = screen;
+    if (!screen)
+        return;
+    // A projector plugged in or a display turned: the screens re-centre
+    // through resizeEvent.
+    connect(screen, &QScreen::geometryChanged, this, [this](const QRect &geometry) {
+        if (isFullScreen())
+            setGeometry(geometry);
+    });
+    if (isFullScreen() && geometry() != screen->geometry())
+        setGeometry(screen->geometry());
 }
 
 float Stage::widthTwips() const

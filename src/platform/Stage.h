@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
+
+class QScreen;
 
 namespace terralore {
 
@@ -15,6 +18,10 @@ public:
     ~Stage() override;
     static Stage &instance();
     static bool exists();
+
+    // Full screen on the screen the stage starts on, from the first frame,
+    // with or without a window manager, following that screen's size.
+    void showFullScreenOnItsScreen();
 
     float widthTwips() const;
     float heightTwips() const;
@@ -41,8 +48,10 @@ protected:
 
 private:
     Stage();
+    void followScreen(QScreen *screen);
     QList<Form *> m_forms;
     bool m_ended = false;
+    QPointer<QScreen> m_followed;
 };
 
 } // namespace terralore

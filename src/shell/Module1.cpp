@@ -58,17 +58,8 @@ void SetUpScreen(terralore::Form &form)
     });
     skipOnFailure([&] { form.setWidth(12000); });
     skipOnFailure([&] { form.setHeight(9000); });
-    float displayWidth = 0;
-    float displayHeight = 0;
-    skipOnFailure([&] {
-        displayWidth = Stage::instance().widthTwips();
-        displayHeight = Stage::instance().heightTwips();
-    });
-    skipOnFailure([&] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
-    skipOnFailure([&] {
-        form.setTop(displayHeight / 2.0f - form.Height() / 2.0f);
-        form.setLeft(displayWidth / 2.0f - form.Width() / 2.0f);
-    });
+    skipOnFailure([&] { form.centreOnStage(); });
+    // A screen always comes up with the default pointer.
     skipOnFailure([&] {
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();

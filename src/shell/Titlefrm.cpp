@@ -101,10 +101,7 @@ TitlefrmForm::TitlefrmForm() : Form(QStringLiteral("Titlefrm"))
 void TitlefrmForm::Form_Load()
 {
     try {
-        const float displayWidth = Stage::instance().widthTwips();
-        const float displayHeight = Stage::instance().heightTwips();
-        setTop(displayHeight / 2.0f - Height() / 2.0f);
-        setLeft(displayWidth / 2.0f - Width() / 2.0f);
+        centreOnStage();
         Grey().Show();
         Picture1->LoadPicture(QStringLiteral("images\\stairholesm.jpg"));
         if (Picture1->picture().isNull())

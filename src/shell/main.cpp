@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("TERRALORE_WINDOWED"))
         stage.show();
     else
-        stage.showFullScreen();
+        stage.showFullScreenOnItsScreen();
     if (qEnvironmentVariableIsSet("TERRALORE_EXIT_AFTER_FIRST_FRAME"))
         Titlefrm().client()->installEventFilter(new FirstFrameProbe(&app));
     Titlefrm().Show();

@@ -4,11 +4,11 @@
 
 e2e_fail() { echo "E2E FAIL: $*" >&2; e2e_stop; exit 1; }
 
-e2e_start_x() { # picks a free display
+e2e_start_x() { # [WIDTHxHEIGHT]; picks a free display
   local n
   for n in $(seq 90 130); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
@@ -33,12 +33,22 @@ e2e_wait_window() {
   e2e_fail "the program's window did not appear"
 }
 
+# A light window manager on the display, as on a desktop.
+e2e_start_wm() {
+  openbox >/dev/null 2>&1 &
+  E2E_WM=$!
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.1; done
+  e2e_fail "the window manager did not start"
+}
+
 e2e_running() { kill -0 "$E2E_PID" 2>/dev/null; }
 
 e2e_stop() {
   [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null
+  [ -n "${E2E_WM:-}" ] && kill "$E2E_WM" 2>/dev/null
   [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null
   wait 2>/dev/null
+  E2E_PID="" E2E_WM="" E2E_XVFB=""
   return 0
 }
 
@@ -58,3 +68,19 @@ e2e_wait_pixel() { # x y "r,g,b" what
   for _ in $(seq 50); do [ "$(e2e_pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
   e2e_fail "$4 (pixel $1,$2 is $(e2e_pixel "$1" "$2"), expected $3)"
 }
+
+# A 1024 by 768 display: every screen spans 112..912 by 84..684, its client
+# area starts at 116,110, and a control at twips x,y lies at 116 + x/15, 110 + y/15.
+menu_acknowledgments=(226 654)
+menu_guide=(226 198)
+menu_science=(454 506)
+menu_beginning=(230 266)
+pager_print=(865 134)
+pager_exit=(865 654)
+pager_next=(653 654)
+pager_previous=(293 654)
+hub_key_facts=(606 134)
+hub_notes=(798 134)
+hub_exit=(861 654)
+bare=(156 655) # pager background left of "Previous Page"
+

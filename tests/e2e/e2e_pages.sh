@@ -7,21 +7,6 @@ PROGRAM=$1 DATA=$2 ARTEFACTS=$3
 . "$(dirname "$0")/common.sh"
 trap e2e_stop EXIT
 
-# A 1024 by 768 display: every screen spans 112..912 by 84..684, its client
-# area starts at 116,110, and a control at twips x,y lies at 116 + x/15, 110 + y/15.
-menu_acknowledgments=(226 654)
-menu_guide=(226 198)
-menu_science=(454 506)
-menu_beginning=(230 266)
-pager_print=(865 134)
-pager_exit=(865 654)
-pager_next=(653 654)
-pager_previous=(293 654)
-hub_key_facts=(606 134)
-hub_notes=(798 134)
-hub_exit=(861 654)
-bare=(156 655) # pager background left of "Previous Page"
-
 last_shot=""
 # Saves a page's screenshot and fails unless it differs from the one before
 # (a turn that changed nothing on screen).
