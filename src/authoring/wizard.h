@@ -26,12 +26,17 @@ public:
     void saveworksheet();
     // Adds the title to the index when no entry equals it; false on failure.
     bool trackworksheets();
+    // The catalogue filled the wizard from this worksheet (its stored title):
+    // saving under that same title replaces it without asking.
+    void setEditedWorksheet(const QString &storedTitle) { m_editedTitle = storedTitle; }
 
 protected:
     void Form_Load() override;
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
 
 private:
+    QString unwritableCharacterProblem(int q) const;
+    bool mayReplace(const QString &storedTitle) const;
     void createQuestion(int q);
     void setTabOrder();
     void Text1_KeyPress(int KeyAscii);
@@ -39,6 +44,8 @@ private:
     void Text3_KeyPress(int Index, int KeyAscii);
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
+
+    QString m_editedTitle;
 };
 
 TERRALORE_DECLARE_FORM(wizardForm, wizard)

@@ -10,6 +10,8 @@
 #include "WorksheetIndex.h"
 #include "WorksheetTitle.h"
 
+#include <QFileInfo>
+
 using namespace terralore;
 
 namespace {
@@ -20,6 +22,8 @@ QString numbered(const char *text, int n)
 {
     return QString::fromLatin1(text) + signPlace(n);
 }
+
+const char *const kOptionNames[] = {"Option A", "Option B", "Option C", "Option D"};
 
 } // namespace
 
@@ -57,8 +61,42 @@ void wizardForm::genwork()
             MsgBox(numbered("You have ticked more than one correct answer for Question", n));
             return;
         }
+        // The file holds one byte per character: a character it cannot hold
+        // is refused, never changed behind the author's back.
+        if (const QString problem = unwritableCharacterProblem(q); !problem.isEmpty()) {
+            MsgBox(problem);
+            return;
+        }
     }
     saveworksheet();
+}
+
+QString wizardForm::unwritableCharacterProblem(int q) const
+{
+    const QString question = QStringLiteral("Question") + signPlace(q + 1);
+    if (const QString c = firstUnencodableCharacter(Text2[q]->Text()); !c.isEmpty())
+        return question + QStringLiteral(" cannot contain the character ") + c + QStringLiteral(".");
+    for (int j = 0; j < 4; ++j) {
+        if (const QString c = firstUnencodableCharacter(Text3[4 * q + j]->Text()); !c.isEmpty())
+            return QString::fromLatin1(kOptionNames[j]) + QStringLiteral(" of ") + question +
+                   QStringLiteral(" cannot contain the character ") + c + QStringLiteral(".");
+    }
+    return {};
+}
+
+// Another worksheet of this title (or, where the folder ignores letter case,
+// of a title differing only in case) is replaced only when the author says so.
+bool wizardForm::mayReplace(const QString &storedTitle) const
+{
+    if (storedTitle == m_editedTitle)
+        return true;
+    // On a folder that ignores case the file of "ROCKS" is the file of "Rocks".
+    const QString path = worksheetFilePath(resolveResource(QStringLiteral("multiple")), storedTitle);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return true;
+    return MsgBox(QStringLiteral("A worksheet called ") + Text1->Text() +
+                      QStringLiteral(" already exists. Do you want to replace it?"),
+                  MsgButtons::OKCancel) == MsgResult::OK;
 }
 
 void wizardForm::saveworksheet()
@@ -75,14 +113,18 @@ void wizardForm::saveworksheet()
                 question.answer = j + 1;
         }
     }
+    const QString stored = storedWorksheetTitle(Text1->Text());
+    if (!mayReplace(stored))
+        return;
     LineWriter lines;
     writeQuizFile(lines, sheet);
-    const QString path =
-        worksheetFilePath(resolveResource(QStringLiteral("multiple")), storedWorksheetTitle(Text1->Text()));
-    if (path.isEmpty() || !lines.commit(path) || !trackworksheets()) {
+    const QString path = worksheetFilePath(resolveResource(QStringLiteral("multiple")), stored);
+    if (path.isEmpty() || !quizFileReadsBackAs(lines.bytes(), sheet) || !lines.commit(path) || !trackworksheets()) {
         MsgBox(kSaveProblem);
         return;
     }
+    // What is on screen is now that worksheet: saving it again replaces it.
+    m_editedTitle = stored;
     MsgBox(QStringLiteral("Your worksheet has been saved."));
 }
 

@@ -24,9 +24,10 @@ public:
     // Removes SelectedWorksheet from the index; false when the index is
     // missing, damaged or cannot be rewritten.
     bool delworksheet();
-    // Fills the wizard from the loaded quiz and shows it; false, with the
-    // wizard untouched, when an answer digit is not 1 to 4.
-    bool editworksheet();
+    // Fills the wizard from the loaded quiz of the worksheet storedTitle and
+    // shows it; false, with the wizard untouched, when an answer digit is not
+    // 1 to 4.
+    bool editworksheet(const QString &storedTitle);
 
 protected:
     void Form_Load() override;

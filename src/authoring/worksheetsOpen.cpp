@@ -39,7 +39,7 @@ void worksheetsForm::Label2_Click(int Index)
         return;
     }
     if (Check1->Value() == 1) {
-        if (!editworksheet())
+        if (!editworksheet(storedWorksheetTitle(t)))
             MsgBox(kCorrupted);
         return;
     }
@@ -97,7 +97,7 @@ bool worksheetsForm::delworksheet()
     return change == IndexChange::Removed || change == IndexChange::NotListed;
 }
 
-bool worksheetsForm::editworksheet()
+bool worksheetsForm::editworksheet(const QString &storedTitle)
 {
     // Each answer digit must name one of its own question's four boxes;
     // anything else is refused before the wizard is touched.
@@ -118,6 +118,7 @@ bool worksheetsForm::editworksheet()
             w.Check1[4 * q + j]->setValue(j == answer[q] - 1 ? 1 : 0);
         }
     }
+    w.setEditedWorksheet(storedTitle);
     w.Show();
     return true;
 }

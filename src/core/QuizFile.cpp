@@ -66,4 +66,39 @@ void writeQuizFile(LineWriter &writer, const QuizSheet &sheet)
         writer.writeLine(line);
 }
 
+namespace {
+
+QString asRead(const QString &value)
+{
+    QString read = unescapeQuizValue(escapeQuizValue(value));
+    qsizetype blanks = 0;
+    while (blanks < read.size() && (read.at(blanks) == u' ' || read.at(blanks) == u'\t'))
+        ++blanks;
+    return read.mid(blanks);
+}
+
+} // namespace
+
+bool quizFileReadsBackAs(const QByteArray &bytes, const QuizSheet &sheet)
+{
+    FieldReader reader(bytes);
+    LoadedQuiz read;
+    if (!loadQuizFile(reader, read.state()) || !reader.atEnd())
+        return false;
+    if (read.title != asRead(sheet.title))
+        return false;
+    for (int q = 0; q < kQuizQuestions; ++q) {
+        const QuizQuestionText &question = sheet.questions[std::size_t(q)];
+        const std::size_t i = std::size_t(q) + 1;
+        const QString options[4] = {read.optionA[i], read.optionB[i], read.optionC[i], read.optionD[i]};
+        if (read.question[i] != asRead(question.text) || read.correctAnswer[i] != QString::number(question.answer))
+            return false;
+        for (int j = 0; j < 4; ++j) {
+            if (options[j] != asRead(question.options[std::size_t(j)]))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace terralore

@@ -64,4 +64,11 @@ struct QuizSheet {
 QStringList quizFileLines(const QuizSheet &sheet);
 void writeQuizFile(LineWriter &writer, const QuizSheet &sheet);
 
+// Whether bytes read back as exactly sheet, as far as the format keeps it:
+// 72 fields and no more, each value as written apart from its leading blanks
+// (which reading skips) and its "&" (which reading turns into a comma).
+// Checked before a quiz file is written, so a value that would shift the
+// fields never reaches the disk.
+bool quizFileReadsBackAs(const QByteArray &bytes, const QuizSheet &sheet);
+
 } // namespace terralore

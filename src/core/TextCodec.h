@@ -10,6 +10,14 @@ namespace terralore {
 QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encodeWindows1252(QStringView text);
 
+// The first character of text (one or two code units) that the code page
+// cannot hold, or an empty string when it can hold them all.
+QString firstUnencodableCharacter(QStringView text);
+
+// Text fit for one line of a file: each line break becomes a blank, and
+// tabs and other control characters are dropped.
+QString singleLineText(QStringView text);
+
 // A number joined to a text carries a sign place: " 3" for 3, "-3" for -3.
 QString signPlace(long long number);
 

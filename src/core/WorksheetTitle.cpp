@@ -51,19 +51,6 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-// The first character the file's one-byte code page cannot hold.
-QString unwritableCharacter(const QString &title)
-{
-    for (qsizetype i = 0; i < title.size(); ++i) {
-        const qsizetype length = title.at(i).isHighSurrogate() && i + 1 < title.size() ? 2 : 1;
-        const QString one = title.mid(i, length);
-        if (decodeWindows1252(encodeWindows1252(one)) != one)
-            return one;
-        i += length - 1;
-    }
-    return {};
-}
-
 } // namespace
 
 QString storedWorksheetTitle(const QString &shown)
@@ -94,7 +81,7 @@ QString worksheetTitleProblem(const QString &title)
         return QStringLiteral("Your worksheet title cannot begin with a full stop.");
     if (title.endsWith(QLatin1Char('.')))
         return QStringLiteral("Your worksheet title cannot end with a full stop.");
-    if (const QString c = unwritableCharacter(title); !c.isEmpty())
+    if (const QString c = firstUnencodableCharacter(title); !c.isEmpty())
         return QStringLiteral("Your worksheet title cannot contain the character ") + c + QStringLiteral(".");
     if (isDeviceName(title))
         return QStringLiteral("Your worksheet title cannot be a device name such as CON, PRN, AUX, NUL, COM1 or LPT1.");

@@ -2,10 +2,33 @@
 
 #include "Fonts.h"
 #include "Form.h"
+#include "TextCodec.h"
 
 #include <QKeyEvent>
+#include <QValidator>
 
 namespace terralore {
+
+namespace {
+
+constexpr int kNoLimit = 32767;
+
+// Rewrites whatever is pasted or dropped into a single line.
+class SingleLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        const QString line = singleLineText(input);
+        if (line != input) {
+            pos = int(singleLineText(QStringView(input).left(pos)).size());
+            input = line;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 TextBox::TextBox(Form *form, const char *name, int index, float left, float top, float width, float height,
                  const char *face, double points, QWidget *parent)
@@ -13,7 +36,29 @@ TextBox::TextBox(Form *form, const char *name, int index, float left, float top,
 {
     setFont(makeFont(QString::fromLatin1(face), points));
     setMouseTracking(true);
+    setValidator(new SingleLineValidator(this));
+    // A value longer than the limit (set whole) may shrink back to it, but
+    // typing never takes the box past the longer of the two.
+    connect(this, &QLineEdit::textChanged, this, &TextBox::applyLimit);
     Move(left, top, width, height);
+}
+
+void TextBox::setText(const QString &text)
+{
+    QLineEdit::setMaxLength(kNoLimit);
+    QLineEdit::setText(singleLineText(text));
+    applyLimit();
+}
+
+void TextBox::setMaxLength(int length)
+{
+    m_limit = length > 0 ? length : kNoLimit;
+    applyLimit();
+}
+
+void TextBox::applyLimit()
+{
+    QLineEdit::setMaxLength(std::max(m_limit, int(text().size())));
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)

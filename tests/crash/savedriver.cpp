@@ -115,7 +115,8 @@ void saveStep(Journal &journal, int seq)
     QElapsedTimer clock;
     clock.start();
     click(w.Label3[1]);
-    if (shownPrompts() != QStringList{kSaved})
+    // A recurring title is replaced, after the question the OK answers.
+    if (shownPrompts().value(shownPrompts().size() - 1) != kSaved || shownPrompts().size() > 2)
         giveUp(journal, seq, shownPrompts());
     confirm(journal, seq, clock);
     click(w.Label3[0]);

@@ -126,7 +126,9 @@ void FullDiskTest::savingWithoutRoom()
         click(wizard().Label3[1]);
     }
 
-    QCOMPARE(shownPrompts(), QStringList{message});
+    // Overwriting asks first; the answer is OK.
+    QCOMPARE(shownPrompts().size(), title == QLatin1String("Granite") ? 2 : 1);
+    QCOMPARE(shownPrompts().last(), message);
     QCOMPARE(topForm(), &wizard());
     QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), indexBytes({"Granite"}));
     const QByteArray newQuiz = quizFileBytes(title, questions);
