@@ -4,6 +4,7 @@
 #include "TextCodec.h"
 
 #include <QColor>
+#include <QSizeF>
 
 namespace terralore {
 
@@ -17,6 +18,11 @@ const QColor kLightBlue(0, 0, 255);
 const QColor kLightRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 128);
 const QColor kBlack(0, 0, 0);
+
+// The certificate is designed on A4 less quarter-inch margins; on smaller
+// paper (Letter, A5) or wider margins it is drawn evenly smaller, so it
+// always stays on one page with its frame around it.
+const QSizeF kDesignPage(11186, 16118);
 
 void spaceLines(PrintSurface &surface, int count)
 {
@@ -65,6 +71,7 @@ void layOutCertificate(PrintSurface &surface, const Certificate &certificate)
 {
     const QString banner = wellDoneBanner();
 
+    surface.fitPageTo(kDesignPage);
     surface.setFontName(kFace);
     surface.setFontSize(25);
     surface.setForeColor(kLightBlue);

@@ -25,7 +25,8 @@ QString wellDoneBanner();
 // "You have scored 10 out of 10."
 QString scoreSentence(int score, int questionCount);
 
-// Prints the certificate on one page and sends it: two banners, the title,
+// Prints the certificate on one page, fitted to the printable area with its
+// proportions kept, and sends it: two banners, the title,
 // the heading, "Excellent Work", the name, the score sentence and a frame of
 // five outer and three inner rectangles. A printer failure raises PrintError
 // and leaves the rest unprinted and unsent.

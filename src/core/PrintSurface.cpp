@@ -2,6 +2,8 @@
 
 #include "picture/Picture.h"
 
+#include <algorithm>
+
 namespace terralore {
 
 namespace {
@@ -49,7 +51,7 @@ void PrintSurface::printText(const QString &text, bool lineEnd)
     const float height = lineHeight(font);
     // A line that would reach below the printable area goes to a fresh page;
     // a line taller than the whole page stays where it is.
-    if (m_y > 0 && m_y + height > printableSize().height()) {
+    if (m_y > 0 && m_y + height > pageSize().height()) {
         ++m_page;
         m_y = 0;
     }
@@ -108,16 +110,36 @@ void PrintSurface::PaintPicture(const Picture &picture, float x, float y)
     drawPicture(picture, x, y);
 }
 
+QSizeF PrintSurface::pageSize()
+{
+    return printableSize() / m_scale;
+}
+
+void PrintSurface::fitPageTo(QSizeF minimum)
+{
+    guard();
+    const QSizeF printable = printableSize();
+    double scale = 1;
+    if (minimum.width() > 0)
+        scale = std::min(scale, printable.width() / minimum.width());
+    if (minimum.height() > 0)
+        scale = std::min(scale, printable.height() / minimum.height());
+    if (!(scale > 0))
+        fail(QStringLiteral("the printable area is empty"));
+    m_scale = scale;
+    scaleDrawing(scale);
+}
+
 float PrintSurface::ScaleWidth()
 {
     guard();
-    return float(printableSize().width());
+    return float(pageSize().width());
 }
 
 float PrintSurface::ScaleHeight()
 {
     guard();
-    return float(printableSize().height());
+    return float(pageSize().height());
 }
 
 void PrintSurface::EndDoc()

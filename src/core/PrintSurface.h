@@ -69,9 +69,16 @@ public:
     // A picture at its natural size with its top left corner at (x, y).
     void PaintPicture(const Picture &picture, float x, float y);
 
-    // The printable area in twips.
+    // The page in twips: the printable area, or what fitPageTo made of it.
     float ScaleWidth();
     float ScaleHeight();
+
+    // Lays what follows out on a page of at least minimum twips: where the
+    // printable area is smaller in either direction, the device draws
+    // everything evenly scaled down to fit it, and the page measures the
+    // printable area divided by that scale. Proportions are kept.
+    void fitPageTo(QSizeF minimum);
+    double pageScale() const { return m_scale; }
 
     // Sends the document to the printer.
     void EndDoc();
@@ -98,6 +105,9 @@ protected:
     // through fail(). drawText receives every printed text, blank ones too,
     // with the page it belongs to already started when it holds ink.
     virtual QSizeF printableSize() = 0;
+    // From now on, draw everything scaled by this factor about the printable
+    // area's top left corner; positions and sizes still arrive in page twips.
+    virtual void scaleDrawing(double scale) = 0;
     virtual float measureText(const Font &font, const QString &text) = 0;
     virtual float lineHeight(const Font &font) = 0;
     virtual void drawText(float x, float y, const QString &text, const Font &font, const QColor &color,
@@ -118,6 +128,7 @@ private:
     void printText(const QString &text, bool lineEnd);
     void ensurePageStarted();
     Font currentFont() const { return Font{m_fontName, m_fontSize}; }
+    QSizeF pageSize();
 
     float m_x = 0;
     float m_y = 0;
@@ -125,6 +136,7 @@ private:
     double m_fontSize = 12;
     QColor m_foreColor = QColor(0, 0, 0);
     int m_drawWidth = 1;
+    double m_scale = 1;
     int m_page = 0;
     int m_pagesStarted = 0;
     bool m_failed = false;

@@ -53,6 +53,12 @@ QSizeF RecordingPrintSurface::printableSize()
     return m_printable;
 }
 
+void RecordingPrintSurface::scaleDrawing(double scale)
+{
+    deviceCall();
+    m_drawingScale = scale;
+}
+
 float RecordingPrintSurface::measureText(const Font &font, const QString &text)
 {
     deviceCall();

@@ -43,11 +43,14 @@ public:
     // Makes the n-th device call from now (1 = the next) fail, as a printer
     // that faults in the middle of a job.
     void failOnCall(int n) { m_failCountdown = n; }
+    // The scale the device was told to draw at.
+    double drawingScale() const { return m_drawingScale; }
     // Device calls made so far.
     int deviceCalls() const { return m_deviceCalls; }
 
 protected:
     QSizeF printableSize() override;
+    void scaleDrawing(double scale) override;
     float measureText(const Font &font, const QString &text) override;
     float lineHeight(const Font &font) override;
     void drawText(float x, float y, const QString &text, const Font &font, const QColor &color, bool lineEnd) override;
@@ -66,6 +69,7 @@ private:
     QList<PrintRecord> m_records;
     int m_failCountdown = 0;
     int m_deviceCalls = 0;
+    double m_drawingScale = 1;
 };
 
 } // namespace terralore

@@ -81,7 +81,21 @@ void PrinterSurface::open()
     // Whatever runs past the printable area is cut off, not drawn into the
     // margin.
     m_clip = QRectF(0, 0, m_printer->width(), m_printer->height());
+    applyClipAndScale();
+}
+
+void PrinterSurface::applyClipAndScale()
+{
+    m_painter.resetTransform();
     m_painter.setClipRect(m_clip);
+    m_painter.setTransform(QTransform::fromScale(m_scale, m_scale));
+}
+
+void PrinterSurface::scaleDrawing(double scale)
+{
+    open();
+    m_scale = scale;
+    applyClipAndScale();
 }
 
 void PrinterSurface::checkPrinter()
@@ -164,7 +178,7 @@ void PrinterSurface::startPage(int page)
     if (page > 0) {
         if (!m_printer->newPage())
             fail(QStringLiteral("the printer could not start a new page"));
-        m_painter.setClipRect(m_clip);
+        applyClipAndScale();
     }
     checkPrinter();
 }

@@ -30,6 +30,7 @@ public:
 
 protected:
     QSizeF printableSize() override;
+    void scaleDrawing(double scale) override;
     float measureText(const Font &font, const QString &text) override;
     float lineHeight(const Font &font) override;
     void drawText(float x, float y, const QString &text, const Font &font, const QColor &color, bool lineEnd) override;
@@ -46,6 +47,7 @@ private:
     float toDeviceX(float twips) const { return twips * m_dpiX / 1440.0f; }
     float toDeviceY(float twips) const { return twips * m_dpiY / 1440.0f; }
     void submit();
+    void applyClipAndScale();
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
@@ -55,6 +57,7 @@ private:
     float m_dpiY = 1440;
     QSizeF m_printable;
     QRectF m_clip;
+    double m_scale = 1;
     QFont m_font;
     Font m_fontKey{QString(), 0};
 };

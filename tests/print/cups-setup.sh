@@ -13,6 +13,9 @@
 # the job's user (root's jobs by the anonymous user "nobody"), so the folder
 # is world-writable with the sticky bit, like /tmp.
 #
+# A second queue, <queue>Margins, prints through the same driver with the
+# half-inch margins of a common office printer on every paper size.
+#
 # Environment: TERRALORE_PRINT_QUEUE (queue name, default TerralorePDF),
 # TERRALORE_PRINT_OUT (PDF folder, default /var/spool/cups-pdf/terralore).
 set -eu
@@ -38,6 +41,41 @@ wait_for() {
     return 1
 }
 
+add_queue() { # name ppd
+    # cups-pdf reads cups-pdf-<queue>.conf for a device URI cups-pdf:/<queue>,
+    # so the system's own cups-pdf.conf stays untouched.
+    conf=/etc/cups/cups-pdf-$1.conf
+    cat >"$conf.new" <<EOF
+Out $OUT
+AnonDirName $OUT
+Label 1
+UserUMask 0022
+AnonUMask 0022
+Grp lpadmin
+EOF
+    mv "$conf.new" "$conf"
+
+    if ! lpstat -v "$1" >/dev/null 2>&1; then
+        # (lpadmin warns that printer drivers are deprecated; they still work)
+        lpadmin -p "$1" -v "cups-pdf:/$1" -E -P "$2" 2>&1 | grep -v "deprecated" >&2 || true
+    fi
+    # The default PDF-to-PostScript step turns the embedded fonts into
+    # Type 3 glyphs without their characters, so the text could not be read
+    # back; Cairo's keeps them as TrueType with their Unicode map.
+    lpadmin -p "$1" -o pdftops-renderer-default=pdftocairo
+    cupsenable "$1"
+    cupsaccept "$1"
+}
+
+# The driver's description with every imageable area half an inch (36
+# points) in from the paper's edges, as a common office printer has.
+margins_ppd() { # ppd
+    awk '/^\*ImageableArea [^:]*: "0 0 [0-9.]+ [0-9.]+"/ {
+             split($0, parts, "\""); split(parts[2], box, " ");
+             printf "%s\"36 36 %g %g\"\n", parts[1], box[3] - 36, box[4] - 36; next }
+         { print }' "$1"
+}
+
 start() {
     command -v cupsd >/dev/null 2>&1 || PATH=$PATH:/usr/sbin
     if ! scheduler_running; then
@@ -50,29 +88,10 @@ start() {
 
     mkdir -p "$OUT"
     chmod 1777 "$OUT"
-    # cups-pdf reads cups-pdf-<queue>.conf for a device URI cups-pdf:/<queue>,
-    # so the system's own cups-pdf.conf stays untouched.
-    conf=/etc/cups/cups-pdf-$QUEUE.conf
-    cat >"$conf.new" <<EOF
-Out $OUT
-AnonDirName $OUT
-Label 1
-UserUMask 0022
-AnonUMask 0022
-Grp lpadmin
-EOF
-    mv "$conf.new" "$conf"
-
-    if ! lpstat -v "$QUEUE" >/dev/null 2>&1; then
-        # (lpadmin warns that printer drivers are deprecated; they still work)
-        lpadmin -p "$QUEUE" -v "cups-pdf:/$QUEUE" -E -P "$PPD" 2>&1 | grep -v "deprecated" >&2 || true
-    fi
-    # The default PDF-to-PostScript step turns the embedded fonts into
-    # Type 3 glyphs without their characters, so the text could not be read
-    # back; Cairo's keeps them as TrueType with their Unicode map.
-    lpadmin -p "$QUEUE" -o pdftops-renderer-default=pdftocairo
-    cupsenable "$QUEUE"
-    cupsaccept "$QUEUE"
+    add_queue "$QUEUE" "$PPD"
+    margins=/etc/cups/terralore-margins.ppd
+    margins_ppd "$PPD" >"$margins.new" && mv "$margins.new" "$margins"
+    add_queue "${QUEUE}Margins" "$margins"
     lpadmin -d "$QUEUE"
     echo "$OUT"
 }

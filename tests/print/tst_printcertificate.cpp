@@ -60,6 +60,8 @@ private slots:
     void textsAtTheirPlaces_data();
     void textsAtTheirPlaces();
     void frameOfRectangles();
+    void onePageOnAnyPaper_data();
+    void onePageOnAnyPaper();
 };
 
 void PrintCertificateTest::textsAtTheirPlaces_data()
@@ -216,6 +218,74 @@ void PrintCertificateTest::frameOfRectangles()
         ys << y * 20;
     const QList<double> yWanted = {270, 315, 360, 405, 450, h - 450, h - 405, h - 360, h - 315, h - 270};
     QVERIFY2(matches(ys, yWanted), qPrintable(describe(ys)));
+}
+
+void PrintCertificateTest::onePageOnAnyPaper_data()
+{
+    QTest::addColumn<QString>("queue"); // after the default queue's name
+    QTest::addColumn<QString>("paper");
+    QTest::newRow("A4") << ""
+                        << "A4";
+    QTest::newRow("Letter") << ""
+                            << "Letter";
+    QTest::newRow("A5") << ""
+                        << "A5";
+    QTest::newRow("A4, half-inch margins") << "Margins"
+                                           << "A4";
+    QTest::newRow("Letter, half-inch margins") << "Margins"
+                                               << "Letter";
+    QTest::newRow("A5, half-inch margins") << "Margins"
+                                           << "A5";
+}
+
+// Whatever the paper and its margins, the whole certificate lands on one
+// page inside the printable area.
+void PrintCertificateTest::onePageOnAnyPaper()
+{
+    TERRALORE_SKIP_WITHOUT_PRINTER();
+    QFETCH(QString, queue);
+    QFETCH(QString, paper);
+    const QString home = defaultQueue();
+    const QString printer = home + queue;
+    const QString homePaper = QPrinterInfo::defaultPrinter().defaultPageSize().key();
+    QueueChange chosen(QStringLiteral("lpadmin"), {QStringLiteral("-d"), printer}, QStringLiteral("lpadmin"),
+                       {QStringLiteral("-d"), home});
+    QueueChange loaded(QStringLiteral("lpadmin"),
+                       {QStringLiteral("-p"), printer, QStringLiteral("-o"), QStringLiteral("PageSize=") + paper},
+                       QStringLiteral("lpadmin"),
+                       {QStringLiteral("-p"), printer, QStringLiteral("-o"), QStringLiteral("PageSize=") + homePaper});
+    if (!chosen.ok() || !loaded.ok())
+        QSKIP("The default printer and its paper cannot be changed here (lpadmin needs root)");
+    QCOMPARE(defaultQueue(), printer);
+    const QRectF printable = printableArea();
+
+    fullMarksAfterAnActivity();
+    QTest::keyClicks(Welldone().Text1, QStringLiteral("Megan Pritchard"));
+    click(Welldone().Label3[0]);
+    settle();
+    QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your certificate is now printing.")});
+    QString pdf;
+    QList<PdfPage> pages;
+    TERRALORE_READ_LAST_JOB(pdf, pages);
+    QCOMPARE(pages.size(), 1);
+    QStringList texts;
+    for (const PdfLine &line : pages.first().lines()) {
+        texts << line.text;
+        // The bands run on past the right edge, where they are cut off.
+        QRectF box = line.box;
+        if (line.text.startsWith(QStringLiteral("Well Done")))
+            box.setRight(printable.right());
+        QVERIFY2(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box),
+                 qPrintable(line.text + QStringLiteral(" lies outside the printable area")));
+    }
+    // The bands are cut at the right edge, so how many "Well Done" show
+    // depends on the paper's width.
+    QCOMPARE(texts.size(), 6);
+    QVERIFY(texts.first().startsWith(QStringLiteral("Well Done Well Done")));
+    QVERIFY(texts.last().startsWith(QStringLiteral("Well Done Well Done")));
+    QCOMPARE(texts.mid(1, 4),
+             (QStringList{QStringLiteral("Terralore"), QStringLiteral("Excellent Work"),
+                          QStringLiteral("Megan Pritchard"), QStringLiteral("You have scored 4 out of 4.")}));
 }
 
 QTEST_MAIN(PrintCertificateTest)
