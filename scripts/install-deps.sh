@@ -14,6 +14,8 @@ packages=(
   # test: X server and real input, screenshots, printing to PDF, reading PDFs
   xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
   tesseract-ocr tesseract-ocr-eng
+  # test: the resource checker (tools/check-resources.py)
+  python3
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
 )

@@ -6,12 +6,14 @@ the WAV headers and levels, the logo files and the Windows Metafiles
 
     tools/check-resources.py [resources-folder]
 
-Needs ImageMagick's 'convert' to read JPEG pixels. Exits non-zero on any
-failure and prints what it found.
+Needs ImageMagick's 'convert' to read JPEG pixels and the Liberation fonts
+to measure page text. Exits non-zero on any failure and prints what it
+found; exits 77 (skipped) when one of those is missing.
 """
 import cmath
 import math
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -404,6 +406,13 @@ def check_wmf(res):
 
 
 def main():
+    missing = [what for what, there in (("ImageMagick's convert (imagemagick)", shutil.which("convert")),
+                                        ("Liberation Sans (fonts-liberation2)",
+                                         all(os.path.exists(p) for p in fontmetrics.FONT_FILES.values())))
+               if not there]
+    if missing:
+        print("SKIP: cannot check resources without " + " and ".join(missing))
+        return 77
     res = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(HERE), "resources")
     for title, fn in (("names", check_names), ("pictures", check_images), ("quizzes", check_quizzes),
                       ("sounds", check_sounds), ("logo", check_logo), ("page metafiles", check_wmf)):
