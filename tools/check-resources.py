@@ -193,6 +193,47 @@ def check_quizzes(res):
     (ok if t == b" 0 \r\n" else fail)("track.txt is %r" % t)
 
 
+def quiz_keys(path):
+    """From a quiz source: its file name, its key-facts pages and, per question,
+    the key word its right answer must be taught by."""
+    meta, keys = {}, []
+    for line in open(path, encoding="utf-8"):
+        line = line.strip()
+        if line.startswith("key: "):
+            keys.append(line[5:])
+        elif not keys and not line.startswith(("#", "Q: ", "* ", "- ")) and ":" in line:
+            k, v = line.split(":", 1)
+            meta[k.strip()] = v.strip()
+    return meta["file"], [p.strip() for p in meta["key-facts"].split(",")], keys
+
+
+def page_text(path):
+    """All text of a metafile page, lower case, runs joined and spaces folded."""
+    return " ".join(" ".join(t[2] for t in read_wmf(path)["texts"]).lower().split())
+
+
+def check_answers_taught(res):
+    src = os.path.join(HERE, "content", "quizzes")
+    for name in sorted(os.listdir(src)):
+        if not name.endswith(".txt"):
+            continue
+        fname, pages, keys = quiz_keys(os.path.join(src, name))
+        lines = open(os.path.join(res, "multiple", fname), "rb").read().decode("cp1252").split("\r\n")
+        taught = " ".join(page_text(os.path.join(res, "wmf", p + ".wmf")) for p in pages)
+        problems = []
+        if len(keys) != 10:
+            problems.append("%d key words for 10 questions" % len(keys))
+        for q, key in enumerate(keys):
+            block = lines[2 + 7 * q:9 + 7 * q]
+            answer = block[int(block[5])].replace("&", ",") if len(block) == 7 and block[5] in "1234" else ""
+            if key.lower() not in answer.lower():
+                problems.append("question %d: key %r is not in its answer %r" % (q + 1, key, answer))
+            elif " ".join(key.lower().split()) not in taught:
+                problems.append("question %d: %r is on no key-facts page" % (q + 1, key))
+        (fail if problems else ok)("%s: every answer's key word taught on %s%s" % (
+            fname, " / ".join(pages), "" if not problems else " -- " + "; ".join(problems)))
+
+
 # ------------------------------------------------------------------ sound
 def read_wav(path):
     head = open(path, "rb").read(44)
@@ -415,7 +456,8 @@ def main():
         return 77
     res = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(HERE), "resources")
     for title, fn in (("names", check_names), ("pictures", check_images), ("quizzes", check_quizzes),
-                      ("sounds", check_sounds), ("logo", check_logo), ("page metafiles", check_wmf)):
+                      ("sounds", check_sounds), ("logo", check_logo), ("page metafiles", check_wmf),
+                      ("answers taught by the key facts", check_answers_taught)):
         print(title + ":")
         try:
             fn(res)
