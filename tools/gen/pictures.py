@@ -659,7 +659,7 @@ def trilobite():
 def skull():
     """The skull of a long-snouted sea reptile, seen from the side."""
     W, H = 488, 362
-    sdefs, body = slab(W, H, 250, 160, 236, 170, 81)
+    sdefs, body = slab(W, H, 248, 172, 232, 155, 81)
     defs = sdefs + rad("sk", [(0, "#FFF7E2"), (1, "#E3D2AC")], 0.35, 0.35, 0.75) + blur("sshadow", 5)
     upper = ('M40 168 C30 110 70 62 140 56 C200 52 240 80 280 112 C330 146 400 160 462 170 C470 172 472 182 462 186 '
              'L150 200 C100 204 52 200 40 168 Z')
