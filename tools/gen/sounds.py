@@ -251,7 +251,7 @@ def s_thud3():
     body = decay(osc(lambda t: 90 + 50 * math.exp(-t / 0.03), 0.25), 0.04, 0.003)
     felt = filt(decay(noise(0.12, 4), 0.018, 0.001), "bp", 800, 0.8)
     soft = filt(mix(knock, scale(body, 0.5), scale(felt, 0.8)), "lp", 2200)
-    return mix(soft, silence(0.45))
+    return mix(soft, silence(0.55))
 def s_eagle6():
     """Two high, harsh descending screeches, like a hawk's 'kee-eeer'."""
     def cry(seconds, top, seed):
