@@ -1,6 +1,8 @@
-"""The publisher's logo: a quill dipping into a little lake (a mere), over
-the name. Writes the still logo and the twenty frames of its animation as
-SVG; make-resources.sh turns them into BMP and GIF files."""
+"""The publisher's logo: a quill dipping into a little lake (a mere). The
+still logo puts it over the name; the animation is a round badge of the
+quill alone, so the two on the acknowledgments page do not repeat each
+other. Writes the still logo and the twenty frames of the animation as SVG;
+make-resources.sh turns them into BMP and GIF files."""
 import math
 import os
 import sys
