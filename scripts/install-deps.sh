@@ -16,6 +16,8 @@ packages=(
   # test: a window manager under Xvfb, the real clipboard
   openbox xclip
   tesseract-ocr tesseract-ocr-eng
+  # test: the resource checker (tools/check-resources.py)
+  python3
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
 )

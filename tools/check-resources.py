@@ -6,11 +6,14 @@ the WAV headers and levels, the logo files and the Windows Metafiles
 
     tools/check-resources.py [resources-folder]
 
-Needs ImageMagick's 'convert' to read JPEG pixels. Exits non-zero on any
-failure and prints what it found.
+Needs ImageMagick's 'convert' to read JPEG pixels and the Liberation fonts
+to measure page text. Exits non-zero on any failure and prints what it
+found; exits 77 (skipped) when one of those is missing.
 """
+import cmath
 import math
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -20,6 +23,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(HERE, "gen"))
 import fontmetrics  # noqa: E402
+import loudness  # noqa: E402
 
 failures = []
 
@@ -189,22 +193,128 @@ def check_quizzes(res):
     (ok if t == b" 0 \r\n" else fail)("track.txt is %r" % t)
 
 
+def quiz_keys(path):
+    """From a quiz source: its file name, its key-facts pages and, per question,
+    the key word its right answer must be taught by."""
+    meta, keys = {}, []
+    for line in open(path, encoding="utf-8"):
+        line = line.strip()
+        if line.startswith("key: "):
+            keys.append(line[5:])
+        elif not keys and not line.startswith(("#", "Q: ", "* ", "- ")) and ":" in line:
+            k, v = line.split(":", 1)
+            meta[k.strip()] = v.strip()
+    return meta["file"], [p.strip() for p in meta["key-facts"].split(",")], keys
+
+
+def page_text(path):
+    """All text of a metafile page, lower case, runs joined and spaces folded."""
+    return " ".join(" ".join(t[2] for t in read_wmf(path)["texts"]).lower().split())
+
+
+def check_answers_taught(res):
+    src = os.path.join(HERE, "content", "quizzes")
+    for name in sorted(os.listdir(src)):
+        if not name.endswith(".txt"):
+            continue
+        fname, pages, keys = quiz_keys(os.path.join(src, name))
+        lines = open(os.path.join(res, "multiple", fname), "rb").read().decode("cp1252").split("\r\n")
+        taught = " ".join(page_text(os.path.join(res, "wmf", p + ".wmf")) for p in pages)
+        problems = []
+        if len(keys) != 10:
+            problems.append("%d key words for 10 questions" % len(keys))
+        for q, key in enumerate(keys):
+            block = lines[2 + 7 * q:9 + 7 * q]
+            answer = block[int(block[5])].replace("&", ",") if len(block) == 7 and block[5] in "1234" else ""
+            if key.lower() not in answer.lower():
+                problems.append("question %d: key %r is not in its answer %r" % (q + 1, key, answer))
+            elif " ".join(key.lower().split()) not in taught:
+                problems.append("question %d: %r is on no key-facts page" % (q + 1, key))
+        (fail if problems else ok)("%s: every answer's key word taught on %s%s" % (
+            fname, " / ".join(pages), "" if not problems else " -- " + "; ".join(problems)))
+
+
 # ------------------------------------------------------------------ sound
+def read_wav(path):
+    head = open(path, "rb").read(44)
+    fmt_ok = head[:4] == b"RIFF" and head[8:16] == b"WAVEfmt " and struct.unpack("<H", head[20:22])[0] == 1
+    with wave.open(path) as w:
+        ch, width, rate, n = w.getnchannels(), w.getsampwidth(), w.getframerate(), w.getnframes()
+        frames = w.readframes(n)
+    if (ch, width) != (1, 2):
+        return fmt_ok, ch, width, rate, []
+    return fmt_ok, ch, width, rate, [v / 32768 for v in struct.unpack("<%dh" % n, frames)]
+
+
+def fft(x):
+    """Iterative radix-2 FFT of a list of complex numbers whose length is a power of two."""
+    n = len(x)
+    a = list(x)
+    j = 0
+    for i in range(1, n):
+        bit = n >> 1
+        while j & bit:
+            j ^= bit
+            bit >>= 1
+        j |= bit
+        if i < j:
+            a[i], a[j] = a[j], a[i]
+    size = 2
+    while size <= n:
+        w = cmath.exp(-2j * math.pi / size)
+        for start in range(0, n, size):
+            wk = 1
+            for k in range(size // 2):
+                u, v = a[start + k], a[start + k + size // 2] * wk
+                a[start + k], a[start + k + size // 2] = u + v, u - v
+                wk *= w
+        size *= 2
+    return a
+
+
+def spectral_centroid(samples, rate):
+    """Energy-weighted mean frequency of the whole sound, in Hz: where its
+    energy lies, which a low rumble under a little noise cannot disguise."""
+    n = 1 << max(1, (len(samples) - 1).bit_length())
+    spectrum = fft([complex(v) for v in samples] + [0j] * (n - len(samples)))[:n // 2]
+    power = [abs(c) ** 2 for c in spectrum]
+    total = sum(power) or 1.0
+    return sum(k * rate / n * p for k, p in enumerate(power)) / total
+
+
+def check_meter():
+    """The loudness meter against the standard's own reference: a 997 Hz sine
+    at -20 dBFS measures -23.0 LUFS."""
+    for rate in (48000, 22050):
+        tone = [0.1 * math.sin(2 * math.pi * 997 * i / rate) for i in range(3 * rate)]
+        got = loudness.integrated(tone, rate)
+        (ok if abs(got + 23.0) <= 0.1 else fail)("meter: 997 Hz sine at -20 dBFS, %d Hz: %.2f LUFS (want -23.0)" % (
+            rate, got))
+
+
 def check_sounds(res):
+    check_meter()
+    levels = {}
     for s in SOUNDS:
-        path = os.path.join(res, "wav", s + ".wav")
-        head = open(path, "rb").read(44)
-        fmt_ok = head[:4] == b"RIFF" and head[8:16] == b"WAVEfmt " and struct.unpack("<H", head[20:22])[0] == 1
-        with wave.open(path) as w:
-            ch, width, rate, n = w.getnchannels(), w.getsampwidth(), w.getframerate(), w.getnframes()
-            frames = w.readframes(n)
-        samples = struct.unpack("<%dh" % n, frames)
-        peak = max(abs(v) for v in samples) / 32768
+        fmt_ok, ch, width, rate, samples = read_wav(os.path.join(res, "wav", s + ".wav"))
+        peak = max(abs(v) for v in samples) if samples else 0
         db = 20 * math.log10(peak) if peak else -99
-        secs = n / rate
+        secs = len(samples) / rate
+        lufs = loudness.integrated(samples, rate) if samples else -math.inf
+        levels[s] = lufs
         limit = 0.15 if s == "click" else 3.05
-        good = fmt_ok and (ch, width, rate) == (1, 2, 22050) and secs <= limit and -3.5 <= db <= -2.5
-        (ok if good else fail)("%s.wav: PCM %d ch %d-bit %d Hz, %.2f s, peak %.1f dBFS" % (s, ch, 8 * width, rate, secs, db))
+        # A sample at full scale is a clipped one.
+        good = fmt_ok and (ch, width, rate) == (1, 2, 22050) and secs <= limit and -30 <= db <= -1
+        (ok if good else fail)("%s.wav: PCM %d ch %d-bit %d Hz, %.2f s, peak %.1f dBFS, %.1f LUFS" % (
+            s, ch, 8 * width, rate, secs, db, lufs))
+        if s == "thud3" and samples:
+            c = spectral_centroid(samples, rate)
+            (ok if c > 300 else fail)("thud3.wav: spectral centroid %.0f Hz (want above 300 Hz, for small speakers)" % c)
+    loud, quiet = max(levels, key=levels.get), min(levels, key=levels.get)
+    spread = levels[loud] - levels[quiet]
+    (ok if spread <= 1.5 else fail)("integrated loudness from %.1f LUFS (%s) to %.1f LUFS (%s): %.1f LU apart "
+                                    "(at most 1.5)" % (levels[quiet], quiet, levels[loud], loud, spread))
+    (ok if loud != "eagle6" else fail)("the eagle call that opens each ordering activity is not the loudest sound")
 
 
 # ------------------------------------------------------------------- logo
@@ -337,9 +447,17 @@ def check_wmf(res):
 
 
 def main():
+    missing = [what for what, there in (("ImageMagick's convert (imagemagick)", shutil.which("convert")),
+                                        ("Liberation Sans (fonts-liberation2)",
+                                         all(os.path.exists(p) for p in fontmetrics.FONT_FILES.values())))
+               if not there]
+    if missing:
+        print("SKIP: cannot check resources without " + " and ".join(missing))
+        return 77
     res = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(HERE), "resources")
     for title, fn in (("names", check_names), ("pictures", check_images), ("quizzes", check_quizzes),
-                      ("sounds", check_sounds), ("logo", check_logo), ("page metafiles", check_wmf)):
+                      ("sounds", check_sounds), ("logo", check_logo), ("page metafiles", check_wmf),
+                      ("answers taught by the key facts", check_answers_taught)):
         print(title + ":")
         try:
             fn(res)

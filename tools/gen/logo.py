@@ -1,6 +1,8 @@
-"""The publisher's logo: a quill dipping into a little lake (a mere), over
-the name. Writes the still logo and the twenty frames of its animation as
-SVG; make-resources.sh turns them into BMP and GIF files."""
+"""The publisher's logo: a quill dipping into a little lake (a mere). The
+still logo puts it over the name; the animation is a round badge of the
+quill alone, so the two on the acknowledgments page do not repeat each
+other. Writes the still logo and the twenty frames of the animation as SVG;
+make-resources.sh turns them into BMP and GIF files."""
 import math
 import os
 import sys
@@ -8,6 +10,7 @@ import sys
 from svgkit import doc, f, lin
 
 INK, VANE, VANE2, LAKE = "#4B2A7B", "#8A63C9", "#B79AE6", "#3C8DD8"
+PAGE_BLUE = "#3182D4"  # the acknowledgments page, RGB(49, 130, 212)
 
 
 def quill(nx, ny, length, angle_deg):
@@ -58,17 +61,19 @@ def still():
 
 
 def frame(k, n=20):
-    """Frame k of a loop: the quill rocks gently and rings spread on the lake."""
-    phase = k / n
-    angle = 32 + 7 * math.sin(2 * math.pi * phase)
-    dip = 1.5 * (1 - math.cos(2 * math.pi * phase)) / 2
-    ripples = []
-    for j in range(2):
-        p = (phase + j / 2) % 1.0
-        ripples.append((4 + 20 * p, 0.9 * (1 - p)))
-    body = ('<rect width="120" height="120" fill="#FFF9EC"/>'
-            '<rect x="1.5" y="1.5" width="117" height="117" rx="10" fill="none" stroke="%s" stroke-width="2"/>' % INK
-            + lake(50, 72, 28, 7, ripples) + quill(50, 70 + dip, 60, angle) + name(60, 98, 111, 22, 9))
+    """Frame k of the animated badge. The program shows a frame every 25 ms,
+    so the loop lasts half a second: the quill only sways a degree or two and
+    the rings on the lake breathe, which reads as a calm movement. The badge
+    has no name under it, unlike the still logo below it, and sits inside a
+    margin of the page's own blue."""
+    phase = 2 * math.pi * k / n
+    angle = 30 + 1.5 * math.sin(phase)
+    ripples = [(9 + 1.2 * math.sin(phase), 0.8), (15 + 1.2 * math.sin(phase + 1.2), 0.55),
+               (21 + 1.2 * math.sin(phase + 2.4), 0.3)]
+    body = ('<rect width="120" height="120" fill="%s"/>' % PAGE_BLUE
+            + '<circle cx="60" cy="60" r="50" fill="#FFF9EC" stroke="%s" stroke-width="2.5"/>' % INK
+            + '<circle cx="60" cy="60" r="44" fill="none" stroke="%s" stroke-width="1" opacity="0.5"/>' % VANE
+            + lake(58, 80, 30, 7, ripples) + quill(58, 78 + 0.4 * math.sin(phase), 62, angle))
     return doc(120, 120, body, DEFS)
 
 

@@ -154,6 +154,9 @@ def inside_earth():
             f(cx - r * math.cos(0.5)), f(cy - r * math.sin(0.5)), r, r, f(cx + r * math.sin(0.3)), f(cy - r * math.cos(0.3))))
     body.append('<circle cx="%d" cy="%d" r="%d" fill="url(#innerg)" stroke="#5A6478" stroke-width="2"/>' % (cx, cy, R_INNER))
     body.append('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="#2E3A55" stroke-width="2"/>' % (cx, cy, skin))
+    # The crust must be thick enough to point at, so the drawing says it is not to scale.
+    body.append('<text x="%d" y="%d" text-anchor="middle" font-family="Liberation Sans" font-size="17" '
+                'font-style="italic" fill="#C9D6F0">Not to scale: the real crust is far thinner.</text>' % (cx, cy + 200))
     return doc(W, H, "\n".join(body), defs)
 
 
@@ -275,9 +278,10 @@ def cave():
 
 
 def cave_small():
-    """A banner cut from the middle of the cave picture."""
+    """A banner cut from the cave picture: the stalagmites from tip to foot
+    and the pool in front of them."""
     defs, scene = cave_scene()
-    body = '<g transform="translate(0 -125)">%s</g>' % scene
+    body = '<g transform="translate(0 -210)">%s</g>' % scene
     return doc(320, 104, body, defs, 640, 208)
 
 
@@ -398,8 +402,10 @@ def science():
 
 
 def science_small():
+    """A banner cut from the young Earth picture: the volcanoes from their
+    smoking tops to their feet."""
     defs, scene = young_earth_scene()
-    body = '<g transform="translate(0 -125)">%s</g>' % scene
+    body = '<g transform="translate(0 -88)">%s</g>' % scene
     return doc(320, 104, body, defs, 784, 784 * 104 / 320)
 
 
@@ -494,47 +500,65 @@ def trophy_scene():
 BONE, BONE_EDGE, PAPER = "#F1E6C8", "#7A5A32", "#FBF7EE"
 
 
-def bone_shape(x1, y1, x2, y2, w, knob):
-    """A long bone from (x1, y1) to (x2, y2): a shaft with knobbly ends.
-    Returns SVG elements for the outline pass and the fill pass."""
+def slab(W, H, cx, cy, rx, ry, seed):
+    """The one background of the four fossils: a pale stone slab on paper,
+    so the labelling screen reads as one set."""
+    defs = rad("stone", [(0, "#EFE9DD"), (1, "#D6CDBD")])
+    return defs, ['<rect width="%d" height="%d" fill="%s"/>' % (W, H, PAPER),
+                  '<path d="%s" fill="url(#stone)" stroke="#BDB2A0" stroke-width="2"/>' % blob(
+                      cx, cy, rx, ry, random.Random(seed), 12, 0.05)]
+
+
+def bone_shape(x1, y1, x2, y2, end, shaft):
+    """A long bone from (x1, y1) to (x2, y2): a slim shaft flaring to ends
+    end/2 wide, each end split into two rounded knuckles."""
     L = math.hypot(x2 - x1, y2 - y1)
     ang = math.degrees(math.atan2(y2 - y1, x2 - x1))
-    shape = ('<path d="M0 %s C%s %s %s %s %s %s L%s %s C%s %s %s %s 0 %s Z"/>'
-             '<circle cx="0" cy="%s" r="%s"/><circle cx="0" cy="%s" r="%s"/>'
-             '<circle cx="%s" cy="%s" r="%s"/><circle cx="%s" cy="%s" r="%s"/>') % (
-        f(-w / 2), f(L * 0.3), f(-w * 0.35), f(L * 0.7), f(-w * 0.35), f(L), f(-w / 2), f(L), f(w / 2), f(L * 0.7),
-        f(w * 0.35), f(L * 0.3), f(w * 0.35), f(w / 2),
-        f(-knob * 0.55), f(knob), f(knob * 0.55), f(knob),
-        f(L), f(-knob * 0.5), f(knob * 0.9), f(L), f(knob * 0.5), f(knob * 0.9))
-    return '<g transform="translate(%s %s) rotate(%s)">%s</g>' % (f(x1), f(y1), f(ang), shape)
+    k, w = end / 2, shaft / 2
+    side = [(0.03, 0.95 * k), (0.12, 0.75 * k), (0.26, 1.05 * w), (0.5, w), (0.74, 1.05 * w), (0.88, 0.75 * k),
+            (0.97, 0.95 * k)]
+    pts_ = [(L * t, -y) for t, y in side]
+    pts_ += [(L + 0.2 * k, -0.55 * k), (L + 0.05 * k, 0), (L + 0.2 * k, 0.55 * k)]
+    pts_ += [(L * t, y) for t, y in reversed(side)]
+    pts_ += [(-0.2 * k, 0.55 * k), (-0.05 * k, 0), (-0.2 * k, -0.55 * k)]
+    return '<path transform="translate(%s %s) rotate(%s)" d="%s"/>' % (f(x1), f(y1), f(ang), smooth_path(pts_))
 
 
 def bones():
-    """A dinosaur's back leg: thigh bone, shin bones, ankle, foot and claws."""
+    """A dinosaur's back leg as found: thigh bone with its ball joint, shin
+    and calf bones, ankle, three long foot bones and clawed toes."""
     W, H = 346, 488
-    parts = [bone_shape(170, 50, 196, 206, 50, 36),          # femur
-             bone_shape(186, 246, 162, 370, 40, 28),          # tibia
-             bone_shape(226, 250, 212, 364, 16, 13),          # fibula
-             '<ellipse cx="184" cy="392" rx="44" ry="18"/>',  # ankle
-             bone_shape(160, 404, 108, 446, 18, 12), bone_shape(184, 408, 182, 452, 20, 12),
-             bone_shape(208, 404, 256, 444, 18, 12)]
+    parts = ['<circle cx="130" cy="46" r="21"/>',                 # head of the thigh bone
+             bone_shape(146, 44, 188, 200, 56, 26),                # thigh bone
+             bone_shape(186, 214, 168, 350, 46, 22),               # shin bone
+             bone_shape(214, 222, 200, 344, 18, 9),                # calf bone
+             '<ellipse cx="182" cy="368" rx="36" ry="14"/>']       # ankle
+    toes = ((160, 382, 128, 432), (182, 384, 182, 440), (204, 382, 236, 430))
+    for x1, y1, x2, y2 in toes:
+        parts.append(bone_shape(x1, y1, x2, y2, 18, 9))
+        dx, dy = (x2 - x1) / 3, (y2 - y1) / 3
+        parts.append(bone_shape(x2 + dx * 0.15, y2 + dy * 0.15, x2 + dx, y2 + dy, 14, 8))
     claws = []
-    for x, y, a in ((100, 452, 130), (182, 460, 95), (264, 450, 55)):
-        r = math.radians(a)
-        tip = (x + 22 * math.cos(r), y + 22 * math.sin(r))
-        claws.append(polygon([(x - 9 * math.sin(r), y + 9 * math.cos(r)), (x + 9 * math.sin(r), y - 9 * math.cos(r)), tip],
-                             "#E2D3AC", BONE_EDGE, 2))
-    defs = rad("paper", [(0, "#FFFFFF"), (1, "#F3EBD8")]) + blur("bshadow", 4)
-    body = ['<rect width="%d" height="%d" fill="url(#paper)"/>' % (W, H)]
-    body.append('<g fill="#000000" opacity="0.12" filter="url(#bshadow)" transform="translate(6 6)">%s</g>' % "".join(parts))
-    body.append('<g fill="%s" stroke="%s" stroke-width="5">%s</g>' % (BONE_EDGE, BONE_EDGE, "".join(parts)))
-    body.append('<g fill="%s">%s</g>' % (BONE, "".join(parts)))
+    for x1, y1, x2, y2 in toes:
+        dx, dy = (x2 - x1) / 3, (y2 - y1) / 3
+        bx, by = x2 + dx * 1.1, y2 + dy * 1.1
+        ln = math.hypot(dx, dy)
+        ux, uy = dx / ln, dy / ln
+        tip = (bx + 20 * ux + 4 * uy, by + 20 * uy - 4 * ux)
+        claws.append('<path d="M%s %s Q%s %s %s %s Q%s %s %s %s Z" fill="#5E4A32" stroke="%s" stroke-width="1.5"/>' % (
+            f(bx - 6 * uy), f(by + 6 * ux), f(bx + 12 * ux + 5 * uy), f(by + 12 * uy - 5 * ux), f(tip[0]), f(tip[1]),
+            f(bx + 4 * ux + 8 * uy), f(by + 4 * uy - 8 * ux), f(bx + 6 * uy), f(by - 6 * ux), BONE_EDGE))
+    sdefs, body = slab(W, H, 176, 250, 160, 232, 51)
+    defs = sdefs + rad("bone", [(0, "#FFF7E2"), (1, "#E3D2AC")], 0.35, 0.35, 0.75) + blur("bshadow", 5)
+    body.append('<g fill="#000000" opacity="0.18" filter="url(#bshadow)" transform="translate(6 8)">%s</g>' % "".join(parts))
+    body.append('<g fill="%s" stroke="%s" stroke-width="5" stroke-linejoin="round">%s</g>' % (BONE_EDGE, BONE_EDGE, "".join(parts)))
+    body.append('<g fill="url(#bone)">%s</g>' % "".join(parts))
     body.append("".join(claws))
-    # shading and a few marks of age
-    body.append('<path d="M186 84 C192 120 196 150 198 184" fill="none" stroke="#D6C39A" stroke-width="9" stroke-linecap="round"/>')
-    body.append('<path d="M162 90 C166 120 170 150 174 180" fill="none" stroke="#FFFCF0" stroke-width="5" stroke-linecap="round"/>')
-    body.append('<path d="M182 272 C180 300 176 330 172 352" fill="none" stroke="#D6C39A" stroke-width="8" stroke-linecap="round"/>')
-    body.append('<path d="M200 110 l7 5 M168 300 l-6 5 M182 420 l6 3" stroke="#A88B60" stroke-width="2"/>')
+    # light down one side of each long bone, a crack and a few marks of age
+    body.append('<path d="M150 70 C160 110 170 150 178 186 M180 232 C178 270 174 310 170 336" fill="none" '
+                'stroke="#FFFFFF" stroke-width="5" opacity="0.55" stroke-linecap="round"/>')
+    body.append('<path d="M178 128 l6 4 l-2 6 l7 5 M190 290 l-6 3 M200 258 l5 2" fill="none" stroke="#A88B60" '
+                'stroke-width="1.8"/>')
     return doc(173, 244, "\n".join(body), defs, W, H)
 
 
@@ -547,10 +571,8 @@ def ammonite():
     r = lambda t: a * math.exp(bexp * t)
     P = lambda t, rr=None: (cx + (rr if rr is not None else r(t)) * math.cos(t), cy + (rr if rr is not None else r(t)) * math.sin(t))
     tmax = 6 * math.pi
-    defs = (rad("amm", [(0, "#E9C48A"), (0.6, "#C8955A"), (1, "#9A6A38")], 0.45, 0.45, 0.6)
-            + rad("stone", [(0, "#EFE9DD"), (1, "#D6CDBD")]) + blur("ashadow", 6))
-    body = ['<rect width="%d" height="%d" fill="%s"/>' % (W, H, PAPER)]
-    body.append('<path d="%s" fill="url(#stone)" stroke="#BDB2A0" stroke-width="2"/>' % blob(cx, cy + 4, 228, 232, random.Random(61), 12, 0.05))
+    sdefs, body = slab(W, H, cx, cy + 4, 228, 232, 61)
+    defs = sdefs + rad("amm", [(0, "#E9C48A"), (0.6, "#C8955A"), (1, "#9A6A38")], 0.45, 0.45, 0.6) + blur("ashadow", 6)
     outer = [P(t) for t in [tmax - 2 * math.pi + k * 2 * math.pi / 160 for k in range(161)]]
     body.append(polygon([(x + 6, y + 8) for x, y in outer], "#000000", extra='opacity="0.18" filter="url(#ashadow)"'))
     body.append(polygon(outer, "url(#amm)", "#6E4620", 3))
@@ -584,10 +606,9 @@ def trilobite():
     """A trilobite seen from above: head shield, body segments and tail."""
     W, H = 488, 472
     cx = 244
-    defs = (rad("slab", [(0, "#ECE6DA"), (1, "#D2C8B6")]) + lin("tri", [(0, "#9C8066"), (0.5, "#7E6450"), (1, "#5E4836")], 0, 0, 1, 0)
+    sdefs, body = slab(W, H, cx, 236, 226, 220, 71)
+    defs = (sdefs + lin("tri", [(0, "#9C8066"), (0.5, "#7E6450"), (1, "#5E4836")], 0, 0, 1, 0)
             + lin("axis", [(0, "#A88A6C"), (0.5, "#C9AC8C"), (1, "#8A6E55")], 0, 0, 1, 0) + blur("tshadow", 5))
-    body = ['<rect width="%d" height="%d" fill="%s"/>' % (W, H, PAPER)]
-    body.append('<path d="%s" fill="url(#slab)" stroke="#BDB2A0" stroke-width="2"/>' % blob(cx, 236, 226, 220, random.Random(71), 12, 0.06))
     parts = []
     # head shield with spines sweeping back
     head = ('M%s 150 C%s 60 %s 44 %s 44 C%s 44 %s 60 %s 150 L%s 290 L%s 168 L%s 168 L%s 290 Z' % (
@@ -638,8 +659,8 @@ def trilobite():
 def skull():
     """The skull of a long-snouted sea reptile, seen from the side."""
     W, H = 488, 362
-    defs = rad("sk", [(0, "#FFF7E2"), (1, "#E3D2AC")], 0.35, 0.35, 0.75) + blur("sshadow", 5)
-    body = ['<rect width="%d" height="%d" fill="%s"/>' % (W, H, PAPER)]
+    sdefs, body = slab(W, H, 248, 172, 232, 155, 81)
+    defs = sdefs + rad("sk", [(0, "#FFF7E2"), (1, "#E3D2AC")], 0.35, 0.35, 0.75) + blur("sshadow", 5)
     upper = ('M40 168 C30 110 70 62 140 56 C200 52 240 80 280 112 C330 146 400 160 462 170 C470 172 472 182 462 186 '
              'L150 200 C100 204 52 200 40 168 Z')
     lower = ('M70 206 C110 214 200 212 300 204 C370 198 430 192 458 192 C462 200 452 206 440 208 C380 218 300 238 '

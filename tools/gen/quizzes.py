@@ -32,6 +32,8 @@ def parse(path):
                     raise ValueError("two answers: " + cur["q"])
                 cur["answer"] = len(cur["opts"]) + 1
             cur["opts"].append(line[2:].strip())
+        elif line.startswith("key: ") and cur is not None:
+            cur["key"] = line[5:].strip()
         elif ":" in line and cur is None:
             k, v = line.split(":", 1)
             meta[k.strip()] = v.strip()
@@ -56,6 +58,8 @@ def build(path):
             problems.append("question too long (%d): %s" % (len(text), text))
         if len(opts) != 4 or q["answer"] is None:
             problems.append("need four options and one answer: " + text)
+        elif q.get("key", "").lower() not in q["opts"][q["answer"] - 1].lower():
+            problems.append("key %r is not a word of the answer: %s" % (q.get("key"), text))
         for o in opts:
             if len(o) > OPTION_MAX:
                 problems.append("option too long (%d): %s" % (len(o), o))

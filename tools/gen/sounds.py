@@ -1,8 +1,9 @@
 """Synthesises the program's sound effects as 16-bit mono 22050 Hz WAV files.
 
 Every sound is built from oscillators, seeded noise and simple filters, then
-normalised to a peak of -3 dBFS. Deterministic: the same recipe always gives
-the same bytes.
+brought to one integrated loudness (BS.1770, see loudness.py) so that no
+sound is much louder than another; the peak must stay below -1 dBFS.
+Deterministic: the same recipe always gives the same bytes.
 """
 import math
 import os
@@ -11,8 +12,13 @@ import struct
 import sys
 import wave
 
+from loudness import integrated
+
 RATE = 22050
-PEAK = 10 ** (-3 / 20)
+TARGET_LUFS = -21.0
+# The eagle opens every ordering activity: a touch quieter than the rest.
+QUIETER = {"eagle6": -0.8}
+CEILING = 10 ** (-1 / 20)
 TAU = 2 * math.pi
 
 
@@ -134,9 +140,16 @@ def filt(track, kind, freq, q=0.707):
     return out
 
 
-def normalise(track):
-    peak = max(abs(v) for v in track) or 1.0
-    return [v * PEAK / peak for v in track]
+def normalise(track, name):
+    """Scales track to the common loudness; a recipe too peaky for that fails."""
+    want = TARGET_LUFS + QUIETER.get(name, 0.0)
+    gain = 10 ** ((want - integrated(track, RATE)) / 20)
+    out = [v * gain for v in track]
+    peak = max(abs(v) for v in out)
+    if peak > CEILING:
+        raise SystemExit("%s: peak %.1f dBFS at %.1f LUFS; make the sound less peaky" % (
+            name, 20 * math.log10(peak), want))
+    return out
 
 
 def fade_edges(track, fin=0.002, fout=0.01):
@@ -151,7 +164,7 @@ def fade_edges(track, fin=0.002, fout=0.01):
 
 
 def write(path, track):
-    track = normalise(fade_edges(track))
+    track = normalise(fade_edges(track), os.path.basename(path)[:-4])
     frames = b"".join(struct.pack("<h", int(round(max(-1.0, min(1.0, v)) * 32767))) for v in track)
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
@@ -211,25 +224,34 @@ def voice(freq, seconds, seed, vowel="ah", glide=0.0):
 
 # ---------------------------------------------------------------- sounds
 def s_click():
-    tick = decay(osc(1800, 0.03, harmonics=[(1, 1.0), (2.7, 0.5)]), 0.004, 0.0003)
+    # A small wooden tick: its body rings for a few ms so the click is heard
+    # at the common loudness without a sharp peak.
+    tick = decay(osc(1800, 0.09, harmonics=[(1, 1.0), (2.7, 0.4)]), 0.02, 0.0006)
+    body = decay(osc(900, 0.09, phase=0.3, harmonics=[(1, 1.0), (2.3, 0.3)]), 0.028, 0.001)
     snap = filt(decay(noise(0.02, 1), 0.002, 0.0002), "hp", 2500)
-    return mix(tick, scale(snap, 0.6), silence(0.1))
+    return mix(tick, scale(body, 0.6), scale(snap, 0.6), silence(0.1))
 
 
 def s_typekey():
-    strike = filt(decay(noise(0.05, 2), 0.006, 0.0003), "bp", 3200, 1.5)
-    body = decay(osc(190, 0.08, harmonics=[(1, 1.0), (2.3, 0.4)]), 0.018, 0.001)
-    release = filt(decay(noise(0.03, 3), 0.004, 0.0003), "bp", 2400, 1.5)
-    return mix(scale(strike, 1.4), scale(body, 0.5), scale(release, 0.5), silence(0.13), at=[0, 0, 0.055, 0])
+    strike = filt(decay(noise(0.08, 2), 0.02, 0.0008), "bp", 3200, 1.5)
+    body = decay(osc(190, 0.12, harmonics=[(1, 1.0), (2.3, 0.4)]), 0.035, 0.001)
+    clack = decay(osc(1250, 0.12, phase=0.4, harmonics=[(1, 1.0), (2.6, 0.4)]), 0.035, 0.0008)
+    release = filt(decay(noise(0.04, 3), 0.008, 0.0005), "bp", 2400, 1.5)
+    return mix(scale(strike, 0.9), scale(body, 0.5), scale(clack, 0.7), scale(release, 0.5), silence(0.13),
+               at=[0, 0, 0, 0.055, 0])
 
 
 def s_thud3():
-    f = lambda t: 40 + 55 * math.exp(-t / 0.05)
-    boom = decay(osc(f, 0.55, harmonics=[(1, 1.0), (2, 0.35), (3, 0.12)]), 0.13, 0.003)
-    dirt = filt(decay(noise(0.3, 4), 0.05, 0.001), "lp", 500)
-    return mix(boom, scale(dirt, 1.2))
-
-
+    """A caption set down on a desk: a soft, short wooden knock whose energy
+    lies between 300 Hz and 2 kHz, where laptop and classroom speakers play,
+    with a little low body under it."""
+    modes = [(310, 1.0, 0.07), (470, 0.8, 0.055), (690, 0.6, 0.04), (1040, 0.35, 0.025), (1480, 0.2, 0.015)]
+    knock = mix(*[scale(decay(osc(lambda t, fr=fr: fr * (1 + 0.04 * math.exp(-t / 0.01)), 0.3, phase=0.23 * k),
+                              tau, 0.0015), a) for k, (fr, a, tau) in enumerate(modes)])
+    body = decay(osc(lambda t: 90 + 50 * math.exp(-t / 0.03), 0.25), 0.04, 0.003)
+    felt = filt(decay(noise(0.12, 4), 0.018, 0.001), "bp", 800, 0.8)
+    soft = filt(mix(knock, scale(body, 0.5), scale(felt, 0.8)), "lp", 2200)
+    return mix(soft, silence(0.55))
 def s_eagle6():
     """Two high, harsh descending screeches, like a hawk's 'kee-eeer'."""
     def cry(seconds, top, seed):
@@ -270,12 +292,12 @@ def crowd_bed(seconds, voices, seed, swell):
     for k in range(voices):
         dur = rnd.uniform(0.6, seconds - 0.3)
         st = rnd.uniform(0.0, seconds - dur)
-        v = voice(rnd.uniform(170, 420), dur, seed * 100 + k, rnd.choice(["ah", "ay", "ee", "oo"]), rnd.uniform(-0.2, 0.15))
+        v = voice(rnd.uniform(120, 420), dur, seed * 100 + k, rnd.choice(["ah", "ay", "ee", "oo"]), rnd.uniform(-0.2, 0.15))
         v = envelope(v, [(0, 0), (0.15, 1.0), (dur - 0.25, 0.8), (dur, 0)])
         tracks.append(scale(v, rnd.uniform(0.5, 1.0)))
         starts.append(st)
     hiss = filt(noise(seconds, seed + 999), "bp", 1100, 0.6)
-    tracks.append(scale(hiss, 1.2))
+    tracks.append(scale(hiss, 0.3))
     starts.append(0.0)
     return envelope(mix(*tracks, at=starts), swell)
 
@@ -291,7 +313,7 @@ def applause(seconds, claps_per_s, seed, shape):
 
 
 def s_crowd():
-    bed = crowd_bed(2.8, 28, 5, [(0, 0), (0.35, 1.0), (2.0, 0.9), (2.8, 0)])
+    bed = crowd_bed(2.8, 60, 5, [(0, 0), (0.35, 1.0), (2.0, 0.9), (2.8, 0)])
     claps = applause(2.8, 30, 6, [(0, 0), (0.4, 1.0), (2.2, 0.8), (2.8, 0)])
     return mix(bed, scale(claps, 0.35))
 
@@ -339,10 +361,17 @@ def s_gong():
     base = 98.0
     partials = [(1.0, 1.0, 2.2), (1.52, 0.7, 1.6), (2.01, 0.55, 1.3), (2.44, 0.5, 1.0), (2.98, 0.4, 0.8),
                 (3.61, 0.35, 0.6), (4.27, 0.3, 0.45), (5.13, 0.22, 0.35), (6.3, 0.15, 0.25)]
+    # The shimmer: upper partials that swell just after the strike, as the
+    # energy of a struck gong spreads upwards, then ring away.
+    upper = [(7.42, 0.3, 0.9), (8.93, 0.26, 0.8), (10.6, 0.22, 0.7), (12.7, 0.18, 0.6), (15.1, 0.2, 0.5),
+             (18.2, 0.16, 0.4), (22.3, 0.12, 0.3), (26.9, 0.08, 0.25)]
     tracks = []
     for k, (m, a, tau) in enumerate(partials):
         f = lambda t, m=m: base * m * (1 + 0.004 * math.sin(TAU * (0.7 + 0.3 * m) * t))
         tracks.append(scale(decay(osc(f, 3.0, phase=k * 0.13), tau, 0.004), a))
+    for k, (m, a, tau) in enumerate(upper):
+        f = lambda t, m=m: base * m * (1 + 0.003 * math.sin(TAU * (1.1 + 0.2 * k) * t))
+        tracks.append(scale(decay(osc(f, 3.0, phase=k * 0.29), tau, 0.12 + 0.03 * k), a))
     strike = filt(decay(noise(0.1, 50), 0.02, 0.0005), "lp", 1500)
     return envelope(mix(*tracks, scale(strike, 0.8)), [(0, 1), (2.6, 1), (3.0, 0)])
 
