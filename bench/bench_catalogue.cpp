@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     bench::report("save adding to a 999-title index", addition, 16.7);
 
     // Where a rewrite's time goes: the fresh read, the lines, and the atomic
-    // replacement (QSaveFile writes, syncs to disk, renames).
+    // replacement (a copy written, synced to disk and renamed over it).
     std::vector<double> read, lines, commit;
     putIndex(index, fullIndex(1000));
     for (int run = 0; run < 30; ++run) {
