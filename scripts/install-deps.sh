@@ -14,6 +14,10 @@ packages=(
   # test: X server and real input, screenshots, printing to PDF, reading PDFs
   xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
   tesseract-ocr tesseract-ocr-eng
+  # test: a window manager for the windowed start
+  openbox
+  # the Debian package: shared-library dependencies, checking the menu entry and the listing
+  dpkg-dev desktop-file-utils appstream
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
 )

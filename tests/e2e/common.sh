@@ -4,11 +4,11 @@
 
 e2e_fail() { echo "E2E FAIL: $*" >&2; e2e_stop; exit 1; }
 
-e2e_start_x() { # picks a free display
+e2e_start_x() { # [WIDTHxHEIGHTxDEPTH]: picks a free display
   local n
   for n in $(seq 90 130); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
@@ -17,9 +17,9 @@ e2e_start_x() { # picks a free display
   echo "no X display could be started" >&2; exit 1
 }
 
-e2e_start_program() {
+e2e_start_program() { # [program options]
   mkdir -p "$ARTEFACTS"
-  TERRALORE_DATA="$DATA" TERRALORE_NO_AUDIO=1 "$PROGRAM" >"$ARTEFACTS/program.log" 2>&1 &
+  TERRALORE_DATA="$DATA" TERRALORE_NO_AUDIO=1 "$PROGRAM" "$@" >"$ARTEFACTS/program.log" 2>&1 &
   E2E_PID=$!
   e2e_wait_window
 }
