@@ -15,7 +15,7 @@ if [ $# -eq 0 ]; then
   cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DTERRALORE_TESTS=OFF -DTERRALORE_BENCH=OFF "${launcher[@]}" >/dev/null
 fi
-cmake --build "$build" --target terralore >&2
+cmake --build "$build" -j "${JOBS:-$(nproc)}" --target terralore >&2
 mkdir -p "$out"
 rm -f "$out"/terralore_*.deb
 if ! cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1; then
