@@ -17,7 +17,8 @@ version=$(sed -nE 's/^project\(Terralore VERSION ([0-9.]+).*/\1/p' "$top/CMakeLi
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" "$@"; }
 printed=$(no_display --version) || e2e_fail "--version failed"
 [ "$printed" = "Terralore $version" ] || e2e_fail "--version printed '$printed', not 'Terralore $version'"
-no_display --help | grep -q -- '--window' || e2e_fail "--help does not list --window"
+printed=$(no_display --help) || e2e_fail "--help failed"
+grep -q -- '--window' <<<"$printed" || e2e_fail "--help does not list --window"
 no_display --mute --colour >"$ARTEFACTS/mistake.out" 2>"$ARTEFACTS/mistake.err"
 status=$?
 [ "$status" = 2 ] || e2e_fail "an unknown option ended with $status, not 2"
