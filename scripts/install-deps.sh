@@ -18,6 +18,8 @@ packages=(
   tesseract-ocr tesseract-ocr-eng
   # test: the resource checker (tools/check-resources.py)
   python3
+  # the Debian package: shared-library dependencies, checking the menu entry and the listing
+  dpkg-dev desktop-file-utils appstream
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
 )

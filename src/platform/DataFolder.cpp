@@ -55,9 +55,9 @@ bool populateDataFolder(const QString &source, const QString &target)
     return ok;
 }
 
-QString prepareDataFolder()
+QString prepareDataFolder(const QString &chosen)
 {
-    QString folder = qEnvironmentVariable("TERRALORE_DATA");
+    QString folder = chosen.isEmpty() ? qEnvironmentVariable("TERRALORE_DATA") : chosen;
     if (folder.isEmpty() && holdsDataFolders(QDir::currentPath()))
         folder = QDir::currentPath();
     if (folder.isEmpty())

@@ -7,6 +7,7 @@ namespace terralore {
 // The program finds its data folders (Images, wmf, wmf2, wav, logo,
 // multiple) relative to its working folder, and saves worksheets into
 // "multiple". prepareDataFolder() chooses that folder and makes it current:
+//  - chosen (the --data option), when given;
 //  - TERRALORE_DATA, when set;
 //  - otherwise the current folder, when it already holds the data folders;
 //  - otherwise the per-user data folder (for example
@@ -14,7 +15,7 @@ namespace terralore {
 // Files missing there are copied from the shipped copy; files already there
 // (the teachers' worksheets and their index above all) are never replaced.
 // Returns the folder, or an empty string when none could be prepared.
-QString prepareDataFolder();
+QString prepareDataFolder(const QString &chosen = {});
 
 // Copies every file of source missing in target; false when a copy failed.
 bool populateDataFolder(const QString &source, const QString &target);

@@ -38,6 +38,10 @@ public:
     bool programEnded() const { return m_ended; }
     void resetProgramEnded() { m_ended = false; }
 
+    // The sound choice the main menu opens with (off after a --mute start).
+    void setSoundOffAtStart(bool off) { m_soundOffAtStart = off; }
+    bool soundOffAtStart() const { return m_soundOffAtStart; }
+
 signals:
     void resized();
     void formShown(terralore::Form *form);
@@ -52,6 +56,7 @@ private:
     QList<Form *> m_forms;
     bool m_ended = false;
     QPointer<QScreen> m_followed;
+    bool m_soundOffAtStart = false;
 };
 
 } // namespace terralore

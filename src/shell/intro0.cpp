@@ -3,6 +3,7 @@
 #include "FieldReader.h"
 #include "Module1.h"
 #include "ResourcePath.h"
+#include "Stage.h"
 #include "Titlefrm.h"
 #include "beginning.h"
 #include "guide.h"
@@ -139,7 +140,9 @@ void intro0Form::Form_Load()
     Image1->LoadPicture(picturePath());
     Option1->setBackColor(QColor(39, 63, 137));
     Option2->setBackColor(QColor(39, 63, 137));
-    Module1::SoundOn = 1;
+    const bool soundOff = Stage::instance().soundOffAtStart();
+    (soundOff ? Option2 : Option1)->setValue(true);
+    Module1::SoundOn = soundOff ? 0 : 1;
     Timer1->setEnabled(true);
 }
 

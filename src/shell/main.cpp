@@ -1,9 +1,11 @@
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "Fonts.h"
 #include "Stage.h"
 #include "Titlefrm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -37,6 +39,14 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // Help, the version and mistakes are answered before a display is needed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const terralore::StartOptions options = terralore::parseCommandLine(arguments);
+    if (options.action != terralore::StartOptions::Action::Run)
+        return terralore::printAnswer(options);
+
     // Everything is drawn with the raster engine; skipping the X server's GL
     // integration saves a tenth of a second at start-up.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
@@ -44,8 +54,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Terralore"));
     QApplication::setApplicationDisplayName(QStringLiteral("Terralore"));
+    // Desktops match the window to its menu entry and icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.terralore.Terralore"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.terralore.Terralore")));
 
-    if (terralore::prepareDataFolder().isEmpty()) {
+    if (terralore::prepareDataFolder(options.dataFolder).isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Terralore"),
                               QStringLiteral("Terralore could not find or create its data folder."));
         return 1;
@@ -53,7 +66,8 @@ int main(int argc, char *argv[])
     terralore::registerFonts();
 
     terralore::Stage &stage = terralore::Stage::instance();
-    if (qEnvironmentVariableIsSet("TERRALORE_WINDOWED"))
+    stage.setSoundOffAtStart(options.muted);
+    if (terralore::opensInWindow(options))
         stage.show();
     else
         stage.showFullScreenOnItsScreen();

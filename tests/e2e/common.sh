@@ -17,16 +17,17 @@ e2e_start_x() { # [WIDTHxHEIGHT]; picks a free display
   echo "no X display could be started" >&2; exit 1
 }
 
-e2e_start_program() {
+e2e_start_program() { # [program options]
   mkdir -p "$ARTEFACTS"
-  TERRALORE_DATA="$DATA" TERRALORE_NO_AUDIO=1 "$PROGRAM" >"$ARTEFACTS/program.log" 2>&1 &
+  TERRALORE_DATA="$DATA" TERRALORE_NO_AUDIO=1 "$PROGRAM" "$@" >"$ARTEFACTS/program.log" 2>&1 &
   E2E_PID=$!
   e2e_wait_window
 }
 
 e2e_wait_window() {
   for _ in $(seq 100); do
-    E2E_WIN=$(xdotool search --name '^Terralore$' 2>/dev/null | head -n 1)
+    # (a window manager may keep a hidden window of the same name)
+    E2E_WIN=$(xdotool search --onlyvisible --name '^Terralore$' 2>/dev/null | head -n 1)
     [ -n "$E2E_WIN" ] && { sleep 0.5; return 0; }
     sleep 0.1
   done
