@@ -47,4 +47,13 @@ inline void reportValue(const char *what, double value, const char *unit, double
                     value <= target ? "ok" : "OVER");
 }
 
+// A ratio of two figures measured side by side: median and 95th percentile
+// of the run-by-run ratios against the most it may be.
+inline void reportRatio(const char *what, const std::vector<double> &ratios, double most)
+{
+    const double med = median(ratios);
+    std::printf("| %-58s | %10.2f x | %10.2f x | %8.2f x | %-4s |\n", what, med, percentile(ratios, 0.95), most,
+                med <= most ? "ok" : "OVER");
+}
+
 } // namespace bench

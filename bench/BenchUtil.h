@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -80,6 +81,24 @@ private:
     QApplication m_app;
     QTemporaryDir m_data;
 };
+
+// Starts a program that prints "first-frame" once its first frame is painted
+// and leaves; the milliseconds from start to its end, or -1 when it failed.
+inline double msecsToFirstFrame(const QString &program, const QString &dataFolder)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TERRALORE_DATA"), dataFolder);
+    env.insert(QStringLiteral("TERRALORE_EXIT_AFTER_FIRST_FRAME"), QStringLiteral("1"));
+    process.setProcessEnvironment(env);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    if (!process.waitForStarted(5000) || !process.waitForFinished(10000) ||
+        !process.readAllStandardOutput().contains("first-frame"))
+        return -1;
+    return double(timer.nsecsElapsed()) / 1e6;
+}
 
 // The screen on top: the stage's last visible layer.
 inline terralore::Form *topScreen()

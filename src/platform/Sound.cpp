@@ -1,22 +1,19 @@
 #include "Sound.h"
 
 #include "BoundedLog.h"
+#include "Devices.h"
 
 #include "ResourcePath.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QHash>
-#include <QSoundEffect>
-#include <QUrl>
 
 namespace terralore {
 
 namespace {
 
 QList<PlayedEffect> g_played;
-QHash<QString, QSoundEffect *> g_effects;
 
 bool &deviceEnabled()
 {
@@ -32,15 +29,13 @@ qint64 now()
     return clock.elapsed();
 }
 
-QSoundEffect *effectFor(const QString &path)
+// The device and the file's path; nothing when sound is off or the file is missing.
+SoundDevice *deviceFor(const QString &relativePath, QString &path)
 {
-    auto it = g_effects.find(path);
-    if (it != g_effects.end())
-        return it.value();
-    auto *effect = new QSoundEffect(QCoreApplication::instance());
-    effect->setSource(QUrl::fromLocalFile(path));
-    g_effects.insert(path, effect);
-    return effect;
+    if (!deviceEnabled() || !QCoreApplication::instance())
+        return nullptr;
+    path = resolveResource(relativePath);
+    return QFileInfo::exists(path) ? soundDevice() : nullptr;
 }
 
 } // namespace
@@ -48,12 +43,16 @@ QSoundEffect *effectFor(const QString &path)
 void PlayEffect(const QString &relativePath)
 {
     appendBounded(g_played, PlayedEffect{relativePath, now()});
-    if (!deviceEnabled() || !QCoreApplication::instance())
-        return;
-    const QString path = resolveResource(relativePath);
-    if (!QFileInfo::exists(path))
-        return;
-    effectFor(path)->play();
+    QString path;
+    if (SoundDevice *device = deviceFor(relativePath, path))
+        device->play(path);
+}
+
+void prepareEffect(const QString &relativePath)
+{
+    QString path;
+    if (SoundDevice *device = deviceFor(relativePath, path))
+        device->prepare(path);
 }
 
 namespace Sound {

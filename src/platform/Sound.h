@@ -14,6 +14,8 @@ struct PlayedEffect {
 // Each file gets one effect object, created on first use and kept. A missing
 // file or no audio device is silent.
 void PlayEffect(const QString &relativePath);
+// Loads the sound device and readies a file, so that its first play is instant.
+void prepareEffect(const QString &relativePath);
 
 namespace Sound {
 // Every effect asked for, in order, for tests and benchmarks.

@@ -4,7 +4,7 @@
 #include "Fonts.h"
 #include "MessageBox.h"
 #include "Module1.h"
-#include "PrinterSurface.h"
+#include "Printing.h"
 #include "Twips.h"
 #include "Welldone.h"
 #include "WorksheetLayout.h"

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "Fonts.h"
+#include "Sound.h"
 #include "Stage.h"
 #include "Titlefrm.h"
 
@@ -10,29 +11,25 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
+#include <utility>
 
 namespace {
 
-// For the start-up benchmark: report the first painted frame of the title
-// screen on standard output, then leave.
-class FirstFrameProbe : public QObject {
+// Runs its work once, just after the title screen's first frame is painted.
+class AfterFirstFrame : public QObject {
 public:
-    using QObject::QObject;
+    AfterFirstFrame(QObject *parent, std::function<void()> work) : QObject(parent), m_work(std::move(work)) {}
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            QTimer::singleShot(0, [] {
-                std::puts("first-frame");
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
+        if (event->type() == QEvent::Paint && m_work) {
+            QTimer::singleShot(0, this, std::exchange(m_work, nullptr));
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    bool m_seen = false;
+    std::function<void()> m_work;
 };
 
 } // namespace
@@ -71,8 +68,19 @@ int main(int argc, char *argv[])
         stage.show();
     else
         stage.showFullScreenOnItsScreen();
+    std::function<void()> afterFirstFrame = [] {
+        // The sound library loads now, not before the first frame, and the
+        // first click still sounds at once.
+        terralore::prepareEffect(QStringLiteral("wav\\click.wav"));
+    };
+    // For the start-up benchmark: report the first painted frame, then leave.
     if (qEnvironmentVariableIsSet("TERRALORE_EXIT_AFTER_FIRST_FRAME"))
-        Titlefrm().client()->installEventFilter(new FirstFrameProbe(&app));
+        afterFirstFrame = [] {
+            std::puts("first-frame");
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        };
+    Titlefrm().client()->installEventFilter(new AfterFirstFrame(&app, std::move(afterFirstFrame)));
     Titlefrm().Show();
     return QApplication::exec();
 }

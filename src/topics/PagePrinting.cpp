@@ -1,6 +1,6 @@
 #include "PagePrinting.h"
 
-#include "PrinterSurface.h"
+#include "Printing.h"
 #include "picture/Picture.h"
 
 bool printPagePicture(const terralore::Picture &picture)

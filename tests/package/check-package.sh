@@ -37,6 +37,10 @@ owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 root="$work/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 [ -x "$root/usr/bin/terralore" ] || fail "no /usr/bin/terralore"
+# The printer and sound libraries the program loads on first use.
+for device in printer sound; do
+  [ -f "$root/usr/lib/terralore/libterralore-$device.so" ] || fail "no /usr/lib/terralore/libterralore-$device.so"
+done
 diff -r "$src/resources" "$root/usr/share/terralore/resources" >"$work/data.diff" ||
   fail "the installed data differs from resources/: $(head -n 5 "$work/data.diff")"
 

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QTemporaryFile>
 
-#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -61,10 +60,5 @@ private:
     QFont m_font;
     Font m_fontKey{QString(), 0};
 };
-
-// Prints one document on the default printer: the routine draws it and ends
-// it with EndDoc. Returns false when the printer is missing or the job
-// failed; a failed job is aborted, so no part of it is printed.
-bool printOnDefaultPrinter(const std::function<void(PrintSurface &)> &document);
 
 } // namespace terralore

@@ -1,6 +1,6 @@
 #include "PrinterSurface.h"
 
-#include "Fonts.h"
+#include "FontFaces.h"
 #include "picture/Picture.h"
 
 #include <QDir>
@@ -10,8 +10,6 @@
 #include <QPrinterInfo>
 
 #include <cups/cups.h>
-
-#include <exception>
 
 namespace terralore {
 
@@ -108,7 +106,6 @@ void PrinterSurface::checkPrinter()
 QFont PrinterSurface::printerFont(const Font &font)
 {
     if (font.name != m_fontKey.name || font.points != m_fontKey.points) {
-        registerFonts();
         m_font = QFont(fontFamilyFor(font.name));
         m_font.setPointSizeF(font.points > 0 ? font.points : 1);
         m_fontKey = font;
@@ -218,28 +215,6 @@ void PrinterSurface::abandonDocument() noexcept
     }
     if (!m_spool.fileName().isEmpty())
         m_spool.remove();
-}
-
-bool printOnDefaultPrinter(const std::function<void(PrintSurface &)> &document)
-{
-    PrinterSurface surface;
-    try {
-        document(surface);
-    } catch (const PrintError &) {
-        surface.KillDoc();
-        return false;
-    } catch (const std::exception &) {
-        // Anything else going wrong while printing (memory, a picture) is a
-        // failed job too; nothing half-made goes out.
-        surface.KillDoc();
-        return false;
-    }
-    // A routine that forgot to end its document sends nothing.
-    if (!surface.ended()) {
-        surface.KillDoc();
-        return false;
-    }
-    return true;
 }
 
 } // namespace terralore
