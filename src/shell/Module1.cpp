@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 
-#include <exception>
 
 namespace Module1 {
 
@@ -34,36 +33,19 @@ int PageCount = 0;
 QString PageSet;
 int LogoFrame = 0;
 
-namespace {
-
-// From the third step on a failing step is skipped and the next one runs.
-template <class Step> void skipOnFailure(Step &&step)
-{
-    try {
-        step();
-    } catch (const std::exception &) {
-    }
-}
-
-} // namespace
-
 void SetUpScreen(terralore::Form &form)
 {
     using namespace terralore;
     form.setBackColor(QColor(39, 63, 137));
     form.setCaption(QStringLiteral("Terralore"));
-    skipOnFailure([&] {
-        if (auto *box = dynamic_cast<PictureBox *>(form.controlNamed(QStringLiteral("Picture1"))))
-            box->setBackColor(QColor(49, 135, 214));
-    });
-    skipOnFailure([&] { form.setWidth(12000); });
-    skipOnFailure([&] { form.setHeight(9000); });
-    skipOnFailure([&] { form.centreOnStage(); });
+    if (auto *box = dynamic_cast<PictureBox *>(form.controlNamed(QStringLiteral("Picture1"))))
+        box->setBackColor(QColor(49, 135, 214));
+    form.setWidth(12000);
+    form.setHeight(9000);
+    form.centreOnStage();
     // A screen always comes up with the default pointer.
-    skipOnFailure([&] {
-        while (QGuiApplication::overrideCursor())
-            QGuiApplication::restoreOverrideCursor();
-    });
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
 }
 
 bool LoadQuizFile(terralore::FieldReader &reader)

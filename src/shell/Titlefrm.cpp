@@ -5,7 +5,6 @@
 #include "Stage.h"
 #include "intro0.h"
 
-#include <stdexcept>
 
 using namespace terralore;
 
@@ -100,17 +99,12 @@ TitlefrmForm::TitlefrmForm() : Form(QStringLiteral("Titlefrm"))
 
 void TitlefrmForm::Form_Load()
 {
-    try {
-        centreOnStage();
-        Grey().Show();
-        Picture1->LoadPicture(QStringLiteral("images\\stairholesm.jpg"));
-        if (Picture1->picture().isNull())
-            throw std::runtime_error("title picture missing");
-    } catch (const std::exception &) {
-        // The screen still comes up, as a standard screen, with or without its picture.
+    centreOnStage();
+    Grey().Show();
+    Picture1->LoadPicture(QStringLiteral("images\\stairholesm.jpg"));
+    // Without its picture the screen still comes up, as a standard screen.
+    if (Picture1->picture().isNull())
         Module1::SetUpScreen(*this);
-        Picture1->LoadPicture(QStringLiteral("images\\stairholesm.jpg"));
-    }
 }
 
 void TitlefrmForm::Command1_Click()
