@@ -4,17 +4,20 @@
 
 e2e_fail() { echo "E2E FAIL: $*" >&2; e2e_stop; exit 1; }
 
-e2e_start_x() { # [WIDTHxHEIGHT]; picks a free display
-  local n
-  for n in $(seq 90 130); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
-    E2E_XVFB=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    kill "$E2E_XVFB" 2>/dev/null
-  done
-  echo "no X display could be started" >&2; exit 1
+e2e_start_x() { # [WIDTHxHEIGHT]
+  # The server picks a free display itself and names it on a pipe, so tests
+  # started side by side never share one.
+  local fifo number
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  E2E_XVFB=$!
+  read -r -t 10 number <"$fifo"
+  rm -f "$fifo"
+  [ -n "$number" ] || { echo "no X display could be started" >&2; exit 1; }
+  export DISPLAY=":$number"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "the X display :$number does not answer" >&2; exit 1
 }
 
 e2e_start_program() { # [program options]
