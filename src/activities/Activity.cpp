@@ -1,5 +1,7 @@
 #include "Activity.h"
 
+#include "Palette.h"
+
 #include "DropGeometry.h"
 #include "LabelButtons.h"
 #include "Module1.h"
@@ -12,8 +14,7 @@ using namespace terralore;
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kBlack(0, 0, 0);
+using namespace terralore::palette;
 
 // The same three buttons on every activity screen; "Check Score" shows
 // once every caption sits in a box.

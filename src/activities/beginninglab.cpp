@@ -1,12 +1,14 @@
 #include "beginninglab.h"
 
+#include "Palette.h"
+
 using namespace terralore;
 
 TERRALORE_DEFINE_FORM(beginninglabForm, beginninglab)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
 
 // Target boxes at the left and right edges; the captions start in a row.
 const ActivityItem kItems[] = {

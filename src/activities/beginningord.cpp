@@ -1,12 +1,14 @@
 #include "beginningord.h"
 
+#include "Palette.h"
+
 using namespace terralore;
 
 TERRALORE_DEFINE_FORM(beginningordForm, beginningord)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
 
 // Target boxes in time order run down from Top 840, one every 1320 twips;
 // caption i belongs in box i wherever that lies in time.

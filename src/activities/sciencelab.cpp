@@ -1,12 +1,14 @@
 #include "sciencelab.h"
 
+#include "Palette.h"
+
 using namespace terralore;
 
 TERRALORE_DEFINE_FORM(sciencelabForm, sciencelab)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
 
 // Each target box lies just below its picture; the captions start in two
 // rows at the lower left.

@@ -1,12 +1,14 @@
 #include "scienceord.h"
 
+#include "Palette.h"
+
 using namespace terralore;
 
 TERRALORE_DEFINE_FORM(scienceordForm, scienceord)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
 
 const ActivityItem kItems[] = {
     {"These geologists study the minerals that the rocks are made of.", 4440, 3600, 1320, 6480},

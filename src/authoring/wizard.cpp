@@ -1,5 +1,7 @@
 #include "wizard.h"
 
+#include "Palette.h"
+
 #include "LabelButtons.h"
 #include "Module1.h"
 
@@ -11,8 +13,7 @@ TERRALORE_DEFINE_FORM(wizardForm, wizard)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kScreenBlue(39, 63, 137);
+using namespace terralore::palette;
 
 // The box limits, in characters.
 constexpr int kTitleLength = 25;

@@ -91,7 +91,7 @@ bool wizardForm::mayReplace(const QString &storedTitle) const
     if (storedTitle == m_editedTitle)
         return true;
     // On a folder that ignores case the file of "ROCKS" is the file of "Rocks".
-    const QString path = worksheetFilePath(resolveResource(QStringLiteral("multiple")), storedTitle);
+    const QString path = worksheetFilePath(worksheetFolder(), storedTitle);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
     return MsgBox(QStringLiteral("A worksheet called ") + Text1->Text() +
@@ -118,7 +118,7 @@ void wizardForm::saveworksheet()
         return;
     LineWriter lines;
     writeQuizFile(lines, sheet);
-    const QString path = worksheetFilePath(resolveResource(QStringLiteral("multiple")), stored);
+    const QString path = worksheetFilePath(worksheetFolder(), stored);
     if (path.isEmpty() || !quizFileReadsBackAs(lines.bytes(), sheet) || !lines.commit(path) || !trackworksheets()) {
         MsgBox(kSaveProblem);
         return;
@@ -130,8 +130,7 @@ void wizardForm::saveworksheet()
 
 bool wizardForm::trackworksheets()
 {
-    const IndexChange change =
-        addWorksheetTitle(resolveResource(QStringLiteral("multiple/") + QStringLiteral("track.txt")),
-                          storedWorksheetTitle(Text1->Text()), Module1::WorksheetCount, Module1::WorksheetNames);
+    const IndexChange change = addWorksheetTitle(worksheetIndexPath(), storedWorksheetTitle(Text1->Text()),
+                                                 Module1::WorksheetCount, Module1::WorksheetNames);
     return change == IndexChange::Added || change == IndexChange::AlreadyListed;
 }

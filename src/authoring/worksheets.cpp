@@ -1,5 +1,7 @@
 #include "worksheets.h"
 
+#include "Palette.h"
+
 #include "CataloguePaging.h"
 #include "FieldReader.h"
 #include "LabelButtons.h"
@@ -15,11 +17,10 @@ TERRALORE_DEFINE_FORM(worksheetsForm, worksheets)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
+
 const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 const QColor kWhite(255, 255, 255);
-const QColor kScreenBlue(39, 63, 137);
 constexpr int kPerColumn = 12;
 
 // Label2: "Exit", then the title slots, 1 to 12 down the left column and
@@ -93,7 +94,7 @@ worksheetsForm::worksheetsForm() : Form(QStringLiteral("worksheets"))
 void worksheetsForm::Form_Load()
 {
     Module1::SetUpScreen(*this);
-    if (auto reader = FieldReader::open(resolveResource(QStringLiteral("multiple\\") + QStringLiteral("track.txt"))))
+    if (auto reader = FieldReader::open(worksheetIndexPath()))
         readWorksheetIndex(*reader, Module1::WorksheetCount, Module1::WorksheetNames);
     Check1->setBackColor(kScreenBlue);
     Check2->setBackColor(kScreenBlue);

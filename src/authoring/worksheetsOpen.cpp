@@ -54,8 +54,7 @@ void worksheetsForm::Label2_Click(int Index)
 // that could lead out of the worksheet folder opens nothing.
 bool worksheetsForm::loadWorksheet(const QString &shownTitle)
 {
-    const QString path =
-        worksheetFilePath(resolveResource(QStringLiteral("multiple")), storedWorksheetTitle(shownTitle));
+    const QString path = worksheetFilePath(worksheetFolder(), storedWorksheetTitle(shownTitle));
     auto reader = FieldReader::open(path);
     return reader && Module1::LoadQuizFile(*reader);
 }
@@ -91,9 +90,8 @@ void worksheetsForm::deleteWorksheet(const QString &shownTitle)
 
 bool worksheetsForm::delworksheet()
 {
-    const IndexChange change =
-        removeWorksheetTitle(resolveResource(QStringLiteral("multiple/") + QStringLiteral("track.txt")),
-                             Module1::SelectedWorksheet, Module1::WorksheetCount, Module1::WorksheetNames);
+    const IndexChange change = removeWorksheetTitle(worksheetIndexPath(), Module1::SelectedWorksheet,
+                                                    Module1::WorksheetCount, Module1::WorksheetNames);
     return change == IndexChange::Removed || change == IndexChange::NotListed;
 }
 

@@ -42,4 +42,14 @@ QString resolveResource(const QString &base, const QString &relativePath)
     return path;
 }
 
+QString worksheetFolder()
+{
+    return resolveResource(QStringLiteral("multiple"));
+}
+
+QString worksheetIndexPath()
+{
+    return resolveResource(QStringLiteral("multiple/track.txt"));
+}
+
 } // namespace terralore

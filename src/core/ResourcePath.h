@@ -13,4 +13,8 @@ namespace terralore {
 QString resolveResource(const QString &relativePath);
 QString resolveResource(const QString &base, const QString &relativePath);
 
+// The worksheet folder and its index, where teachers' work is kept.
+QString worksheetFolder();
+QString worksheetIndexPath();
+
 } // namespace terralore

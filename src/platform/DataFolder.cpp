@@ -71,7 +71,7 @@ QString prepareDataFolder(const QString &chosen)
         return {};
     // A save cut short by a crash or a power cut can leave its temporary
     // copy beside the worksheets; the old file is whole, the copy is not needed.
-    removeInterruptedCommits(resolveResource(QStringLiteral("multiple")));
+    removeInterruptedCommits(worksheetFolder());
     return QDir::currentPath();
 }
 

@@ -1,5 +1,7 @@
 #include "Welldone.h"
 
+#include "Palette.h"
+
 #include "LabelButtons.h"
 #include "MessageBox.h"
 #include "Module1.h"
@@ -18,7 +20,7 @@ TERRALORE_DEFINE_FORM(WelldoneForm, Welldone)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
 
 LabelDesign line(const char *name, float left, float top, float width, float height, double points, bool visible,
                  const char *caption = "")

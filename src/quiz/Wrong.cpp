@@ -1,5 +1,7 @@
 #include "Wrong.h"
 
+#include "Palette.h"
+
 #include "LabelButtons.h"
 #include "Module1.h"
 #include "Welldone.h"
@@ -10,7 +12,7 @@ TERRALORE_DEFINE_FORM(WrongForm, Wrong)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
 
 LabelDesign text(const char *name, int index, float left, float top, double points, const QColor &fore, int alignment,
                  const char *caption = "", bool visible = true)

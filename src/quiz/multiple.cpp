@@ -1,5 +1,7 @@
 #include "multiple.h"
 
+#include "Palette.h"
+
 #include "LabelButtons.h"
 #include "Module1.h"
 #include "QuizPrinting.h"
@@ -14,8 +16,7 @@ TERRALORE_DEFINE_FORM(multipleForm, multiple)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kScreenBlue(39, 63, 137);
+using namespace terralore::palette;
 
 const LabelButton kButtons[] = {
     {0, 2040, 7920, 3765, 495, "<< Previous Question", false},

@@ -1,10 +1,11 @@
 #include "Titlefrm.h"
 
+#include "Palette.h"
+
 #include "Grey.h"
 #include "Module1.h"
 #include "Stage.h"
 #include "intro0.h"
-
 
 using namespace terralore;
 
@@ -12,12 +13,13 @@ TERRALORE_DEFINE_FORM(TitlefrmForm, Titlefrm)
 
 namespace {
 
+using namespace terralore::palette;
+
 // The inner area is 5460 by 6570 twips; the outer size adds the frame.
 constexpr float kInnerWidth = 5460;
 constexpr float kInnerHeight = 6570;
 const QColor kGrey(192, 192, 192);
 const QColor kGreen(0, 128, 0);
-const QColor kBlue(0, 0, 255);
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "intro0.h"
 
+#include "Palette.h"
+
 #include "FieldReader.h"
 #include "Module1.h"
 #include "ResourcePath.h"
@@ -18,9 +20,9 @@ TERRALORE_DEFINE_FORM(intro0Form, intro0)
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
+
 const QColor kNavy(0, 0, 128);
-const QColor kBlack(0, 0, 0);
 
 struct MenuEntry {
     int index;
@@ -149,7 +151,7 @@ void intro0Form::Form_Load()
 void intro0Form::Timer1_Timer()
 {
     // A missing or damaged index stops the reading quietly; the menu stays usable.
-    if (auto reader = FieldReader::open(resolveResource(QStringLiteral("multiple\\") + QStringLiteral("track.txt"))))
+    if (auto reader = FieldReader::open(worksheetIndexPath()))
         readWorksheetIndex(*reader, Module1::WorksheetCount, Module1::WorksheetNames);
     Timer1->setEnabled(false);
 }

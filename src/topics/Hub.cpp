@@ -1,5 +1,7 @@
 #include "Hub.h"
 
+#include "Palette.h"
+
 #include "Activity.h"
 #include "ActivityForms.h"
 #include "FieldReader.h"
@@ -15,7 +17,8 @@ using namespace terralore;
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using namespace terralore::palette;
+
 // The entries, the same on both hubs.
 const LabelButton kEntries[] = {
     {0, 120, 7920, 3195, 495, "Multiple Choice"}, {1, 3600, 7920, 3195, 495, "Labelling Activity"},
