@@ -1,4 +1,5 @@
-// The field reader, the line writer, the code page and the resource resolver.
+// The field reader, the code page, the resource resolver, the index reader
+// and the sweep of what an interrupted save left.
 #include "FieldReader.h"
 #include "LineWriter.h"
 #include "ResourcePath.h"
@@ -11,9 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace terralore;
 
 class FilesTest : public QObject {
@@ -22,12 +20,7 @@ class FilesTest : public QObject {
 private slots:
     void fields_data();
     void fields();
-    void numbers_data();
-    void numbers();
     void codePageRoundTrip();
-    void signPlace();
-    void writerEndsEveryLineInCrLf();
-    void writerLeavesTheOldFileWholeOnFailure();
     void oversizedFilesAreRefused();
     void interruptedCommitsAreSwept_data();
     void interruptedCommitsAreSwept();
@@ -70,30 +63,6 @@ void FilesTest::fields()
     QVERIFY(!reader.readField(field));
 }
 
-void FilesTest::numbers_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<long long>("value");
-    QTest::newRow("count line") << QByteArray(" 12 \r\n") << true << 12LL;
-    QTest::newRow("negative") << QByteArray("-3\r\n") << true << -3LL;
-    QTest::newRow("words") << QByteArray("twelve\r\n") << false << 0LL;
-    QTest::newRow("empty") << QByteArray("\r\n") << false << 0LL;
-    QTest::newRow("end of file") << QByteArray() << false << 0LL;
-}
-
-void FilesTest::numbers()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, ok);
-    QFETCH(long long, value);
-    FieldReader reader(bytes);
-    long long n = 0;
-    QCOMPARE(reader.readNumber(n), ok);
-    if (ok)
-        QCOMPARE(n, value);
-}
-
 void FilesTest::codePageRoundTrip()
 {
     QByteArray all;
@@ -109,52 +78,6 @@ void FilesTest::codePageRoundTrip()
     QCOMPARE(decodeWindows1252("\x92"), QString(QChar(0x2019)));
     QCOMPARE(encodeWindows1252(QString(QChar(0x2019))), QByteArray("\x92"));
     QCOMPARE(decodeWindows1252("\x80"), QString(QChar(0x20AC)));
-}
-
-void FilesTest::signPlace()
-{
-    QCOMPARE(terralore::signPlace(3), QStringLiteral(" 3"));
-    QCOMPARE(terralore::signPlace(0), QStringLiteral(" 0"));
-    QCOMPARE(terralore::signPlace(10), QStringLiteral(" 10"));
-    QCOMPARE(terralore::signPlace(-2), QStringLiteral("-2"));
-}
-
-void FilesTest::writerEndsEveryLineInCrLf()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.txt");
-    LineWriter writer;
-    writer.writeLine(u"Chalk& flint");
-    writer.writeLine(u" ");
-    writer.writeLine(QString::fromUtf8("Earth’s"));
-    QVERIFY(writer.commit(path));
-    QCOMPARE(test::readFile(path), QByteArray("Chalk& flint\r\n \r\nEarth\x92s\r\n"));
-}
-
-void FilesTest::writerLeavesTheOldFileWholeOnFailure()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("track.txt");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(" 1 \r\nRocks\r\n");
-    old.close();
-    LineWriter writer;
-    for (int i = 0; i < 200; ++i)
-        writer.writeLine(u"A title long enough to need more room than is left");
-    // A file size limit makes the write fail part-way, like a full disk.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool committed = writer.commit(path);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY(!committed);
-    QCOMPARE(test::readFile(path), QByteArray(" 1 \r\nRocks\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.txt"});
-    QVERIFY(!writer.commit(dir.filePath("missing-folder/x.txt")));
 }
 
 void FilesTest::oversizedFilesAreRefused()
