@@ -64,11 +64,11 @@ QList<Label *> all(ControlArray<Label> &labels)
     return list;
 }
 
+// clang-format off
 const std::vector<Screen> &screens()
 {
     static const std::vector<Screen> list = {
-        {"intro0",
-         [] {
+        {"intro0", [] {
              Titlefrm().Show();
              click(Titlefrm().Command1);
              // The title screen's OK comes before the sound can be switched off.
@@ -76,142 +76,40 @@ const std::vector<Screen> &screens()
                  click(intro0().Option2, QPoint(8, 8));
                  Sound::clearLog();
              }
-         },
-         [] { return intro0().Label2[16]; },
-         "Titlefrm",
-         1,
-         1,
-         [] {
-             return QList<Label *>{intro0().Label2[17], intro0().Label2[10]};
-         },
-         {300, 120}},
-        {"science",
-         [] { hub(10); },
-         [] { return science().Label3[2]; },
-         "intro0",
-         1,
-         1,
-         [] { return all(science().Label3); },
-         {788, 300}},
-        {"beginning",
-         [] { hub(15); },
-         [] { return beginning().Label3[2]; },
-         "intro0",
-         1,
-         1,
-         [] { return all(beginning().Label3); },
-         {788, 300}},
-        {"multiple",
-         [] { click(hub(10).Label3[0]); },
-         [] { return multiple().Label3[2]; },
-         "science",
-         2,
-         1,
-         [] {
-             return QList<Label *>{multiple().Label3[2], multiple().Label3[1], multiple().Label3[3]};
-         },
-         {40, 300}},
-        {"Welldone",
-         [] { quizWithWrong({3}); },
-         [] { return Welldone().Label3[1]; },
-         "science",
-         12,
-         1,
-         [] { return all(Welldone().Label3); },
-         {40, 450}},
-        {"Wrong",
-         [] {
-             quizWithWrong({3});
-             click(Welldone().Label3[0]);
-         },
-         [] { return Wrong().Label3[1]; },
-         "science",
-         13,
-         0,
-         {},
-         {}},
-        {"sciencelab",
-         [] { click(hub(10).Label3[1]); },
-         [] { return sciencelab().Label3[0]; },
-         "science",
-         2,
-         1,
-         {},
-         {}},
-        {"scienceord",
-         [] { click(hub(10).Label3[3]); },
-         [] { return scienceord().Label3[0]; },
-         "science",
-         2,
-         1,
-         [] {
-             return QList<Label *>{scienceord().Label3[1], scienceord().Label3[0]};
-         },
-         {600, 30}},
-        {"beginninglab",
-         [] { click(hub(15).Label3[1]); },
-         [] { return beginninglab().Label3[0]; },
-         "beginning",
-         2,
-         1,
-         {},
-         {}},
-        {"beginningord",
-         [] { click(hub(15).Label3[3]); },
-         [] { return beginningord().Label3[0]; },
-         "beginning",
-         2,
-         1,
-         [] {
-             return QList<Label *>{beginningord().Label3[1], beginningord().Label3[0]};
-         },
-         {600, 30}},
+         }, [] { return intro0().Label2[16]; }, "Titlefrm", 1, 1,
+         [] { return QList<Label *>{intro0().Label2[17], intro0().Label2[10]}; }, {300, 120}},
+        {"science", [] { hub(10); }, [] { return science().Label3[2]; }, "intro0", 1, 1,
+         [] { return all(science().Label3); }, {788, 300}},
+        {"beginning", [] { hub(15); }, [] { return beginning().Label3[2]; }, "intro0", 1, 1,
+         [] { return all(beginning().Label3); }, {788, 300}},
+        {"multiple", [] { click(hub(10).Label3[0]); }, [] { return multiple().Label3[2]; }, "science", 2, 1,
+         [] { return QList<Label *>{multiple().Label3[2], multiple().Label3[1], multiple().Label3[3]}; }, {40, 300}},
+        {"Welldone", [] { quizWithWrong({3}); }, [] { return Welldone().Label3[1]; }, "science", 12, 1,
+         [] { return all(Welldone().Label3); }, {40, 450}},
+        {"Wrong", [] { quizWithWrong({3}); click(Welldone().Label3[0]); }, [] { return Wrong().Label3[1]; },
+         "science", 13, 0, {}, {}},
+        {"sciencelab", [] { click(hub(10).Label3[1]); }, [] { return sciencelab().Label3[0]; }, "science", 2, 1, {}, {}},
+        {"scienceord", [] { click(hub(10).Label3[3]); }, [] { return scienceord().Label3[0]; }, "science", 2, 1,
+         [] { return QList<Label *>{scienceord().Label3[1], scienceord().Label3[0]}; }, {600, 30}},
+        {"beginninglab", [] { click(hub(15).Label3[1]); }, [] { return beginninglab().Label3[0]; }, "beginning", 2, 1,
+         {}, {}},
+        {"beginningord", [] { click(hub(15).Label3[3]); }, [] { return beginningord().Label3[0]; }, "beginning", 2, 1,
+         [] { return QList<Label *>{beginningord().Label3[1], beginningord().Label3[0]}; }, {600, 30}},
         {"teacher", [] { click(hub(10).Label3[4]); }, [] { return teacher().Label3[Exit]; }, "science", 2, 0, {}, {}},
         {"guide", [] { click(menu().Label2[20]); }, [] { return guide().Label3[Exit]; }, "intro0", 1, 0, {}, {}},
-        {"wizard",
-         [] { click(menu().Label2[17]); },
-         [] { return wizard().Label3[0]; },
-         "intro0",
-         1,
-         1,
-         [] { return all(wizard().Label3); },
-         {310, 20}},
-        {"worksheets",
-         [] { catalogue(30); },
-         [] { return worksheets().Label2[0]; },
-         "intro0",
-         1,
-         1,
-         [] {
-             return QList<Label *>{worksheets().Label2[7], worksheets().Label2[0], worksheets().Label2[24]};
-         },
+        {"wizard", [] { click(menu().Label2[17]); }, [] { return wizard().Label3[0]; }, "intro0", 1, 1,
+         [] { return all(wizard().Label3); }, {310, 20}},
+        {"worksheets", [] { catalogue(30); }, [] { return worksheets().Label2[0]; }, "intro0", 1, 1,
+         [] { return QList<Label *>{worksheets().Label2[7], worksheets().Label2[0], worksheets().Label2[24]}; },
          {60, 80}},
-        {"multiple",
-         [] {
-             catalogue(2);
-             click(worksheets().Label2[2]);
-         },
-         [] { return multiple().Label3[2]; },
-         "worksheets",
-         2,
-         1,
-         {},
-         {}},
-        {"wizard",
-         [] {
-             catalogue(2);
-             tick(worksheets().Check1);
-             click(worksheets().Label2[1]);
-         },
-         [] { return wizard().Label3[0]; },
-         "worksheets",
-         2,
-         1,
-         {},
-         {}},
+        {"multiple", [] { catalogue(2); click(worksheets().Label2[2]); }, [] { return multiple().Label3[2]; },
+         "worksheets", 2, 1, {}, {}},
+        {"wizard", [] { catalogue(2); tick(worksheets().Check1); click(worksheets().Label2[1]); },
+         [] { return wizard().Label3[0]; }, "worksheets", 2, 1, {}, {}},
     };
     return list;
 }
+// clang-format on
 
 int clicksHeard()
 {

@@ -1,8 +1,7 @@
-// The field reader, the code page, the resource resolver, the index reader
+// The field reader, the code page, the index reader
 // and the sweep of what an interrupted save left.
 #include "FieldReader.h"
 #include "LineWriter.h"
-#include "ResourcePath.h"
 #include "TestData.h"
 #include "TextCodec.h"
 #include "WorksheetIndex.h"
@@ -24,8 +23,6 @@ private slots:
     void oversizedFilesAreRefused();
     void interruptedCommitsAreSwept_data();
     void interruptedCommitsAreSwept();
-    void resolver_data();
-    void resolver();
     void indexReading_data();
     void indexReading();
 };
@@ -121,36 +118,6 @@ void FilesTest::interruptedCommitsAreSwept()
     QCOMPARE(removeInterruptedCommits(dir.path()), removed ? 1 : 0);
     QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("track.txt"))));
-}
-
-void FilesTest::resolver_data()
-{
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("exact") << "Images/cave.jpg"
-                           << "Images/cave.jpg";
-    QTest::newRow("backslashes, other case") << "images\\Cave.JPG"
-                                             << "Images/cave.jpg";
-    QTest::newRow("mixed slashes") << "wmf2/Key SCIENCEa.wmf"
-                                   << "wmf2/key sciencea.wmf";
-    QTest::newRow("missing file keeps its name") << "multiple\\New title.txt"
-                                                 << "multiple/New title.txt";
-    QTest::newRow("missing folder") << "nowhere\\x.txt"
-                                    << "nowhere/x.txt";
-}
-
-void FilesTest::resolver()
-{
-    QFETCH(QString, relative);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    for (const char *file : {"Images/cave.jpg", "wmf2/key sciencea.wmf", "multiple/track.txt"}) {
-        QDir(dir.path()).mkpath(QFileInfo(QString::fromLatin1(file)).path());
-        QFile f(dir.filePath(QString::fromLatin1(file)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-    QCOMPARE(resolveResource(dir.path(), relative), dir.path() + "/" + expected);
-    QCOMPARE(resolveResource(dir.path(), QString()), QString());
 }
 
 void FilesTest::indexReading_data()
