@@ -3,7 +3,6 @@
 #include "FieldReader.h"
 #include "LineWriter.h"
 #include "TestData.h"
-#include "TextCodec.h"
 #include "WorksheetIndex.h"
 
 #include <QDir>
@@ -19,7 +18,6 @@ class FilesTest : public QObject {
 private slots:
     void fields_data();
     void fields();
-    void codePageRoundTrip();
     void oversizedFilesAreRefused();
     void interruptedCommitsAreSwept_data();
     void interruptedCommitsAreSwept();
@@ -58,23 +56,6 @@ void FilesTest::fields()
         read << field;
     QCOMPARE(read, fields);
     QVERIFY(!reader.readField(field));
-}
-
-void FilesTest::codePageRoundTrip()
-{
-    QByteArray all;
-    for (int b = 32; b < 256; ++b) {
-        // Five bytes have no character in the code page.
-        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
-            continue;
-        all += char(b);
-    }
-    const QString text = decodeWindows1252(all);
-    QCOMPARE(text.size(), all.size());
-    QCOMPARE(encodeWindows1252(text), all);
-    QCOMPARE(decodeWindows1252("\x92"), QString(QChar(0x2019)));
-    QCOMPARE(encodeWindows1252(QString(QChar(0x2019))), QByteArray("\x92"));
-    QCOMPARE(decodeWindows1252("\x80"), QString(QChar(0x20AC)));
 }
 
 void FilesTest::oversizedFilesAreRefused()
