@@ -6,14 +6,11 @@
 
 #include "SaveScript.h"
 
-#include "FieldReader.h"
-#include "LineWriter.h"
-#include "QuizFile.h"
-#include "WorksheetIndex.h"
+#include "FolderCheck.h"
+#include "TestData.h"
 
 #include <QDir>
 #include <QMap>
-#include <QRegularExpression>
 
 #include <optional>
 
@@ -75,13 +72,8 @@ inline const char *killPointName(KillPoint point)
 
 class FolderModel {
 public:
-    // The folder as shipped: its files stay as they are, the index is empty.
-    explicit FolderModel(const QString &shippedFolder)
-    {
-        const QDir shipped(shippedFolder);
-        for (const QString &name : shipped.entryList(QDir::Files))
-            m_shipped.insert(name, readFile(shipped.filePath(name)));
-    }
+    // The folder as shipped: its quiz files stay as they are, the index is empty.
+    FolderModel() : m_shipped(shippedQuizzes()) {}
 
     void apply(const JournalStep &step)
     {
@@ -95,12 +87,26 @@ public:
             m_index.append(stored);
     }
 
-    // Checks the folder against the model with the unconfirmed step, if any,
-    // and takes on what the folder shows of that step. An error text, or
-    // an empty string when the folder is as it may be.
+    // Checks the folder is whole, then against the model with the unconfirmed
+    // step, if any, and takes on what the folder shows of that step. An error
+    // text, or an empty string when the folder is as it may be.
     QString check(const QString &folder, const JournalStep *pending, KillPoint &point)
     {
         const QDir dir(folder);
+        for (const QString &name : std::as_const(m_leftovers))
+            if (dir.exists(name))
+                return QStringLiteral("a restart did not sweep away ") + name;
+        const FolderReport report = checkWorksheetFolder(folder, m_shipped);
+        if (!report.problems.isEmpty())
+            return report.problems.join(QStringLiteral("; "));
+        // A kill before a commit's rename leaves its copy, whole or cut
+        // short, under the program's own prefix for the next start to sweep.
+        if (!pending && !report.leftovers.isEmpty())
+            return QStringLiteral("a copy left outside any save: ") + report.leftovers.join(u' ');
+        m_leftovers = report.leftovers;
+        for (const QString &name : report.leftovers)
+            ++m_leftoversSeen[readFile(dir.filePath(name)).startsWith(' ') ? 1 : 0];
+
         QMap<QString, QList<QByteArray>> allowed; // file name -> acceptable contents
         for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it)
             allowed[it.key()] = {quizBytesForSave(it.value())};
@@ -114,65 +120,35 @@ public:
         } else if (pending) {
             indexes.append(withoutTitle(m_index, storedWorksheetTitle(pending->title)));
         }
-
-        for (const QString &name : std::as_const(m_leftovers)) {
-            if (dir.exists(name))
-                return QStringLiteral("a restart did not sweep away ") + name;
-        }
-        m_leftovers.clear();
         for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            const QByteArray bytes = readFile(dir.filePath(name));
-            if (name == QLatin1String("track.txt"))
-                continue;
-            // A kill before a commit's rename leaves its copy, whole or cut
-            // short, under the program's own prefix for the next start to sweep.
-            if (pending && name.startsWith(kCommitCopyPrefix)) {
-                QStringList titles;
-                ++m_leftoversSeen[readIndex(dir.filePath(name), titles).isEmpty() ? 1 : 0];
-                m_leftovers << name;
-                continue;
-            }
-            if (m_shipped.contains(name) && bytes == m_shipped[name])
+            if (name == QLatin1String("track.txt") || m_leftovers.contains(name) || m_shipped.contains(name))
                 continue;
             if (!allowed.contains(name))
                 return QStringLiteral("a file that no step wrote: ") + name;
-            if (!allowed[name].contains(bytes))
-                return QStringLiteral("%1 is neither its old nor its new version (%2 bytes, %3 lines)")
-                    .arg(name)
-                    .arg(bytes.size())
-                    .arg(bytes.count("\r\n"));
-            if (bytes.count("\r\n") != kQuizLines || !readsAsQuiz(dir.filePath(name)))
-                return name + QStringLiteral(" does not read as a quiz");
+            if (!allowed[name].contains(readFile(dir.filePath(name))))
+                return name + QStringLiteral(" is neither its old nor its new version");
         }
-        for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it) {
+        for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it)
             if (!dir.exists(it.key()))
                 return QStringLiteral("a saved worksheet is gone: ") + it.key();
-        }
-
-        QStringList titles;
-        if (const QString problem = readIndex(dir.filePath(QStringLiteral("track.txt")), titles); !problem.isEmpty())
-            return problem;
-        const int which = int(indexes.indexOf(titles));
+        const int which = int(indexes.indexOf(report.titles));
         if (which < 0)
-            return QStringLiteral("the index lists %1, expected %2").arg(titles.join(u'|'), indexes.first().join(u'|'));
-        for (const QString &title : titles) {
-            if (!dir.exists(title + QStringLiteral(".txt")))
-                return QStringLiteral("the index lists a title without its quiz file: ") + title;
-        }
+            return QStringLiteral("the index lists %1, expected %2")
+                .arg(report.titles.join(u'|'), indexes.first().join(u'|'));
 
         point = KillPoint::BetweenSteps;
         if (pending && pending->deletes) {
             point = which == 0 ? KillPoint::DeletionBefore : KillPoint::DeletionAfter;
         } else if (pending) {
             const bool replaced = readFile(dir.filePath(pendingFile)) == quizBytesForSave(pending->seq);
-            const bool listed = titles.contains(storedWorksheetTitle(pending->title));
+            const bool listed = report.titles.contains(storedWorksheetTitle(pending->title));
             point = !replaced ? KillPoint::BeforeWriting
                     : listed  ? KillPoint::WrittenUnconfirmed
                               : KillPoint::QuizFileOnly;
             if (replaced)
                 m_versions[pendingFile] = pending->seq;
         }
-        m_index = titles;
+        m_index = report.titles;
         return {};
     }
 
@@ -185,30 +161,6 @@ private:
         if (last >= 0)
             titles.removeAt(last);
         return titles;
-    }
-
-    static bool readsAsQuiz(const QString &path)
-    {
-        LoadedQuiz quiz;
-        auto reader = FieldReader::open(path);
-        return reader && loadQuizFile(*reader, quiz.state());
-    }
-
-    // The index's titles; an error text when it is not whole: its count
-    // must match the titles that follow, written exactly as the program does.
-    static QString readIndex(const QString &path, QStringList &titles)
-    {
-        auto reader = FieldReader::open(path);
-        int count = 0;
-        auto names = std::make_unique<WorksheetNameArray>();
-        if (!reader || !readWorksheetIndex(*reader, count, *names))
-            return QStringLiteral("the index does not read: ") +
-                   QString::fromLatin1(readFile(path).toPercentEncoding());
-        for (int i = 1; i <= count; ++i)
-            titles << (*names)[i];
-        if (readFile(path) != indexBytes(titles))
-            return QStringLiteral("the index is not whole: ") + QString::fromLatin1(readFile(path).toPercentEncoding());
-        return {};
     }
 
     QMap<QString, QByteArray> m_shipped;

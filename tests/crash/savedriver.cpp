@@ -35,8 +35,6 @@ using namespace terralore::test;
 
 namespace {
 
-const QString kSaved = QStringLiteral("Your worksheet has been saved.");
-
 class Journal {
 public:
     explicit Journal(const QString &path)

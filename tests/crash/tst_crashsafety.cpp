@@ -48,7 +48,7 @@ void CrashSafetyTest::killedAtRandomItLeavesOnlyWholeFiles()
     QVERIFY(data.isValid());
     const QString folder = data.file(QStringLiteral("multiple"));
     const QString journal = data.file(QStringLiteral("journal.txt"));
-    FolderModel model(resourcesFolder() + QStringLiteral("/multiple"));
+    FolderModel model;
     std::mt19937 random(20250611);
     // A running estimate of a step's time from intent to confirmation, so
     // the kill delays spread over the whole of a save or deletion.
@@ -114,7 +114,7 @@ void CrashSafetyTest::killedAtRandomItLeavesOnlyWholeFiles()
     }
     qInfo("%d kills, %d saves started, in %.1f s; median step %lld us", kills, saves, wall.elapsed() / 1000.0,
           stepMicros[stepMicros.size() / 2]);
-    qInfo("commits' copies left by a kill before the rename, swept by the restart: %d read as an index, %d did not",
+    qInfo("commits' copies left by a kill before the rename, swept by the restart: %d of the index, %d of quiz files",
           model.leftoversSeen(true), model.leftoversSeen(false));
     for (auto it = points.cbegin(); it != points.cend(); ++it)
         qInfo("  %4d killed %s", it.value(), qPrintable(it.key()));

@@ -5,7 +5,6 @@
 // area the program prints into, and waiting for a job's PDF.
 
 #include "PdfPages.h"
-#include "PrintChecks.h"
 #include "PrinterSurface.h"
 
 #include <QDir>
@@ -53,11 +52,6 @@ inline QRectF printableArea()
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setPageSize(info.defaultPageSize());
     return printer.pageLayout().paintRectPoints();
-}
-
-inline double twipsToPoints(double twips)
-{
-    return twips / 20.0;
 }
 
 // The PDF of a job, once the spooler has completed it; empty until then.

@@ -38,11 +38,6 @@ inline Activity &activityNamed(const QString &name)
     return *activity;
 }
 
-inline Activity *activityIfLoaded(const QString &name)
-{
-    return activityFormIfLoaded(name);
-}
-
 // A data column of the four screens and their number of captions.
 inline void addEveryScreen()
 {

@@ -3,8 +3,7 @@
 // What the wizard and catalogue tests share: worksheets as the format
 // describes them, built line by line, and an index of many titles.
 
-#include "Control.h"
-#include "Form.h"
+#include "FolderCheck.h"
 #include "ScreenTest.h"
 #include "TestData.h"
 #include "wizard.h"
@@ -14,10 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QRect>
 #include <QStringList>
 
 namespace terralore::test {
+
+inline const QString kSaved = QStringLiteral("Your worksheet has been saved.");
+inline const QString kProblem = QStringLiteral("There was a problem saving your worksheet");
+inline const QString kCorrupted = QStringLiteral("This worksheet seems to be corrupted.");
 
 // One question of a worksheet as typed: text, options A to D, answer 1 to 4.
 struct TypedQuestion {
@@ -74,14 +76,6 @@ inline void tick(CheckBox *box)
     click(box, QPoint(8, box->height() / 2));
 }
 
-inline QByteArray indexBytes(const QStringList &titles)
-{
-    QByteArray bytes = " " + QByteArray::number(titles.size()) + " \r\n";
-    for (const QString &title : titles)
-        bytes += title.toLatin1() + "\r\n";
-    return bytes;
-}
-
 inline QStringList numberedTitles(int count)
 {
     QStringList titles;
@@ -93,31 +87,12 @@ inline QStringList numberedTitles(int count)
 // An index of these titles and, when withFiles, a quiz file for each.
 inline bool putWorksheets(const TestData &data, const QStringList &titles, bool withFiles = true)
 {
-    bool ok = data.write(QStringLiteral("multiple/track.txt"), indexBytes(titles));
+    bool ok = data.write(QStringLiteral("multiple/track.txt"), indexFileBytes(titles));
     for (int i = 0; withFiles && i < titles.size(); ++i)
         ok = data.write(QStringLiteral("multiple/") + titles[i] + QStringLiteral(".txt"),
                         quizFileBytes(titles[i], sampleQuestions(titles[i]))) &&
              ok;
     return ok;
-}
-
-// A control's design place in twips, found by its name ("Text3(4)") on a
-// form, and its pixel place as derived from it; empty when there is none.
-struct ControlPlace {
-    QRectF twips;
-    QRect pixels;
-    QRect expectedPixels;
-};
-
-inline ControlPlace placeOf(const Form &form, const QString &name)
-{
-    auto *widget = form.client()->findChild<QWidget *>(name);
-    auto *control = dynamic_cast<Control *>(widget);
-    if (!control)
-        return {};
-    const QRectF t(control->Left(), control->Top(), control->Width(), control->Height());
-    return {t, widget->geometry(),
-            QRect(qRound(t.x() / 15), qRound(t.y() / 15), qRound(t.width() / 15), qRound(t.height() / 15))};
 }
 
 // The worksheet folder as shipped: the two built-in quizzes and an empty

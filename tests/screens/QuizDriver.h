@@ -103,26 +103,4 @@ inline QStringList shownWrongEntries()
     return entries;
 }
 
-// A control's box in twips, as the design gives it.
-inline QRectF twipsBox(const Control *control)
-{
-    return {control->Left(), control->Top(), control->Width(), control->Height()};
-}
-
-// The columns of a table of label buttons: index, caption and box.
-inline void addLabelButtonColumns()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRectF>("box");
-}
-
-// A label button as designed: caption, box, yellow bold 15.75 on black.
-inline bool isLabelButton(const Label *button, const QString &caption, const QRectF &box)
-{
-    return button && button->Caption() == caption && twipsBox(button) == box && button->FontSize() == 15.75 &&
-           button->ForeColor() == QColor(255, 255, 0) && button->BackColor() == QColor(0, 0, 0) &&
-           button->BorderStyle() == 1 && button->Alignment() == vbCenter;
-}
-
 } // namespace terralore::test

@@ -21,8 +21,6 @@ using namespace terralore::test;
 
 namespace {
 
-const QString kSaved = QStringLiteral("Your worksheet has been saved.");
-
 QString describe(const QWidget *w)
 {
     return QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
@@ -329,7 +327,7 @@ void RealHandsTest::editingKeepsValuesLongerThanTheBoxes()
     questions[8].options[2] = QStringLiteral("Sedimentary rock laid down in layers under the sea");
     const QByteArray original = quizFileBytes(QStringLiteral("Long"), questions);
     QVERIFY(data().write(QStringLiteral("multiple/Long.txt"), original));
-    QVERIFY(data().write(QStringLiteral("multiple/track.txt"), indexBytes({QStringLiteral("Long")})));
+    QVERIFY(data().write(QStringLiteral("multiple/track.txt"), indexFileBytes({QStringLiteral("Long")})));
     worksheets().Show();
     click(worksheets().Check1, QPoint(8, worksheets().Check1->height() / 2));
     click(worksheets().Label2[1]);

@@ -48,16 +48,6 @@ QList<PdfLine> PdfPage::lines() const
     return found;
 }
 
-PdfLine PdfPage::lineWith(const QString &text) const
-{
-    const QString padded = QLatin1Char(' ') + text + QLatin1Char(' ');
-    for (const PdfLine &line : lines()) {
-        if ((QLatin1Char(' ') + line.text + QLatin1Char(' ')).contains(padded))
-            return line;
-    }
-    return PdfLine();
-}
-
 QList<PdfPage> readPdfWords(const QString &pdf)
 {
     QXmlStreamReader xml(run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
@@ -74,46 +64,6 @@ QList<PdfPage> readPdfWords(const QString &pdf)
         }
     }
     return pages;
-}
-
-QImage renderPdfArea(const QString &pdf, int page, const QRectF &area, int dpi)
-{
-    const double scale = dpi / 72.0;
-    const QStringList arguments = {QStringLiteral("-gray"),
-                                   QStringLiteral("-r"),
-                                   QString::number(dpi),
-                                   QStringLiteral("-f"),
-                                   QString::number(page),
-                                   QStringLiteral("-l"),
-                                   QString::number(page),
-                                   QStringLiteral("-x"),
-                                   QString::number(std::lround(area.x() * scale)),
-                                   QStringLiteral("-y"),
-                                   QString::number(std::lround(area.y() * scale)),
-                                   QStringLiteral("-W"),
-                                   QString::number(std::max(1L, std::lround(area.width() * scale))),
-                                   QStringLiteral("-H"),
-                                   QString::number(std::max(1L, std::lround(area.height() * scale))),
-                                   pdf};
-    return QImage::fromData(run(QStringLiteral("pdftoppm"), arguments), "PGM");
-}
-
-QList<double> darkRunCentres(const QImage &strip, int dpi, int darkBelow)
-{
-    const bool row = strip.height() == 1;
-    const int length = row ? strip.width() : strip.height();
-    QList<double> centres;
-    int start = -1;
-    for (int i = 0; i <= length; ++i) {
-        const bool dark = i < length && qGray(row ? strip.pixel(i, 0) : strip.pixel(0, i)) < darkBelow;
-        if (dark && start < 0)
-            start = i;
-        if (!dark && start >= 0) {
-            centres.append((start + i) / 2.0 * 72.0 / dpi);
-            start = -1;
-        }
-    }
-    return centres;
 }
 
 } // namespace terralore::test

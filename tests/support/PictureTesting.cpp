@@ -25,32 +25,16 @@ bool near(QColor a, QColor b, int tolerance)
            qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
-QRect inkBounds(const QImage &image, const std::function<bool(QRgb)> &ink)
+QRect darkBounds(const QImage &image, int threshold)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (ink(image.pixel(x, y)))
+            if (qGray(image.pixel(x, y)) < threshold)
                 box = box.united(QRect(x, y, 1, 1));
         }
     }
     return box;
-}
-
-QRect darkBounds(const QImage &image, int threshold)
-{
-    return inkBounds(image, [threshold](QRgb c) { return qGray(c) < threshold; });
-}
-
-int countNear(const QImage &image, const QRect &area, QColor color, int tolerance)
-{
-    int count = 0;
-    const QRect clipped = area.intersected(image.rect());
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            count += near(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
-    }
-    return count;
 }
 
 void registerTestFonts()

@@ -1,18 +1,14 @@
-// The field reader, the line writer, the code page and the resource resolver.
+// The field reader, the code page, the index reader
+// and the sweep of what an interrupted save left.
 #include "FieldReader.h"
 #include "LineWriter.h"
-#include "ResourcePath.h"
 #include "TestData.h"
-#include "TextCodec.h"
 #include "WorksheetIndex.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace terralore;
 
@@ -22,17 +18,9 @@ class FilesTest : public QObject {
 private slots:
     void fields_data();
     void fields();
-    void numbers_data();
-    void numbers();
-    void codePageRoundTrip();
-    void signPlace();
-    void writerEndsEveryLineInCrLf();
-    void writerLeavesTheOldFileWholeOnFailure();
     void oversizedFilesAreRefused();
     void interruptedCommitsAreSwept_data();
     void interruptedCommitsAreSwept();
-    void resolver_data();
-    void resolver();
     void indexReading_data();
     void indexReading();
 };
@@ -68,93 +56,6 @@ void FilesTest::fields()
         read << field;
     QCOMPARE(read, fields);
     QVERIFY(!reader.readField(field));
-}
-
-void FilesTest::numbers_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<long long>("value");
-    QTest::newRow("count line") << QByteArray(" 12 \r\n") << true << 12LL;
-    QTest::newRow("negative") << QByteArray("-3\r\n") << true << -3LL;
-    QTest::newRow("words") << QByteArray("twelve\r\n") << false << 0LL;
-    QTest::newRow("empty") << QByteArray("\r\n") << false << 0LL;
-    QTest::newRow("end of file") << QByteArray() << false << 0LL;
-}
-
-void FilesTest::numbers()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, ok);
-    QFETCH(long long, value);
-    FieldReader reader(bytes);
-    long long n = 0;
-    QCOMPARE(reader.readNumber(n), ok);
-    if (ok)
-        QCOMPARE(n, value);
-}
-
-void FilesTest::codePageRoundTrip()
-{
-    QByteArray all;
-    for (int b = 32; b < 256; ++b) {
-        // Five bytes have no character in the code page.
-        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
-            continue;
-        all += char(b);
-    }
-    const QString text = decodeWindows1252(all);
-    QCOMPARE(text.size(), all.size());
-    QCOMPARE(encodeWindows1252(text), all);
-    QCOMPARE(decodeWindows1252("\x92"), QString(QChar(0x2019)));
-    QCOMPARE(encodeWindows1252(QString(QChar(0x2019))), QByteArray("\x92"));
-    QCOMPARE(decodeWindows1252("\x80"), QString(QChar(0x20AC)));
-}
-
-void FilesTest::signPlace()
-{
-    QCOMPARE(terralore::signPlace(3), QStringLiteral(" 3"));
-    QCOMPARE(terralore::signPlace(0), QStringLiteral(" 0"));
-    QCOMPARE(terralore::signPlace(10), QStringLiteral(" 10"));
-    QCOMPARE(terralore::signPlace(-2), QStringLiteral("-2"));
-}
-
-void FilesTest::writerEndsEveryLineInCrLf()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.txt");
-    LineWriter writer;
-    writer.writeLine(u"Chalk& flint");
-    writer.writeLine(u" ");
-    writer.writeLine(QString::fromUtf8("Earth’s"));
-    QVERIFY(writer.commit(path));
-    QCOMPARE(test::readFile(path), QByteArray("Chalk& flint\r\n \r\nEarth\x92s\r\n"));
-}
-
-void FilesTest::writerLeavesTheOldFileWholeOnFailure()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("track.txt");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(" 1 \r\nRocks\r\n");
-    old.close();
-    LineWriter writer;
-    for (int i = 0; i < 200; ++i)
-        writer.writeLine(u"A title long enough to need more room than is left");
-    // A file size limit makes the write fail part-way, like a full disk.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool committed = writer.commit(path);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY(!committed);
-    QCOMPARE(test::readFile(path), QByteArray(" 1 \r\nRocks\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.txt"});
-    QVERIFY(!writer.commit(dir.filePath("missing-folder/x.txt")));
 }
 
 void FilesTest::oversizedFilesAreRefused()
@@ -198,36 +99,6 @@ void FilesTest::interruptedCommitsAreSwept()
     QCOMPARE(removeInterruptedCommits(dir.path()), removed ? 1 : 0);
     QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("track.txt"))));
-}
-
-void FilesTest::resolver_data()
-{
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("exact") << "Images/cave.jpg"
-                           << "Images/cave.jpg";
-    QTest::newRow("backslashes, other case") << "images\\Cave.JPG"
-                                             << "Images/cave.jpg";
-    QTest::newRow("mixed slashes") << "wmf2/Key SCIENCEa.wmf"
-                                   << "wmf2/key sciencea.wmf";
-    QTest::newRow("missing file keeps its name") << "multiple\\New title.txt"
-                                                 << "multiple/New title.txt";
-    QTest::newRow("missing folder") << "nowhere\\x.txt"
-                                    << "nowhere/x.txt";
-}
-
-void FilesTest::resolver()
-{
-    QFETCH(QString, relative);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    for (const char *file : {"Images/cave.jpg", "wmf2/key sciencea.wmf", "multiple/track.txt"}) {
-        QDir(dir.path()).mkpath(QFileInfo(QString::fromLatin1(file)).path());
-        QFile f(dir.filePath(QString::fromLatin1(file)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-    QCOMPARE(resolveResource(dir.path(), relative), dir.path() + "/" + expected);
-    QCOMPARE(resolveResource(dir.path(), QString()), QString());
 }
 
 void FilesTest::indexReading_data()

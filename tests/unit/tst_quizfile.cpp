@@ -1,3 +1,5 @@
+// The quiz file: how each value loads, and the check before a save that
+// only what reads back as typed is written.
 #include "FieldReader.h"
 #include "LineWriter.h"
 #include "QuizFile.h"
@@ -40,69 +42,17 @@ QByteArray crlf(const QStringList &lines)
     return writer.bytes();
 }
 
-// Fills every value with a marker, so a test sees what a load left alone.
-void fillStale(Loaded &l)
-{
-    l.title = QStringLiteral("stale title");
-    for (QuizTexts *texts : {&l.question, &l.optionA, &l.optionB, &l.optionC, &l.optionD, &l.correctAnswer})
-        for (std::size_t i = 0; i < texts->size(); ++i)
-            (*texts)[i] = QStringLiteral("stale %1").arg(i);
-}
-
 } // namespace
 
 class QuizFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExample();
-    void loadsEveryValueInFileOrder();
     void valueRules_data();
     void valueRules();
-    void anUnescapedCommaShiftsEveryLaterValue();
-    void shortFile_data();
-    void shortFile();
-    void linesAfterTheSeventySecondAreNeverRead();
-    void secondLoadReplacesTheFirst();
-    void escape_data();
-    void escape();
-    void writerLaysOutSeventyTwoLines();
     void onlyValuesThatReadBackAreWritten_data();
     void onlyValuesThatReadBackAreWritten();
 };
-
-void QuizFileTest::workedExample()
-{
-    FieldReader reader(crlf(exampleLines()));
-    Loaded l;
-    QVERIFY(loadQuizFile(reader, l.state()));
-    QCOMPARE(l.title, QStringLiteral("Chalk, flint and slate"));
-    QCOMPARE(l.question[1], QStringLiteral("Which rock is made from shells?"));
-    QCOMPARE(l.optionA[1], QStringLiteral("Granite"));
-    QCOMPARE(l.optionB[1], QStringLiteral("Chalk"));
-    QCOMPARE(l.optionC[1], QStringLiteral("Slate"));
-    QCOMPARE(l.optionD[1], QStringLiteral("Marble"));
-    QCOMPARE(l.correctAnswer[1], QStringLiteral("2"));
-    QVERIFY(reader.atEnd());
-}
-
-void QuizFileTest::loadsEveryValueInFileOrder()
-{
-    FieldReader reader(crlf(exampleLines()));
-    Loaded l;
-    fillStale(l);
-    QVERIFY(loadQuizFile(reader, l.state()));
-    for (int q = 2; q <= 10; ++q) {
-        const auto i = std::size_t(q);
-        QCOMPARE(l.question[i], QStringLiteral("Question %1").arg(q));
-        QCOMPARE(l.optionA[i], QStringLiteral("Q%1 option A").arg(q));
-        QCOMPARE(l.optionD[i], QStringLiteral("Q%1 option D").arg(q));
-        QCOMPARE(l.correctAnswer[i], QString::number((q % 4) + 1));
-    }
-    // Element 0 is never written.
-    QCOMPARE(l.question[0], QStringLiteral("stale 0"));
-    QCOMPARE(l.correctAnswer[0], QStringLiteral("stale 0"));
-}
 
 void QuizFileTest::valueRules_data()
 {
@@ -143,132 +93,6 @@ void QuizFileTest::valueRules()
     QCOMPARE(l.correctAnswer[10], QStringLiteral("3"));
 }
 
-void QuizFileTest::anUnescapedCommaShiftsEveryLaterValue()
-{
-    // A file not written by the program: a raw comma in question 1.
-    QStringList lines = exampleLines();
-    lines[2] = QStringLiteral("Which rock, made from shells?");
-    FieldReader reader(crlf(lines));
-    Loaded l;
-    QVERIFY(loadQuizFile(reader, l.state()));
-    QCOMPARE(l.question[1], QStringLiteral("Which rock"));
-    QCOMPARE(l.optionA[1], QStringLiteral("made from shells?"));
-    QCOMPARE(l.optionD[1], QStringLiteral("Slate"));
-    QCOMPARE(l.correctAnswer[1], QStringLiteral("Marble"));
-    // Question 1's digit is now read as its separator, question 1's
-    // separator as question 2's text, and so on to the end.
-    QCOMPARE(l.question[2], QString());
-    QCOMPARE(l.optionA[2], QStringLiteral("Question 2"));
-    QCOMPARE(l.correctAnswer[2], QStringLiteral("Q2 option D"));
-    QCOMPARE(l.question[3], QStringLiteral(""));
-    QCOMPARE(l.correctAnswer[10], QStringLiteral("Q10 option D"));
-    // The 72nd line was never read.
-    QString rest;
-    QVERIFY(reader.readField(rest));
-    QCOMPARE(rest, QString());
-    QVERIFY(reader.atEnd());
-}
-
-void QuizFileTest::shortFile_data()
-{
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<int>("lastQuestionLoaded");
-    QTest::newRow("empty") << 0 << 0;
-    QTest::newRow("title only") << 1 << 0;
-    QTest::newRow("four questions and a half") << 2 + 7 * 4 + 3 << 4;
-    QTest::newRow("last separator missing") << 71 << 10;
-}
-
-void QuizFileTest::shortFile()
-{
-    QFETCH(int, lines);
-    QFETCH(int, lastQuestionLoaded);
-    Loaded l;
-    fillStale(l);
-    FieldReader reader(crlf(exampleLines().mid(0, lines)));
-    QVERIFY(!loadQuizFile(reader, l.state()));
-    QCOMPARE(l.title, lines >= 1 ? QStringLiteral("Chalk, flint and slate") : QStringLiteral("stale title"));
-    for (int q = 2; q <= 10; ++q) {
-        const auto i = std::size_t(q);
-        const bool loaded = q <= lastQuestionLoaded;
-        if (q != lastQuestionLoaded + 1)
-            QCOMPARE(l.question[i], loaded ? QStringLiteral("Question %1").arg(q) : QStringLiteral("stale %1").arg(q));
-        QCOMPARE(l.correctAnswer[i], loaded ? QString::number((q % 4) + 1) : QStringLiteral("stale %1").arg(q));
-    }
-    if (lines == 2 + 7 * 4 + 3) {
-        // Question 5: its text and two options came, the rest did not.
-        QCOMPARE(l.question[5], QStringLiteral("Question 5"));
-        QCOMPARE(l.optionB[5], QStringLiteral("Q5 option B"));
-        QCOMPARE(l.optionC[5], QStringLiteral("stale 5"));
-        QCOMPARE(l.correctAnswer[5], QStringLiteral("stale 5"));
-    }
-}
-
-void QuizFileTest::linesAfterTheSeventySecondAreNeverRead()
-{
-    QStringList lines = exampleLines();
-    lines << QStringLiteral("line 73") << QStringLiteral("line 74, with a comma");
-    FieldReader reader(crlf(lines));
-    Loaded l;
-    QVERIFY(loadQuizFile(reader, l.state()));
-    QCOMPARE(l.correctAnswer[10], QStringLiteral("3"));
-    QString next;
-    QVERIFY(reader.readField(next));
-    QCOMPARE(next, QStringLiteral("line 73"));
-}
-
-void QuizFileTest::secondLoadReplacesTheFirst()
-{
-    Loaded l;
-    FieldReader first(crlf(exampleLines()));
-    QVERIFY(loadQuizFile(first, l.state()));
-    QStringList lines = exampleLines();
-    for (QString &line : lines)
-        if (line != QStringLiteral(" ") && line.size() > 1)
-            line.prepend(QStringLiteral("New "));
-    FieldReader second(crlf(lines));
-    QVERIFY(loadQuizFile(second, l.state()));
-    QCOMPARE(l.title, QStringLiteral("New Chalk, flint and slate"));
-    for (int q = 2; q <= 10; ++q)
-        QCOMPARE(l.question[std::size_t(q)], QStringLiteral("New Question %1").arg(q));
-    QCOMPARE(l.optionA[1], QStringLiteral("New Granite"));
-}
-
-void QuizFileTest::escape_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("loaded");
-    QTest::newRow("plain") << "Granite"
-                           << "Granite"
-                           << "Granite";
-    QTest::newRow("comma") << "Sand, silt and clay"
-                           << "Sand& silt and clay"
-                           << "Sand, silt and clay";
-    QTest::newRow("commas only") << ",,"
-                                 << "&&"
-                                 << ",,";
-    QTest::newRow("typed ampersand comes back as a comma") << "Rocks & stones"
-                                                           << "Rocks & stones"
-                                                           << "Rocks , stones";
-    QTest::newRow("quote") << "\"Hard\" rock"
-                           << "\"Hard\" rock"
-                           << "\"Hard\" rock";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
-}
-
-void QuizFileTest::escape()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, written);
-    QFETCH(QString, loaded);
-    QCOMPARE(escapeQuizValue(typed), written);
-    QCOMPARE(unescapeQuizValue(written), loaded);
-    QVERIFY(!escapeQuizValue(typed).contains(u','));
-}
-
 static QuizSheet sampleSheet()
 {
     QuizSheet sheet;
@@ -281,27 +105,6 @@ static QuizSheet sampleSheet()
         question.answer = (q % 4) + 1;
     }
     return sheet;
-}
-
-void QuizFileTest::writerLaysOutSeventyTwoLines()
-{
-    const QStringList lines = quizFileLines(sampleSheet());
-    QCOMPARE(lines.size(), kQuizLines);
-    QCOMPARE(lines[0], QStringLiteral("Sand& silt and clay"));
-    QCOMPARE(lines[1], QStringLiteral(" "));
-    for (int q = 1; q <= 10; ++q) {
-        const int first = 3 + 7 * (q - 1) - 1; // 0-based line of the question text
-        QCOMPARE(lines[first], QStringLiteral("Which& of these& is %1?").arg(q));
-        QCOMPARE(lines[first + 1], QStringLiteral("Option %1&1").arg(q));
-        QCOMPARE(lines[first + 4], QStringLiteral("Option %1&4").arg(q));
-        QCOMPARE(lines[first + 5], QString::number(((q - 1) % 4) + 1));
-        QCOMPARE(lines[first + 6], QStringLiteral(" "));
-    }
-    LineWriter writer;
-    writeQuizFile(writer, sampleSheet());
-    QCOMPARE(writer.bytes().count("\r\n"), kQuizLines);
-    QVERIFY(writer.bytes().endsWith(" \r\n"));
-    QVERIFY(!writer.bytes().contains(','));
 }
 
 void QuizFileTest::onlyValuesThatReadBackAreWritten_data()

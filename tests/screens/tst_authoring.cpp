@@ -1,0 +1,400 @@
+// The teacher's side: the wizard checks a worksheet in order and saves it,
+// or says why not and writes nothing; the catalogue pages its titles and
+// opens, edits or deletes the one clicked.
+#include "AuthoringTest.h"
+
+#include "WorksheetTitle.h"
+#include "intro0.h"
+#include "multiple.h"
+
+using namespace terralore;
+using namespace terralore::test;
+
+namespace {
+
+const QString kIndex = QStringLiteral("multiple/track.txt");
+
+QString deleteQuestion(const QString &title)
+{
+    return QStringLiteral("Are you sure that you want to delete the worksheet ") + title + QLatin1Char('?');
+}
+
+} // namespace
+
+class AuthoringTest : public QObject {
+    Q_OBJECT
+    ScreenFixture *fx = nullptr;
+
+    wizardForm &openWizard()
+    {
+        intro0().Show();
+        click(intro0().Label2[17]);
+        return wizard();
+    }
+    void openCatalogue()
+    {
+        intro0().Show();
+        QTRY_VERIFY(!intro0().Timer1->Enabled());
+        click(intro0().Label2[18]);
+        settle();
+    }
+
+private slots:
+    void initTestCase() { fx = new ScreenFixture; }
+    void cleanupTestCase() { delete fx; }
+    void init()
+    {
+        fx->reset();
+        QVERIFY(resetWorksheetFolder(fx->data));
+    }
+
+    void validationStopsAtTheFirstProblem_data();
+    void validationStopsAtTheFirstProblem();
+    void titleRule_data();
+    void titleRule();
+    void saveFailures_data();
+    void saveFailures();
+    void cataloguePages_data();
+    void cataloguePages();
+    void deletionClosesUpThePage_data();
+    void deletionClosesUpThePage();
+    void editingRoundTrip();
+    void unreadableWorksheets_data();
+    void unreadableWorksheets();
+};
+
+void AuthoringTest::validationStopsAtTheFirstProblem_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QList<int>>("emptyTexts");   // questions 1 to 10
+    QTest::addColumn<QList<int>>("emptyOptions"); // option boxes 0 to 39
+    QTest::addColumn<QList<int>>("unticked");     // questions left without their tick
+    QTest::addColumn<QList<int>>("twoTicks");     // questions given a second tick
+    QTest::addColumn<QString>("message");
+    using L = QList<int>;
+    QTest::newRow("empty title before everything")
+        << "" << L{1, 2, 3} << L{0, 5} << L{1, 4} << L{2} << "You have not chosen a title for your worksheet";
+    QTest::newRow("question 3 without text")
+        << "Rocks" << L{3} << L{} << L{} << L{} << "You have not completed Question 3";
+    QTest::newRow("question 10 without option C")
+        << "Rocks" << L{} << L{38} << L{} << L{} << "You have not completed Question 10";
+    QTest::newRow("empty option before a missing tick")
+        << "Rocks" << L{} << L{14} << L{4} << L{} << "You have not completed Question 4";
+    QTest::newRow("two ticks before later incomplete questions")
+        << "Rocks" << L{5} << L{30} << L{8} << L{2} << "You have ticked more than one correct answer for Question 2";
+    QTest::newRow("no tick before a later empty text")
+        << "Rocks" << L{2} << L{} << L{1} << L{} << "You have not ticked the correct answer for Question 1";
+    QTest::newRow("complete") << "Rocks" << L{} << L{} << L{} << L{} << kSaved;
+}
+
+void AuthoringTest::validationStopsAtTheFirstProblem()
+{
+    QFETCH(QString, title);
+    QFETCH(QList<int>, emptyTexts);
+    QFETCH(QList<int>, emptyOptions);
+    QFETCH(QList<int>, unticked);
+    QFETCH(QList<int>, twoTicks);
+    QFETCH(QString, message);
+    wizardForm &w = openWizard();
+    const QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Rocks"));
+    typeWorksheet(w, title, questions);
+    for (int q : emptyTexts)
+        w.Text2[q - 1]->clear();
+    for (int i : emptyOptions)
+        w.Text3[i]->clear();
+    for (int q : unticked)
+        click(w.Check1[4 * (q - 1) + questions[q - 1].answer - 1], QPoint(6, 10));
+    for (int q : twoTicks)
+        click(w.Check1[4 * (q - 1) + questions[q - 1].answer % 4], QPoint(6, 10));
+    const auto before = folderSnapshot(fx->data);
+    Sound::clearLog();
+    click(w.Label3[1]);
+    QCOMPARE(shownPrompts(), QStringList{message});
+    QCOMPARE(playedPaths(), QStringList{"wav\\click.wav"});
+    if (message != kSaved) {
+        QCOMPARE(folderSnapshot(fx->data), before);
+        return;
+    }
+    QCOMPARE(fx->data.read(QStringLiteral("multiple/Rocks.txt")), quizFileBytes(QStringLiteral("Rocks"), questions));
+    QCOMPARE(fx->data.read(kIndex), indexFileBytes({"Rocks"}));
+    // Saved again after a correction: the quiz file is rewritten, the index not.
+    w.Text2[0]->clear();
+    QTest::keyClicks(w.Text2[0], QStringLiteral("Which rock is soft?"));
+    click(w.Label3[1]);
+    QCOMPARE(shownPrompts(), (QStringList{kSaved, kSaved}));
+    QVERIFY(fx->data.read(QStringLiteral("multiple/Rocks.txt")).contains("\r\nWhich rock is soft?\r\n"));
+    QCOMPARE(fx->data.read(kIndex), indexFileBytes({"Rocks"}));
+}
+
+void AuthoringTest::titleRule_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("problem"); // empty: saved
+    const QString chars =
+        QStringLiteral("Your worksheet title cannot contain any of these characters: / \\ : * ? \" < > |");
+    const QString device =
+        QStringLiteral("Your worksheet title cannot be a device name such as CON, PRN, AUX, NUL, COM1 or LPT1.");
+    const QString own = QStringLiteral(
+        "Your worksheet title is the name of one of the program's own files. Please choose another title.");
+    QTest::newRow("commas") << "Sand, silt and clay"
+                            << "";
+    QTest::newRow("ampersand") << "Rocks & soils"
+                               << "";
+    QTest::newRow("accents, euro, half") << QStringLiteral("Caf\u00e9 \u20ac5 \u00bd") << "";
+    QTest::newRow("curly quotes") << QStringLiteral("\u201cRocks\u201d 'n' soils") << "";
+    QTest::newRow("inner dot and blanks") << "Rocks  1.5"
+                                          << "";
+    QTest::newRow("COM10 is no device") << "COM10"
+                                        << "";
+    QTest::newRow("more than the index's name") << "Tracking fossils"
+                                                << "";
+    QTest::newRow("blanks only") << "    "
+                                 << "Your worksheet title cannot be made of blanks only.";
+    QTest::newRow("leading blank") << " Rocks"
+                                   << "Your worksheet title cannot begin or end with a blank.";
+    QTest::newRow("climbing out") << "../../evil" << chars;
+    QTest::newRow("backslash") << "Rocks\\Soils" << chars;
+    QTest::newRow("colon") << "Rocks: 1" << chars;
+    QTest::newRow("question mark") << "Rocks?" << chars;
+    QTest::newRow("dot dot") << ".."
+                             << "Your worksheet title cannot begin with a full stop.";
+    QTest::newRow("hidden") << ".rocks"
+                            << "Your worksheet title cannot begin with a full stop.";
+    QTest::newRow("trailing dot") << "Rocks."
+                                  << "Your worksheet title cannot end with a full stop.";
+    QTest::newRow("not in the code page")
+        << QStringLiteral("\u0141\u00f3d\u017a")
+        << QStringLiteral("Your worksheet title cannot contain the character \u0141.");
+    QTest::newRow("device") << "nul" << device;
+    QTest::newRow("device with a dot") << "aux.rocks" << device;
+    QTest::newRow("superscript port") << QStringLiteral("COM\u00b9") << device;
+    QTest::newRow("the index itself") << "TRACK" << own;
+    QTest::newRow("a built-in quiz") << "the beginning" << own;
+}
+
+// Refused titles write nothing, before the questions are looked at; a saved
+// title comes back from the index to the catalogue and opens its worksheet.
+void AuthoringTest::titleRule()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, problem);
+    wizardForm &w = openWizard();
+    typeWorksheet(w, QStringLiteral("x"), sampleQuestions(QStringLiteral("Rocks")));
+    w.Text1->setText(title); // as pasted: the box holds what the keyboard cannot type
+    if (!problem.isEmpty())
+        w.Text2[4]->clear();
+    const auto before = folderSnapshot(fx->data);
+    const QStringList above = QDir(fx->data.path()).entryList(QDir::Files);
+    click(w.Label3[1]);
+    if (!problem.isEmpty()) {
+        QCOMPARE(shownPrompts(), QStringList{problem});
+        QCOMPARE(folderSnapshot(fx->data), before);
+        QCOMPARE(QDir(fx->data.path()).entryList(QDir::Files), above);
+        return;
+    }
+    QCOMPARE(shownPrompts(), QStringList{kSaved});
+    click(w.Label3[0]);
+    settle();
+    openCatalogue();
+    QCOMPARE(visibleTitles(), QStringList{shownWorksheetTitle(storedWorksheetTitle(title))});
+    click(worksheets().Label2[1]);
+    QCOMPARE(topForm(), multipleIfLoaded());
+    QCOMPARE(multiple().Label2->Caption(), QStringLiteral("Rocks question 1"));
+}
+
+void AuthoringTest::saveFailures_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("count larger than the titles") << "short index" << kProblem;
+    QTest::newRow("an index of 1000 titles") << "full index" << kProblem;
+    QTest::newRow("an index that cannot be read") << "folder index" << kProblem;
+    QTest::newRow("a folder in the quiz file's place") << "folder quiz" << kProblem;
+    QTest::newRow("a missing index is created") << "missing index" << kSaved;
+}
+
+void AuthoringTest::saveFailures()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, message);
+    if (setup == "short index")
+        QVERIFY(fx->data.write(kIndex, " 3 \r\nSoil\r\n"));
+    else if (setup == "full index")
+        QVERIFY(fx->data.write(kIndex, indexFileBytes(numberedTitles(1000))));
+    else if (setup == "folder index")
+        QVERIFY(fx->data.remove(kIndex) && QDir().mkpath(fx->data.file(kIndex)));
+    else if (setup == "folder quiz")
+        QVERIFY(QDir().mkpath(fx->data.file(QStringLiteral("multiple/Rocks.txt"))));
+    else
+        QVERIFY(fx->data.remove(kIndex));
+    const QByteArray indexBefore = fx->data.read(kIndex);
+    wizardForm &w = openWizard();
+    typeWorksheet(w, QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks")));
+    click(w.Label3[1]);
+    QCOMPARE(shownPrompts(), QStringList{message});
+    QCOMPARE(fx->data.read(kIndex), message == kSaved ? indexFileBytes({"Rocks"}) : indexBefore);
+    // A quiz file written before the index failed stays on disk.
+    if (setup != "folder quiz")
+        QCOMPARE(fx->data.read(QStringLiteral("multiple/Rocks.txt")),
+                 quizFileBytes(QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks"))));
+    QCOMPARE(topForm(), &wizard());
+}
+
+void AuthoringTest::cataloguePages_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("lastPage");
+    QTest::addColumn<int>("onLastPage");
+    QTest::newRow("none") << 0 << 1 << 0;
+    QTest::newRow("24 fill one page") << 24 << 1 << 24;
+    QTest::newRow("25 spill onto a second") << 25 << 2 << 1;
+    QTest::newRow("1000 stop at page 41") << 1000 << 41 << 24;
+}
+
+void AuthoringTest::cataloguePages()
+{
+    QFETCH(int, count);
+    QFETCH(int, lastPage);
+    QFETCH(int, onLastPage);
+    const QStringList titles = numberedTitles(count);
+    QVERIFY(putWorksheets(fx->data, titles, false));
+    openCatalogue();
+    worksheetsForm &c = worksheets();
+    QCOMPARE(visibleTitles(), titles.mid(0, 24));
+    QVERIFY(!c.Label3[0]->isVisible());
+    for (int page = 2; page <= lastPage; ++page) {
+        click(c.Label3[1]);
+        QCOMPARE(c.Label4->Caption(), QStringLiteral("Page %1").arg(page));
+        QCOMPARE(visibleTitles(), titles.mid((page - 1) * 24, page == lastPage ? onLastPage : 24));
+        QVERIFY(c.Label3[0]->isVisible());
+    }
+    QVERIFY(!c.Label3[1]->isVisible());
+    if (lastPage > 1) {
+        click(c.Label3[0]);
+        QCOMPARE(visibleTitles(), titles.mid((lastPage - 2) * 24, 24));
+        QVERIFY(c.Label3[1]->isVisible());
+    }
+}
+
+void AuthoringTest::deletionClosesUpThePage_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("slot 5 of a full first page") << 30 << 1 << 5 << true;
+    QTest::newRow("the only title of the last page") << 25 << 2 << 1 << true;
+    QTest::newRow("the last of 24") << 24 << 1 << 24 << true;
+    QTest::newRow("Cancel") << 3 << 1 << 2 << false;
+}
+
+// The titles close up on the page shown; the page and its buttons stay; the
+// quiz file stays on disk.
+void AuthoringTest::deletionClosesUpThePage()
+{
+    QFETCH(int, count);
+    QFETCH(int, page);
+    QFETCH(int, slot);
+    QFETCH(bool, confirm);
+    QStringList titles = numberedTitles(count);
+    QVERIFY(putWorksheets(fx->data, titles));
+    const auto before = folderSnapshot(fx->data);
+    openCatalogue();
+    worksheetsForm &c = worksheets();
+    for (int p = 2; p <= page; ++p)
+        click(c.Label3[1]);
+    const bool previous = c.Label3[0]->isVisible(), next = c.Label3[1]->isVisible();
+    tick(c.Check2);
+    fx->answer = confirm ? MsgResult::OK : MsgResult::Cancel;
+    const QString title = titles[(page - 1) * 24 + slot - 1];
+    click(c.Label2[slot]);
+    QCOMPARE(shownPrompts(), QStringList{deleteQuestion(title)});
+    if (confirm)
+        titles.removeOne(title);
+    QCOMPARE(fx->data.read(kIndex), indexFileBytes(titles));
+    QCOMPARE(visibleTitles(), titles.mid((page - 1) * 24, 24));
+    QCOMPARE(c.Label4->Caption(), QStringLiteral("Page %1").arg(page));
+    QCOMPARE(c.Label3[0]->isVisible(), previous);
+    QCOMPARE(c.Label3[1]->isVisible(), next);
+    QCOMPARE(fx->data.read(QStringLiteral("multiple/") + title + QStringLiteral(".txt")),
+             before.value(title + QStringLiteral(".txt")));
+}
+
+void AuthoringTest::editingRoundTrip()
+{
+    QVERIFY(putWorksheets(fx->data, {"Chalk", "Sand& silt"}));
+    openCatalogue();
+    tick(worksheets().Check1);
+    click(worksheets().Label2[2]);
+    QVERIFY(shownPrompts().isEmpty());
+    QCOMPARE(topForm(), wizardIfLoaded());
+    wizardForm &w = wizard();
+    QCOMPARE(w.Text1->Text(), QStringLiteral("Sand, silt"));
+    QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Sand& silt"));
+    for (int q = 0; q < 10; ++q) {
+        QCOMPARE(w.Text2[q]->Text(), QString(questions[q].text).replace('&', ','));
+        for (int j = 0; j < 4; ++j) {
+            QCOMPARE(w.Text3[4 * q + j]->Text(), questions[q].options[j]);
+            QCOMPARE(w.Check1[4 * q + j]->Value(), j == questions[q].answer - 1 ? 1 : 0);
+        }
+    }
+    w.Text2[6]->clear();
+    QTest::keyClicks(w.Text2[6], QStringLiteral("Which, of these, is sand?"));
+    click(w.Label3[1]);
+    QCOMPARE(shownPrompts(), QStringList{kSaved});
+    questions[6].text = QStringLiteral("Which, of these, is sand?");
+    QCOMPARE(fx->data.read(QStringLiteral("multiple/Sand& silt.txt")),
+             quizFileBytes(QStringLiteral("Sand, silt"), questions));
+    QCOMPARE(fx->data.read(kIndex), indexFileBytes({"Chalk", "Sand& silt"}));
+}
+
+void AuthoringTest::unreadableWorksheets_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("mode"); // 0 quiz, 1 edit, 2 delete
+    const char *name[] = {"quiz", "edit", "delete"};
+    for (int mode = 0; mode < 3; ++mode) {
+        QTest::addRow("missing file, %s", name[mode]) << "missing" << mode;
+        QTest::addRow("a folder in its place, %s", name[mode]) << "folder" << mode;
+        QTest::addRow("a link out of the folder, %s", name[mode]) << "link" << mode;
+    }
+    for (const char *digit : {"0", "5", "two"})
+        QTest::addRow("answer digit %s, edit", digit) << QString::fromLatin1(digit) << 1;
+    QTest::addRow("index gone before the deletion") << "no index" << 2;
+}
+
+// What cannot be read says so and changes nothing; an answer digit outside
+// 1 to 4 would tick a box of another question, so it is not edited.
+void AuthoringTest::unreadableWorksheets()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, mode);
+    QVERIFY(putWorksheets(fx->data, {"Chalk", "Soil"}));
+    const QString file = QStringLiteral("multiple/Soil.txt");
+    if (damage == "missing")
+        QVERIFY(fx->data.remove(file));
+    else if (damage == "folder")
+        QVERIFY(fx->data.remove(file) && QDir().mkpath(fx->data.file(file)));
+    else if (damage == "link")
+        QVERIFY(fx->data.remove(file) &&
+                QFile::link(fx->data.file(QStringLiteral("wav/click.wav")), fx->data.file(file)));
+    else if (damage != "no index")
+        QVERIFY(fx->data.write(file, quizFileBytes(QStringLiteral("Soil"), sampleQuestions(QStringLiteral("Soil")),
+                                                   {"1", "2", "3", "4", damage, "2", "3", "4", "1", "2"})));
+    openCatalogue();
+    if (damage == "no index")
+        QVERIFY(fx->data.remove(kIndex));
+    const auto before = folderSnapshot(fx->data);
+    if (mode > 0)
+        tick(mode == 1 ? worksheets().Check1 : worksheets().Check2);
+    click(worksheets().Label2[2]);
+    const QStringList expected =
+        mode == 2 && damage == "no index" ? QStringList{deleteQuestion("Soil"), kCorrupted} : QStringList{kCorrupted};
+    QCOMPARE(shownPrompts(), expected);
+    QCOMPARE(folderSnapshot(fx->data), before);
+    QCOMPARE(topForm(), &worksheets());
+    QCOMPARE(visibleTitles(), (QStringList{"Chalk", "Soil"}));
+}
+
+QTEST_MAIN(AuthoringTest)
+#include "tst_authoring.moc"

@@ -1,0 +1,254 @@
+// Every screen as its user reaches it: what opens it, what its Exit
+// uncovers, the click sounds on the way (none with the sound off), the hover
+// light of its buttons, and the pages of the pagers.
+#include "ActivityTest.h"
+#include "AuthoringTest.h"
+#include "PagerTesting.h"
+#include "QuizDriver.h"
+
+#include "Titlefrm.h"
+#include "beginning.h"
+
+#include <functional>
+
+using namespace terralore;
+using namespace terralore::test;
+
+namespace {
+
+bool soundOff = false;
+
+// The menu, with the sound switched off by its own button when asked.
+intro0Form &menu()
+{
+    intro0().Show();
+    if (soundOff)
+        click(intro0().Option2, QPoint(8, 8));
+    return intro0();
+}
+
+Hub &hub(int entry)
+{
+    click(menu().Label2[entry]);
+    return *qobject_cast<Hub *>(topForm());
+}
+
+void catalogue(int titles)
+{
+    putWorksheets(fixture().data, numberedTitles(titles));
+    click(menu().Label2[18]);
+    settle();
+}
+
+void quizWithWrong(const QSet<int> &wrong)
+{
+    const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
+    click(hub(10).Label3[0]);
+    takeQuiz(quiz, wrong);
+}
+
+struct Screen {
+    const char *name;
+    std::function<void()> open; // as the user gets there, from a fresh start
+    std::function<QWidget *()> exit;
+    const char *uncovers; // the screen on top after Exit
+    int clicksToOpen, clicksToExit;
+    std::function<QList<Label *>()> buttons; // with a hover light; the first is hovered
+    QPoint bare;                             // a spot clear of every control
+};
+
+QList<Label *> all(ControlArray<Label> &labels)
+{
+    QList<Label *> list;
+    labels.forEach([&list](int, Label *l) { list << l; });
+    return list;
+}
+
+// clang-format off
+const std::vector<Screen> &screens()
+{
+    static const std::vector<Screen> list = {
+        {"intro0", [] {
+             Titlefrm().Show();
+             click(Titlefrm().Command1);
+             // The title screen's OK comes before the sound can be switched off.
+             if (soundOff) {
+                 click(intro0().Option2, QPoint(8, 8));
+                 Sound::clearLog();
+             }
+         }, [] { return intro0().Label2[16]; }, "Titlefrm", 1, 1,
+         [] { return QList<Label *>{intro0().Label2[17], intro0().Label2[10]}; }, {300, 120}},
+        {"science", [] { hub(10); }, [] { return science().Label3[2]; }, "intro0", 1, 1,
+         [] { return all(science().Label3); }, {788, 300}},
+        {"beginning", [] { hub(15); }, [] { return beginning().Label3[2]; }, "intro0", 1, 1,
+         [] { return all(beginning().Label3); }, {788, 300}},
+        {"multiple", [] { click(hub(10).Label3[0]); }, [] { return multiple().Label3[2]; }, "science", 2, 1,
+         [] { return QList<Label *>{multiple().Label3[2], multiple().Label3[1], multiple().Label3[3]}; }, {40, 300}},
+        {"Welldone", [] { quizWithWrong({3}); }, [] { return Welldone().Label3[1]; }, "science", 12, 1,
+         [] { return all(Welldone().Label3); }, {40, 450}},
+        {"Wrong", [] { quizWithWrong({3}); click(Welldone().Label3[0]); }, [] { return Wrong().Label3[1]; },
+         "science", 13, 0, {}, {}},
+        {"sciencelab", [] { click(hub(10).Label3[1]); }, [] { return sciencelab().Label3[0]; }, "science", 2, 1, {}, {}},
+        {"scienceord", [] { click(hub(10).Label3[3]); }, [] { return scienceord().Label3[0]; }, "science", 2, 1,
+         [] { return QList<Label *>{scienceord().Label3[1], scienceord().Label3[0]}; }, {600, 30}},
+        {"beginninglab", [] { click(hub(15).Label3[1]); }, [] { return beginninglab().Label3[0]; }, "beginning", 2, 1,
+         {}, {}},
+        {"beginningord", [] { click(hub(15).Label3[3]); }, [] { return beginningord().Label3[0]; }, "beginning", 2, 1,
+         [] { return QList<Label *>{beginningord().Label3[1], beginningord().Label3[0]}; }, {600, 30}},
+        {"teacher", [] { click(hub(10).Label3[4]); }, [] { return teacher().Label3[Exit]; }, "science", 2, 0, {}, {}},
+        {"guide", [] { click(menu().Label2[20]); }, [] { return guide().Label3[Exit]; }, "intro0", 1, 0, {}, {}},
+        {"wizard", [] { click(menu().Label2[17]); }, [] { return wizard().Label3[0]; }, "intro0", 1, 1,
+         [] { return all(wizard().Label3); }, {310, 20}},
+        {"worksheets", [] { catalogue(30); }, [] { return worksheets().Label2[0]; }, "intro0", 1, 1,
+         [] { return QList<Label *>{worksheets().Label2[7], worksheets().Label2[0], worksheets().Label2[24]}; },
+         {60, 80}},
+        {"multiple", [] { catalogue(2); click(worksheets().Label2[2]); }, [] { return multiple().Label3[2]; },
+         "worksheets", 2, 1, {}, {}},
+        {"wizard", [] { catalogue(2); tick(worksheets().Check1); click(worksheets().Label2[1]); },
+         [] { return wizard().Label3[0]; }, "worksheets", 2, 1, {}, {}},
+    };
+    return list;
+}
+// clang-format on
+
+int clicksHeard()
+{
+    return int(playedPaths().count(QStringLiteral("wav\\click.wav")));
+}
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        freshStart();
+        QVERIFY(resetWorksheetFolder(fixture().data));
+        QVERIFY(restoreShippedQuizzes(fixture().data));
+        soundOff = false;
+    }
+
+    void opensAndExits_data();
+    void opensAndExits();
+    void hoverLightsOnlyTheButtonUnderThePointer_data() { opensAndExits_data(); }
+    void hoverLightsOnlyTheButtonUnderThePointer();
+    void pagesTurn_data();
+    void pagesTurn();
+};
+
+void NavigationTest::opensAndExits_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("sound");
+    for (std::size_t i = 0; i < screens().size(); ++i) {
+        const Screen &s = screens()[i];
+        const QString name = QStringLiteral("%1 over %2").arg(QLatin1String(s.name), QLatin1String(s.uncovers));
+        QTest::newRow(qPrintable(name)) << int(i) << true;
+        QTest::newRow(qPrintable(name + QStringLiteral(", sound off"))) << int(i) << false;
+    }
+}
+
+void NavigationTest::opensAndExits()
+{
+    QFETCH(int, row);
+    QFETCH(bool, sound);
+    const Screen &s = screens()[std::size_t(row)];
+    soundOff = !sound;
+    Module1::SoundOn = sound ? 1 : 0;
+    s.open();
+    settle();
+    QVERIFY(topForm());
+    QCOMPARE(topForm()->FormName(), QLatin1String(s.name));
+    QCOMPARE(clicksHeard(), sound ? s.clicksToOpen : 0);
+    click(s.exit());
+    settle();
+    QVERIFY(topForm());
+    QCOMPARE(topForm()->FormName(), QLatin1String(s.uncovers));
+    QCOMPARE(clicksHeard(), sound ? s.clicksToOpen + s.clicksToExit : 0);
+    QVERIFY(shownPrompts().isEmpty());
+}
+
+// The bare screen puts every light out; a button lights under the pointer
+// and stays lit over other controls until the bare screen is crossed.
+void NavigationTest::hoverLightsOnlyTheButtonUnderThePointer()
+{
+    QFETCH(int, row);
+    QFETCH(bool, sound);
+    const Screen &s = screens()[std::size_t(row)];
+    if (!s.buttons || !sound)
+        QSKIP("no hover light, or a repeat of another row");
+    s.open();
+    settle();
+    // The results bring their picture a moment after they open.
+    QTRY_VERIFY(!WelldoneIfLoaded() ||
+                !(Welldone().Timer1->Enabled() || Welldone().Timer2->Enabled() || Welldone().Timer3->Enabled()));
+    const QList<Label *> buttons = s.buttons();
+    auto lit = [&buttons] {
+        QList<bool> on;
+        for (Label *b : buttons)
+            on << (b->BackStyle() == vbOpaque);
+        return on;
+    };
+    const QList<bool> none(buttons.size(), false);
+    QList<bool> first = none;
+    first[0] = true;
+    hover(topForm()->client(), s.bare);
+    QCOMPARE(lit(), none);
+    hover(buttons[0]);
+    QCOMPARE(lit(), first);
+    if (buttons.size() > 2) {
+        hover(buttons[2]);
+        first[2] = true;
+        QCOMPARE(lit(), first);
+    }
+    hover(topForm()->client(), s.bare);
+    QCOMPARE(lit(), none);
+}
+
+void NavigationTest::pagesTurn_data()
+{
+    QTest::addColumn<int>("menuEntry");
+    QTest::addColumn<int>("hubEntry"); // -1: the pager opens from the menu
+    QTest::addColumn<QStringList>("pages");
+    QTest::newRow("key facts, rocks") << 10 << 4 << QStringList{"key sciencea", "key scienceb"};
+    QTest::newRow("notes, rocks") << 10 << 5 << QStringList{"sciencea"};
+    QTest::newRow("key facts, the Earth") << 15 << 4 << QStringList{"key beginninga", "key beginningb"};
+    QTest::newRow("notes, the Earth") << 15 << 5 << QStringList{"beginninga", "beginningb"};
+    QTest::newRow("teachers' guide") << 20 << -1 << QStringList{"guide1", "guide2", "guide3", "guide4", "guide5"};
+    QTest::newRow("acknowledgments") << 19 << -1 << QStringList{"acknowledgments"};
+}
+
+// Next and Previous turn through the set, the counter follows, the ends
+// disable their entry, and the print copy goes with the shown page.
+void NavigationTest::pagesTurn()
+{
+    QFETCH(int, menuEntry);
+    QFETCH(int, hubEntry);
+    QFETCH(QStringList, pages);
+    if (hubEntry < 0)
+        click(menu().Label2[menuEntry]);
+    else
+        click(hub(menuEntry).Label3[hubEntry]);
+    auto *pager = qobject_cast<Pager *>(topForm());
+    QVERIFY(pager);
+    const int n = int(pages.size());
+    QCOMPARE(pager->Label1->isVisible(), n > 1);
+    QCOMPARE(pager->Label3[Next]->isVisible(), n > 1);
+    const QString order = QString(n - 1, QLatin1Char('N')) + QString(n - 1, QLatin1Char('P'));
+    for (int step = 0; step <= order.size(); ++step) {
+        const int page = step < n ? step + 1 : 2 * n - 1 - step;
+        if (n > 1)
+            verifyEntries(*pager, QStringLiteral("Page %1 of %2").arg(page).arg(n), page > 1, page < n);
+        verifyPage(*pager, "wmf\\" + pages[page - 1] + ".wmf", "wmf2\\" + pages[page - 1] + ".wmf");
+        if (step < order.size())
+            clickEntries(*pager, order.mid(step, 1));
+    }
+    // Disabled entries do nothing.
+    clickEntries(*pager, QStringLiteral("P"));
+    QCOMPARE(Module1::PageNumber, 1);
+}
+
+QTEST_MAIN(NavigationTest)
+#include "tst_navigation.moc"
