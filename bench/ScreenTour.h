@@ -7,13 +7,13 @@
 #include "BenchUtil.h"
 #include "Buttons.h"
 #include "Label.h"
+#include "MainMenu.h"
 #include "Module1.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
 #include "Stage.h"
-#include "Titlefrm.h"
-#include "Welldone.h"
-#include "intro0.h"
-#include "multiple.h"
-#include "science.h"
+#include "TitleScreen.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -70,7 +70,7 @@ inline void toMenu()
     terralore::Stage::instance().unloadAll();
     settle();
     Module1::reset();
-    intro0().Show();
+    mainMenu().Show();
     settle();
 }
 
@@ -82,16 +82,16 @@ inline void leave()
 inline void answerNine()
 {
     for (int q = 1; q <= 9; ++q)
-        press(multiple().Label3[1]);
+        press(quizScreen().Label3[1]);
     settle();
 }
 
 inline std::vector<TourStop> screenTour()
 {
-    auto menuEntry = [](int index) { return [index] { press(intro0().Label2[index]); }; };
-    auto hubEntry = [](int index) { return [index] { press(science().Label3[index]); }; };
+    auto menuEntry = [](int index) { return [index] { press(mainMenu().Label2[index]); }; };
+    auto hubEntry = [](int index) { return [index] { press(scienceHub().Label3[index]); }; };
     auto openScience = [] {
-        press(intro0().Label2[10]);
+        press(mainMenu().Label2[10]);
         settle();
     };
     return {
@@ -100,15 +100,15 @@ inline std::vector<TourStop> screenTour()
              terralore::Stage::instance().unloadAll();
              settle();
          },
-         [] { Titlefrm().Show(); }, [] { pressCaptioned(QStringLiteral("OK")); }},
+         [] { titleScreen().Show(); }, [] { pressCaptioned(QStringLiteral("OK")); }},
         {"intro0 (OK on the title)",
          [] {
              terralore::Stage::instance().unloadAll();
              settle();
-             Titlefrm().Show();
+             titleScreen().Show();
              settle();
          },
-         [] { press(Titlefrm().Command1); }, [] {}},
+         [] { press(titleScreen().Command1); }, [] {}},
         {"Titlefrm (menu Exit)", toMenu, menuEntry(16), [] { pressCaptioned(QStringLiteral("Cancel")); }},
         {"science", toMenu, menuEntry(10), leave},
         {"beginning", toMenu, menuEntry(15), leave},
@@ -122,20 +122,20 @@ inline std::vector<TourStop> screenTour()
          [=] {
              toMenu();
              openScience();
-             press(science().Label3[0]);
+             press(scienceHub().Label3[0]);
              answerNine();
          },
-         [] { press(multiple().Label3[1]); }, leave},
+         [] { press(quizScreen().Label3[1]); }, leave},
         {"Wrong",
          [=] {
              toMenu();
              openScience();
-             press(science().Label3[0]);
+             press(scienceHub().Label3[0]);
              answerNine();
-             press(multiple().Label3[1]);
+             press(quizScreen().Label3[1]);
              settle();
          },
-         [] { press(Welldone().Label3[0]); }, leave},
+         [] { press(resultsScreen().Label3[0]); }, leave},
         {"sciencelab",
          [=] {
              toMenu();
@@ -151,14 +151,14 @@ inline std::vector<TourStop> screenTour()
         {"beginninglab",
          [] {
              toMenu();
-             press(intro0().Label2[15]);
+             press(mainMenu().Label2[15]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Labelling Activity")); }, leave},
         {"beginningord",
          [] {
              toMenu();
-             press(intro0().Label2[15]);
+             press(mainMenu().Label2[15]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Ordering Activity")); }, leave},

@@ -10,8 +10,8 @@
 #include "LineWriter.h"
 #include "Module1.h"
 #include "Stage.h"
+#include "WorksheetCatalogue.h"
 #include "WorksheetIndex.h"
-#include "worksheets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
         Module1::reset();
         QElapsedTimer timer;
         timer.start();
-        worksheetsForm &form = worksheets();
+        WorksheetCatalogue &form = worksheetCatalogue();
         load.push_back(double(timer.nsecsElapsed()) / 1e6);
         bench::PaintProbe probe(&form);
         form.Show();

@@ -5,11 +5,11 @@
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Activity.h"
+#include "BeginningLabelling.h"
+#include "BeginningOrdering.h"
 #include "BenchUtil.h"
 #include "Module1.h"
 #include "Stage.h"
-#include "beginninglab.h"
-#include "beginningord.h"
 
 #include <QApplication>
 #include <QDir>
@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&stage))
         return 1;
     Module1::SoundOn = 0;
-    benchScreen("beginningord: the largest caption over the bare form and the bracket", beginningord(), 4);
-    benchScreen("beginninglab: a caption over the Earth diagram and under the pointer lines", beginninglab(), 2);
+    benchScreen("beginningord: the largest caption over the bare form and the bracket", beginningOrdering(), 4);
+    benchScreen("beginninglab: a caption over the Earth diagram and under the pointer lines", beginningLabelling(), 2);
     return 0;
 }

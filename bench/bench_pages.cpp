@@ -5,10 +5,10 @@
 
 #include "DataFolder.h"
 #include "Fonts.h"
+#include "GuidePager.h"
 #include "Module1.h"
+#include "NotesPager.h"
 #include "Stage.h"
-#include "guide.h"
-#include "teacher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,30 +76,30 @@ int main(int argc, char *argv[])
     // The key facts of a topic, two pages, turned forward and back.
     Module1::PageCount = 2;
     Module1::PageSet = QStringLiteral("key science");
-    teacher().Image1->LoadPicture(QStringLiteral("wmf\\key sciencea.wmf"));
-    teacher().Image2->LoadPicture(QStringLiteral("wmf2\\key sciencea.wmf"));
-    teacher().Show();
+    notesPager().Image1->LoadPicture(QStringLiteral("wmf\\key sciencea.wmf"));
+    notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\key sciencea.wmf"));
+    notesPager().Show();
     settle();
     Timings notes;
     for (int i = 0; i < kTurns; ++i)
-        turnAndPaint(teacher(), Module1::PageNumber == 1 ? 2 : 3, notes);
-    teacher().Unload();
+        turnAndPaint(notesPager(), Module1::PageNumber == 1 ? 2 : 3, notes);
+    notesPager().Unload();
     settle();
 
     // The guide, through its five pages and back.
-    guide().Image1->LoadPicture(QStringLiteral("wmf\\guide1.wmf"));
-    guide().Image2->LoadPicture(QStringLiteral("wmf2\\guide1.wmf"));
+    guidePager().Image1->LoadPicture(QStringLiteral("wmf\\guide1.wmf"));
+    guidePager().Image2->LoadPicture(QStringLiteral("wmf2\\guide1.wmf"));
     Module1::PageNumber = 1;
-    guide().Show();
+    guidePager().Show();
     settle();
     Timings guidePages;
     int step = 1;
     for (int i = 0; i < kTurns; ++i) {
         if (Module1::PageNumber + step < 1 || Module1::PageNumber + step > 5)
             step = -step;
-        turnAndPaint(guide(), step > 0 ? 2 : 3, guidePages);
+        turnAndPaint(guidePager(), step > 0 ? 2 : 3, guidePages);
     }
-    guide().Unload();
+    guidePager().Unload();
     settle();
 
     std::fprintf(stderr, "%d turns each, median and 95th percentile\n", kTurns);

@@ -11,10 +11,10 @@
 #include "Module1.h"
 #include "PrinterSurface.h"
 #include "QuizPrinting.h"
+#include "QuizScreen.h"
 #include "ResourcePath.h"
+#include "ResultsScreen.h"
 #include "Stage.h"
-#include "Welldone.h"
-#include "multiple.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,16 +72,16 @@ int main(int argc, char **argv)
     Module1::Score = 10;
     Module1::QuestionCount = 10;
     Module1::CertificateHeading = QStringLiteral("Terralore");
-    Welldone().Text1->setText(QStringLiteral("Megan Pritchard"));
-    multiple().Label5->setCaption(QStringLiteral("Terralore"));
+    resultsScreen().Text1->setText(QStringLiteral("Megan Pritchard"));
+    quizScreen().Label5->setCaption(QStringLiteral("Terralore"));
 
     int failures = 0;
     // One job first, so fonts and the printer's description are loaded.
-    printCertificate(Welldone());
+    printCertificate(resultsScreen());
     const std::vector<double> certificate = timeRuns(
-        runs, [] { printCertificate(Welldone()); }, QStringLiteral("Your certificate is now printing."), failures);
+        runs, [] { printCertificate(resultsScreen()); }, QStringLiteral("Your certificate is now printing."), failures);
     const std::vector<double> worksheet = timeRuns(
-        runs, [] { printQuizWorksheet(multiple()); }, QStringLiteral("Your worksheet is now printing."), failures);
+        runs, [] { printQuizWorksheet(quizScreen()); }, QStringLiteral("Your worksheet is now printing."), failures);
 
     std::fprintf(stderr, "Printing on \"%s\", %d runs each, last job %d\n",
                  qPrintable(QPrinterInfo::defaultPrinterName()), runs, PrinterSurface::lastJobId());

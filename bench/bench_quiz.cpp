@@ -4,11 +4,11 @@
 // in a private copy of the data folders; prints the median of many runs.
 #include "BenchUtil.h"
 
+#include "MainMenu.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
 #include "Stage.h"
-#include "Welldone.h"
-#include "intro0.h"
-#include "multiple.h"
-#include "science.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -52,8 +52,8 @@ int main(int argc, char *argv[])
     bench::OffscreenProgram program(argc, argv);
     if (!program.ready)
         return 1;
-    intro0().Show();
-    click(intro0().Label2[10]);
+    mainMenu().Show();
+    click(mainMenu().Label2[10]);
     settle();
 
     const int warmUp = 5;
@@ -62,25 +62,25 @@ int main(int argc, char *argv[])
     for (int run = 0; run < warmUp + runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        click(science().Label3[0]);
+        click(scienceHub().Label3[0]);
         paint();
         const double opened = milliseconds(timer);
 
         for (int q = 1; q <= 9; ++q)
-            click(multiple().Label3[1]);
+            click(quizScreen().Label3[1]);
         paint();
         settle();
         timer.restart();
-        click(multiple().Label3[1]);
+        click(quizScreen().Label3[1]);
         paint();
         const double scored = milliseconds(timer);
         // The results' picture comes on the first timer tick after the show.
-        while (Welldone().Picture1->picture().isNull())
+        while (resultsScreen().Picture1->picture().isNull())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         paint();
         const double pictured = milliseconds(timer);
 
-        click(Welldone().Label3[1]);
+        click(resultsScreen().Label3[1]);
         settle();
         if (run >= warmUp) {
             toQuiz.push_back(opened);

@@ -5,8 +5,8 @@
 
 #include "DataFolder.h"
 #include "Fonts.h"
+#include "MainMenu.h"
 #include "Stage.h"
-#include "intro0.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     for (int run = 0; run < 30; ++run) {
         QElapsedTimer timer;
         timer.start();
-        intro0Form &form = intro0();
+        MainMenu &form = mainMenu();
         bench::PaintProbe probe(&form);
         form.Show();
         bench::waitForPaint(probe);

@@ -5,8 +5,8 @@
 #include "DropGeometry.h"
 #include "LabelButtons.h"
 #include "Module1.h"
+#include "ResultsScreen.h"
 #include "Twips.h"
-#include "Welldone.h"
 
 #include <vector>
 
@@ -179,7 +179,7 @@ void Activity::Label3_Click(int Index)
     case 2:
         Module1::Score = scoreOf(cornersOf(Label2), rectsOf(Label1));
         // Over this screen, which stays loaded with its captions in place.
-        Welldone().Show();
+        resultsScreen().Show();
         break;
     default:
         break;

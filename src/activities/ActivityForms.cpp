@@ -1,9 +1,9 @@
 #include "ActivityForms.h"
 
-#include "beginninglab.h"
-#include "beginningord.h"
-#include "sciencelab.h"
-#include "scienceord.h"
+#include "BeginningLabelling.h"
+#include "BeginningOrdering.h"
+#include "ScienceLabelling.h"
+#include "ScienceOrdering.h"
 
 namespace {
 
@@ -24,10 +24,12 @@ template <class T, T *(*Accessor)()> Activity *ifLoaded()
 }
 
 const Entry kActivities[] = {
-    {"scienceord", load<scienceordForm, scienceord>, ifLoaded<scienceordForm, scienceordIfLoaded>},
-    {"beginningord", load<beginningordForm, beginningord>, ifLoaded<beginningordForm, beginningordIfLoaded>},
-    {"sciencelab", load<sciencelabForm, sciencelab>, ifLoaded<sciencelabForm, sciencelabIfLoaded>},
-    {"beginninglab", load<beginninglabForm, beginninglab>, ifLoaded<beginninglabForm, beginninglabIfLoaded>},
+    {"scienceord", load<ScienceOrdering, scienceOrdering>, ifLoaded<ScienceOrdering, scienceOrderingIfLoaded>},
+    {"beginningord", load<BeginningOrdering, beginningOrdering>,
+     ifLoaded<BeginningOrdering, beginningOrderingIfLoaded>},
+    {"sciencelab", load<ScienceLabelling, scienceLabelling>, ifLoaded<ScienceLabelling, scienceLabellingIfLoaded>},
+    {"beginninglab", load<BeginningLabelling, beginningLabelling>,
+     ifLoaded<BeginningLabelling, beginningLabellingIfLoaded>},
 };
 
 const Entry *find(QStringView name)

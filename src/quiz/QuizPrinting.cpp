@@ -5,10 +5,10 @@
 #include "MessageBox.h"
 #include "Module1.h"
 #include "Printing.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
 #include "Twips.h"
-#include "Welldone.h"
 #include "WorksheetLayout.h"
-#include "multiple.h"
 
 #include <QFontMetricsF>
 
@@ -28,7 +28,7 @@ float formTextWidth(const Form &form, const QString &text)
 
 } // namespace
 
-void printQuizWorksheet(multipleForm &form)
+void printQuizWorksheet(QuizScreen &form)
 {
     Worksheet sheet;
     sheet.productTitle = form.Label5->Caption();
@@ -44,7 +44,7 @@ void printQuizWorksheet(multipleForm &form)
     MsgBox(QStringLiteral("Your worksheet is now printing."));
 }
 
-void printCertificate(WelldoneForm &form)
+void printCertificate(ResultsScreen &form)
 {
     Certificate certificate;
     certificate.heading = Module1::CertificateHeading;

@@ -3,7 +3,7 @@
 #include "Fonts.h"
 #include "Sound.h"
 #include "Stage.h"
-#include "Titlefrm.h"
+#include "TitleScreen.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
             QCoreApplication::exit(0);
         };
-    Titlefrm().client()->installEventFilter(new AfterFirstFrame(&app, std::move(afterFirstFrame)));
-    Titlefrm().Show();
+    titleScreen().client()->installEventFilter(new AfterFirstFrame(&app, std::move(afterFirstFrame)));
+    titleScreen().Show();
     return QApplication::exec();
 }

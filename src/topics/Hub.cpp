@@ -6,12 +6,12 @@
 #include "ActivityForms.h"
 #include "FieldReader.h"
 #include "LabelButtons.h"
+#include "MainMenu.h"
 #include "MessageBox.h"
 #include "Module1.h"
+#include "NotesPager.h"
+#include "QuizScreen.h"
 #include "ResourcePath.h"
-#include "intro0.h"
-#include "multiple.h"
-#include "teacher.h"
 
 using namespace terralore;
 
@@ -32,9 +32,9 @@ void openPageSet(const char *stem, int pages)
 {
     Module1::PageCount = pages;
     Module1::PageSet = QString::fromLatin1(stem);
-    teacher().Image1->LoadPicture(QStringLiteral("wmf\\") + Module1::PageSet + QStringLiteral("a.wmf"));
-    teacher().Image2->LoadPicture(QStringLiteral("wmf2\\") + Module1::PageSet + QStringLiteral("a.wmf"));
-    teacher().Show();
+    notesPager().Image1->LoadPicture(QStringLiteral("wmf\\") + Module1::PageSet + QStringLiteral("a.wmf"));
+    notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\") + Module1::PageSet + QStringLiteral("a.wmf"));
+    notesPager().Show();
 }
 
 } // namespace
@@ -78,7 +78,7 @@ void Hub::Label3_Click(int Index)
         openActivity(m_table.labellingScreen);
         break;
     case 2:
-        intro0().Show();
+        mainMenu().Show();
         Unload();
         break;
     case 3:
@@ -116,9 +116,9 @@ void Hub::openQuiz()
         MsgBox(QStringLiteral("This worksheet seems to be corrupted."));
         return;
     }
-    multiple().Picture1->LoadPicture(QString::fromLatin1(m_table.quizPicture));
-    multiple().Label5->setCaption(QStringLiteral("Terralore"));
-    multiple().Show();
+    quizScreen().Picture1->LoadPicture(QString::fromLatin1(m_table.quizPicture));
+    quizScreen().Label5->setCaption(QStringLiteral("Terralore"));
+    quizScreen().Show();
 }
 
 void Hub::Label3_MouseMove(int Index, int, int, float, float)

@@ -15,12 +15,12 @@
 
 #include "DataFolder.h"
 #include "Fonts.h"
+#include "MainMenu.h"
 #include "MessageBox.h"
 #include "Module1.h"
 #include "Stage.h"
-#include "intro0.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "WorksheetCatalogue.h"
+#include "WorksheetWizard.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -105,8 +105,8 @@ void confirm(Journal &journal, int seq, const QElapsedTimer &clock)
 // From the menu: the wizard, ten questions, "Save Worksheet", "Exit".
 void saveStep(Journal &journal, int seq)
 {
-    click(intro0().Label2[17]);
-    wizardForm &w = wizard();
+    click(mainMenu().Label2[17]);
+    WorksheetWizard &w = worksheetWizard();
     const QString title = titleForSave(seq);
     typeWorksheet(w, title, questionsForSave(seq));
     announce(journal, seq, "save", title);
@@ -124,9 +124,9 @@ void saveStep(Journal &journal, int seq)
 // From the menu: the catalogue, "Delete Worksheet", a title, OK, "Exit".
 void deleteStep(Journal &journal, int seq)
 {
-    click(intro0().Label2[18]);
+    click(mainMenu().Label2[18]);
     settle();
-    worksheetsForm &c = worksheets();
+    WorksheetCatalogue &c = worksheetCatalogue();
     int listed = 0;
     while (listed < 24 && c.Label2[listed + 1]->isVisible())
         ++listed;
@@ -176,7 +176,7 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&stage))
         return 2;
     Module1::SoundOn = 1;
-    intro0().Show();
+    mainMenu().Show();
     QApplication::setActiveWindow(&stage);
     settle();
     say(QStringLiteral("ready"));

@@ -7,8 +7,8 @@
 #include "FileSizeLimit.h"
 #include "ScreenTest.h"
 
-#include "wizard.h"
-#include "worksheets.h"
+#include "WorksheetCatalogue.h"
+#include "WorksheetWizard.h"
 
 #include <QApplication>
 
@@ -122,14 +122,14 @@ void FullDiskTest::savingWithoutRoom()
     const QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("New"));
     Label *action = nullptr;
     if (title.isEmpty()) {
-        worksheets().Show();
-        tick(worksheets().Check2);
-        action = worksheets().Label2[1];
+        worksheetCatalogue().Show();
+        tick(worksheetCatalogue().Check2);
+        action = worksheetCatalogue().Label2[1];
     } else {
-        wizard().Show();
+        worksheetWizard().Show();
         QApplication::setActiveWindow(&Stage::instance());
-        typeWorksheet(wizard(), title, questions);
-        action = wizard().Label3[1];
+        typeWorksheet(worksheetWizard(), title, questions);
+        action = worksheetWizard().Label3[1];
     }
     {
         std::unique_ptr<FileSizeLimit> limit;
@@ -139,7 +139,7 @@ void FullDiskTest::savingWithoutRoom()
     }
 
     QCOMPARE(shownPrompts(), messages);
-    QCOMPARE(topForm(), title.isEmpty() ? static_cast<Form *>(&worksheets()) : &wizard());
+    QCOMPARE(topForm(), title.isEmpty() ? static_cast<Form *>(&worksheetCatalogue()) : &worksheetWizard());
     QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), indexFileBytes({"Granite"}));
     const QByteArray newQuiz = quizFileBytes(title, questions);
     const QString quizFile =

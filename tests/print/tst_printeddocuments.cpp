@@ -5,10 +5,10 @@
 #include "PrintTest.h"
 
 #include "PagePrinting.h"
-#include "Welldone.h"
-#include "multiple.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
 #include "picture/Picture.h"
-#include "science.h"
 
 using namespace terralore;
 using namespace terralore::test;
@@ -95,10 +95,10 @@ void PrintedDocumentsTest::certificateOnOnePageOfAnyPaper()
     // Full marks after an ordering activity.
     Module1::Score = 4;
     Module1::QuestionCount = 4;
-    Welldone().Show();
+    resultsScreen().Show();
     settle();
-    QTest::keyClicks(Welldone().Text1, QStringLiteral("Megan Pritchard"));
-    click(Welldone().Label3[0]);
+    QTest::keyClicks(resultsScreen().Text1, QStringLiteral("Megan Pritchard"));
+    click(resultsScreen().Label3[0]);
     settle();
     QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your certificate is now printing.")});
     QString pdf;
@@ -132,19 +132,19 @@ void PrintedDocumentsTest::worksheetWholeAndInOrder()
     QFETCH(QString, paper);
     QFETCH(int, pageCount);
     TERRALORE_CHOOSE_PAPER(QString(), paper);
-    science().Show();
-    click(science().Label3[0]);
+    scienceHub().Show();
+    click(scienceHub().Label3[0]);
     settle();
-    click(multiple().Label3[3]);
+    click(quizScreen().Label3[3]);
     settle();
     QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
-    QCOMPARE(topForm(), multipleIfLoaded());
+    QCOMPARE(topForm(), quizScreenIfLoaded());
     QString pdf;
     QList<PdfPage> pages;
     TERRALORE_READ_LAST_JOB(pdf, pages);
     QCOMPARE(pages.size(), pageCount);
-    QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"), multiple().Label5->Caption(),
-                         multiple().Label6->Caption()};
+    QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"), quizScreen().Label5->Caption(),
+                         quizScreen().Label6->Caption()};
     for (std::size_t q = 1; q <= 10; ++q) {
         expected
             << (QStringLiteral("Question %1 ").arg(q) + Module1::QuestionText[q]).simplified()

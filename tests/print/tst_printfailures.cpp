@@ -1,9 +1,9 @@
 #include "PagerTesting.h"
 #include "PrintTest.h"
 
-#include "Welldone.h"
-#include "multiple.h"
-#include "science.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
 
 #include <optional>
 
@@ -96,15 +96,15 @@ void PrintFailuresTest::messageAndNothingElse()
     if (document == QLatin1String("certificate")) {
         Module1::Score = 5;
         Module1::QuestionCount = 5;
-        Welldone().Show();
-        QTest::keyClicks(Welldone().Text1, QStringLiteral("Rhys"));
-        screen = &Welldone();
-        print = Welldone().Label3[0];
+        resultsScreen().Show();
+        QTest::keyClicks(resultsScreen().Text1, QStringLiteral("Rhys"));
+        screen = &resultsScreen();
+        print = resultsScreen().Label3[0];
     } else if (document == QLatin1String("worksheet")) {
-        science().Show();
-        click(science().Label3[0]);
-        screen = &multiple();
-        print = multiple().Label3[3];
+        scienceHub().Show();
+        click(scienceHub().Label3[0]);
+        screen = &quizScreen();
+        print = quizScreen().Label3[3];
     } else {
         Pager &pager = openPager(QStringLiteral("guide"));
         clickEntries(pager, QStringLiteral("N"));
@@ -133,10 +133,10 @@ void PrintFailuresTest::messageAndNothingElse()
     QCOMPARE(newestJobId(), newestJob);
     QCOMPARE(QDir::temp().entryList({QStringLiteral("terralore-print-*")}), spoolBefore);
     if (document == QLatin1String("certificate")) {
-        QCOMPARE(Welldone().Text1->Text(), QStringLiteral("Rhys"));
-        QCOMPARE(Welldone().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
+        QCOMPARE(resultsScreen().Text1->Text(), QStringLiteral("Rhys"));
+        QCOMPARE(resultsScreen().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
     } else if (document == QLatin1String("page")) {
-        QCOMPARE(guide().Label1->Caption(), QStringLiteral("Page 2 of 5"));
+        QCOMPARE(guidePager().Label1->Caption(), QStringLiteral("Page 2 of 5"));
     }
 
     // With the fault gone, the same entry prints.

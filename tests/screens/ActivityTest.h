@@ -7,11 +7,11 @@
 
 #include "Activity.h"
 #include "ActivityForms.h"
+#include "BeginningLabelling.h"
+#include "BeginningOrdering.h"
+#include "ScienceLabelling.h"
+#include "ScienceOrdering.h"
 #include "Twips.h"
-#include "beginninglab.h"
-#include "beginningord.h"
-#include "sciencelab.h"
-#include "scienceord.h"
 
 namespace terralore::test {
 

@@ -6,8 +6,8 @@
 #include "FolderCheck.h"
 #include "ScreenTest.h"
 #include "TestData.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "WorksheetCatalogue.h"
+#include "WorksheetWizard.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -59,7 +59,7 @@ inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion>
 }
 
 // Types a worksheet as a teacher does: into each box, then a tick click.
-inline void typeWorksheet(wizardForm &w, const QString &title, const QList<TypedQuestion> &questions)
+inline void typeWorksheet(WorksheetWizard &w, const QString &title, const QList<TypedQuestion> &questions)
 {
     QTest::keyClicks(w.Text1, title);
     for (int q = 0; q < 10; ++q) {
@@ -124,7 +124,7 @@ inline QStringList visibleTitles()
 {
     QStringList titles;
     for (int k = 1; k <= 24; ++k) {
-        Label *slot = worksheets().Label2[k];
+        Label *slot = worksheetCatalogue().Label2[k];
         if (slot->isVisible())
             titles << slot->Caption();
     }

@@ -5,9 +5,9 @@
 
 #include "ScreenTest.h"
 
-#include "guide.h"
-#include "intro0.h"
-#include "teacher.h"
+#include "GuidePager.h"
+#include "MainMenu.h"
+#include "NotesPager.h"
 
 namespace terralore::test {
 
@@ -22,14 +22,14 @@ constexpr int Previous = Pager::PreviousEntry;
 
 // Opens the notes pager as a hub does: the set first, then both copies of
 // its first page, then show.
-inline teacherForm &openPageSet(int count, const QString &set)
+inline NotesPager &openPageSet(int count, const QString &set)
 {
     Module1::PageCount = count;
     Module1::PageSet = set;
-    teacher().Image1->LoadPicture(QStringLiteral("wmf\\") + set + QStringLiteral("a.wmf"));
-    teacher().Image2->LoadPicture(QStringLiteral("wmf2\\") + set + QStringLiteral("a.wmf"));
-    teacher().Show();
-    return teacher();
+    notesPager().Image1->LoadPicture(QStringLiteral("wmf\\") + set + QStringLiteral("a.wmf"));
+    notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\") + set + QStringLiteral("a.wmf"));
+    notesPager().Show();
+    return notesPager();
 }
 
 // Opens a pager the way its user does: page sets directly, the rest from the menu.
@@ -37,11 +37,11 @@ inline Pager &openPager(const QString &which)
 {
     if (which == QLatin1String("notes"))
         return openPageSet(2, QStringLiteral("key science"));
-    intro0().Show();
-    click(intro0().Label2[which == QLatin1String("guide") ? 20 : 19]);
+    mainMenu().Show();
+    click(mainMenu().Label2[which == QLatin1String("guide") ? 20 : 19]);
     if (which == QLatin1String("guide"))
-        return guide();
-    return teacher();
+        return guidePager();
+    return notesPager();
 }
 
 inline void clickEntries(Pager &pager, const QString &clicks)

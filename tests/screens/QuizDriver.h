@@ -7,11 +7,11 @@
 #include "QuizFile.h"
 #include "ScreenTest.h"
 
-#include "Welldone.h"
-#include "Wrong.h"
-#include "intro0.h"
-#include "multiple.h"
-#include "science.h"
+#include "MainMenu.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
+#include "WrongAnswers.h"
 
 #include <QSet>
 
@@ -64,20 +64,20 @@ inline bool writeRocksQuizWithDigits(const TestData &data, const QStringList &di
 }
 
 // From the menu to the rocks quiz, by clicks.
-inline multipleForm *openRocksQuiz()
+inline QuizScreen *openRocksQuiz()
 {
-    intro0().Show();
-    click(intro0().Label2[10]);
-    if (!scienceIfLoaded())
+    mainMenu().Show();
+    click(mainMenu().Label2[10]);
+    if (!scienceHubIfLoaded())
         return nullptr;
-    click(science().Label3[0]);
-    return multipleIfLoaded();
+    click(scienceHub().Label3[0]);
+    return quizScreenIfLoaded();
 }
 
 // Chooses an answer button (0: none) and goes on to the next question.
 inline void answerAndGoOn(int option)
 {
-    multipleForm &quiz = multiple();
+    QuizScreen &quiz = quizScreen();
     if (option > 0) {
         OptionButton *button = quiz.Option1[option];
         click(button, QPoint(8, button->height() / 2));
@@ -98,8 +98,8 @@ inline QStringList shownWrongEntries()
 {
     QStringList entries;
     for (int j = 0; j <= 9; ++j)
-        if (Wrong().Label2[j]->Visible())
-            entries << Wrong().Label2[j]->Caption();
+        if (wrongAnswers().Label2[j]->Visible())
+            entries << wrongAnswers().Label2[j]->Caption();
     return entries;
 }
 

@@ -1,6 +1,6 @@
 #include "ActivityTest.h"
 
-#include "Welldone.h"
+#include "ResultsScreen.h"
 
 using namespace terralore;
 using namespace terralore::test;
@@ -44,12 +44,12 @@ void ActivityDragTest::allCorrectScoresFull()
     click(a.Label3[2]);
     QCOMPARE(Module1::Score, n);
     // The results open over the activity, which stays as it was.
-    QVERIFY(WelldoneIfLoaded());
-    QCOMPARE(topForm(), &Welldone());
-    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
-    QVERIFY(Welldone().Label3[0]->isVisible());
-    QCOMPARE(Welldone().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
-    click(Welldone().Label3[1]);
+    QVERIFY(resultsScreenIfLoaded());
+    QCOMPARE(topForm(), &resultsScreen());
+    QCOMPARE(resultsScreen().Label1->Caption(), QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
+    QVERIFY(resultsScreen().Label3[0]->isVisible());
+    QCOMPARE(resultsScreen().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
+    click(resultsScreen().Label3[1]);
     settle();
     QCOMPARE(topForm(), &a);
     for (int i = 0; i < n; ++i)
@@ -70,10 +70,10 @@ void ActivityDragTest::swappedLayersScoreTwo()
     QVERIFY(a.Label3[2]->isVisible());
     click(a.Label3[2]);
     QCOMPARE(Module1::Score, 2);
-    QCOMPARE(topForm(), &Welldone());
-    QCOMPARE(Welldone().Label1->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
-    QVERIFY(Welldone().Label6->isVisible());
-    QVERIFY(!Welldone().Label3[0]->isVisible());
+    QCOMPARE(topForm(), &resultsScreen());
+    QCOMPARE(resultsScreen().Label1->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
+    QVERIFY(resultsScreen().Label6->isVisible());
+    QVERIFY(!resultsScreen().Label3[0]->isVisible());
 }
 
 void ActivityDragTest::pressAndReleaseSnapsAgain_data()

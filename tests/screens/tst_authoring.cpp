@@ -3,9 +3,9 @@
 // opens, edits or deletes the one clicked.
 #include "AuthoringTest.h"
 
+#include "MainMenu.h"
+#include "QuizScreen.h"
 #include "WorksheetTitle.h"
-#include "intro0.h"
-#include "multiple.h"
 
 using namespace terralore;
 using namespace terralore::test;
@@ -25,17 +25,17 @@ class AuthoringTest : public QObject {
     Q_OBJECT
     ScreenFixture *fx = nullptr;
 
-    wizardForm &openWizard()
+    WorksheetWizard &openWizard()
     {
-        intro0().Show();
-        click(intro0().Label2[17]);
-        return wizard();
+        mainMenu().Show();
+        click(mainMenu().Label2[17]);
+        return worksheetWizard();
     }
     void openCatalogue()
     {
-        intro0().Show();
-        QTRY_VERIFY(!intro0().Timer1->Enabled());
-        click(intro0().Label2[18]);
+        mainMenu().Show();
+        QTRY_VERIFY(!mainMenu().Timer1->Enabled());
+        click(mainMenu().Label2[18]);
         settle();
     }
 
@@ -95,7 +95,7 @@ void AuthoringTest::validationStopsAtTheFirstProblem()
     QFETCH(QList<int>, unticked);
     QFETCH(QList<int>, twoTicks);
     QFETCH(QString, message);
-    wizardForm &w = openWizard();
+    WorksheetWizard &w = openWizard();
     const QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Rocks"));
     typeWorksheet(w, title, questions);
     for (int q : emptyTexts)
@@ -178,7 +178,7 @@ void AuthoringTest::titleRule()
 {
     QFETCH(QString, title);
     QFETCH(QString, problem);
-    wizardForm &w = openWizard();
+    WorksheetWizard &w = openWizard();
     typeWorksheet(w, QStringLiteral("x"), sampleQuestions(QStringLiteral("Rocks")));
     w.Text1->setText(title); // as pasted: the box holds what the keyboard cannot type
     if (!problem.isEmpty())
@@ -197,9 +197,9 @@ void AuthoringTest::titleRule()
     settle();
     openCatalogue();
     QCOMPARE(visibleTitles(), QStringList{shownWorksheetTitle(storedWorksheetTitle(title))});
-    click(worksheets().Label2[1]);
-    QCOMPARE(topForm(), multipleIfLoaded());
-    QCOMPARE(multiple().Label2->Caption(), QStringLiteral("Rocks question 1"));
+    click(worksheetCatalogue().Label2[1]);
+    QCOMPARE(topForm(), quizScreenIfLoaded());
+    QCOMPARE(quizScreen().Label2->Caption(), QStringLiteral("Rocks question 1"));
 }
 
 void AuthoringTest::saveFailures_data()
@@ -228,7 +228,7 @@ void AuthoringTest::saveFailures()
     else
         QVERIFY(fx->data.remove(kIndex));
     const QByteArray indexBefore = fx->data.read(kIndex);
-    wizardForm &w = openWizard();
+    WorksheetWizard &w = openWizard();
     typeWorksheet(w, QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks")));
     click(w.Label3[1]);
     QCOMPARE(shownPrompts(), QStringList{message});
@@ -237,7 +237,7 @@ void AuthoringTest::saveFailures()
     if (setup != "folder quiz")
         QCOMPARE(fx->data.read(QStringLiteral("multiple/Rocks.txt")),
                  quizFileBytes(QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks"))));
-    QCOMPARE(topForm(), &wizard());
+    QCOMPARE(topForm(), &worksheetWizard());
 }
 
 void AuthoringTest::cataloguePages_data()
@@ -259,7 +259,7 @@ void AuthoringTest::cataloguePages()
     const QStringList titles = numberedTitles(count);
     QVERIFY(putWorksheets(fx->data, titles, false));
     openCatalogue();
-    worksheetsForm &c = worksheets();
+    WorksheetCatalogue &c = worksheetCatalogue();
     QCOMPARE(visibleTitles(), titles.mid(0, 24));
     QVERIFY(!c.Label3[0]->isVisible());
     for (int page = 2; page <= lastPage; ++page) {
@@ -300,7 +300,7 @@ void AuthoringTest::deletionClosesUpThePage()
     QVERIFY(putWorksheets(fx->data, titles));
     const auto before = folderSnapshot(fx->data);
     openCatalogue();
-    worksheetsForm &c = worksheets();
+    WorksheetCatalogue &c = worksheetCatalogue();
     for (int p = 2; p <= page; ++p)
         click(c.Label3[1]);
     const bool previous = c.Label3[0]->isVisible(), next = c.Label3[1]->isVisible();
@@ -324,11 +324,11 @@ void AuthoringTest::editingRoundTrip()
 {
     QVERIFY(putWorksheets(fx->data, {"Chalk", "Sand& silt"}));
     openCatalogue();
-    tick(worksheets().Check1);
-    click(worksheets().Label2[2]);
+    tick(worksheetCatalogue().Check1);
+    click(worksheetCatalogue().Label2[2]);
     QVERIFY(shownPrompts().isEmpty());
-    QCOMPARE(topForm(), wizardIfLoaded());
-    wizardForm &w = wizard();
+    QCOMPARE(topForm(), worksheetWizardIfLoaded());
+    WorksheetWizard &w = worksheetWizard();
     QCOMPARE(w.Text1->Text(), QStringLiteral("Sand, silt"));
     QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Sand& silt"));
     for (int q = 0; q < 10; ++q) {
@@ -386,13 +386,13 @@ void AuthoringTest::unreadableWorksheets()
         QVERIFY(fx->data.remove(kIndex));
     const auto before = folderSnapshot(fx->data);
     if (mode > 0)
-        tick(mode == 1 ? worksheets().Check1 : worksheets().Check2);
-    click(worksheets().Label2[2]);
+        tick(mode == 1 ? worksheetCatalogue().Check1 : worksheetCatalogue().Check2);
+    click(worksheetCatalogue().Label2[2]);
     const QStringList expected =
         mode == 2 && damage == "no index" ? QStringList{deleteQuestion("Soil"), kCorrupted} : QStringList{kCorrupted};
     QCOMPARE(shownPrompts(), expected);
     QCOMPARE(folderSnapshot(fx->data), before);
-    QCOMPARE(topForm(), &worksheets());
+    QCOMPARE(topForm(), &worksheetCatalogue());
     QCOMPARE(visibleTitles(), (QStringList{"Chalk", "Soil"}));
 }
 

@@ -5,17 +5,17 @@
 #include "AuthoringTest.h"
 #include "PagerTesting.h"
 
+#include "BeginningHub.h"
 #include "FieldReader.h"
 #include "PictureTesting.h"
 #include "QuizFile.h"
+#include "QuizScreen.h"
 #include "ResourcePath.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
 #include "TextCodec.h"
-#include "Welldone.h"
-#include "beginning.h"
-#include "multiple.h"
-#include "science.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "WorksheetCatalogue.h"
+#include "WorksheetWizard.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,40 +94,41 @@ void verifySalvage(const Picture &shown, const QString &file, const QByteArray &
 void verifyQuizShown(const LoadedQuiz &quiz, bool answer = false)
 {
     int fitting = 0;
-    QCOMPARE(topForm(), multipleIfLoaded());
-    QCOMPARE(multiple().Label6->Caption(), quiz.title);
+    QCOMPARE(topForm(), quizScreenIfLoaded());
+    QCOMPARE(quizScreen().Label6->Caption(), quiz.title);
     for (std::size_t q = 1; q <= 10; ++q) {
-        QCOMPARE(multiple().Label2->Caption(), quiz.question[q]);
+        QCOMPARE(quizScreen().Label2->Caption(), quiz.question[q]);
         const QString options[] = {quiz.optionA[q], quiz.optionB[q], quiz.optionC[q], quiz.optionD[q]};
         for (int j = 1; j <= 4; ++j)
-            QCOMPARE(multiple().Option1[j]->text(), options[j - 1]);
+            QCOMPARE(quizScreen().Option1[j]->text(), options[j - 1]);
         const int digit = int(QStringList({"1", "2", "3", "4"}).indexOf(quiz.correctAnswer[q])) + 1;
         if (answer && digit > 0) {
-            click(multiple().Option1[digit], QPoint(8, multiple().Option1[digit]->height() / 2));
+            click(quizScreen().Option1[digit], QPoint(8, quizScreen().Option1[digit]->height() / 2));
             ++fitting;
         }
         if (q < 10 || answer)
-            click(multiple().Label3[1]);
+            click(quizScreen().Label3[1]);
     }
     if (answer) {
         settle();
-        QCOMPARE(topForm(), WelldoneIfLoaded());
+        QCOMPARE(topForm(), resultsScreenIfLoaded());
         QCOMPARE(Module1::Score, fitting);
     }
 }
 
 void verifyWizardShown(const LoadedQuiz &quiz)
 {
-    QCOMPARE(topForm(), wizardIfLoaded());
+    QCOMPARE(topForm(), worksheetWizardIfLoaded());
     // A box holds one line: control characters the file held are gone.
-    QCOMPARE(wizard().Text1->Text(), singleLineText(quiz.title));
+    QCOMPARE(worksheetWizard().Text1->Text(), singleLineText(quiz.title));
     for (std::size_t q = 1; q <= 10; ++q) {
         const int first = 4 * int(q - 1);
-        QCOMPARE(wizard().Text2[int(q - 1)]->Text(), singleLineText(quiz.question[q]));
+        QCOMPARE(worksheetWizard().Text2[int(q - 1)]->Text(), singleLineText(quiz.question[q]));
         const QString options[] = {quiz.optionA[q], quiz.optionB[q], quiz.optionC[q], quiz.optionD[q]};
         for (int j = 0; j < 4; ++j) {
-            QCOMPARE(wizard().Text3[first + j]->Text(), singleLineText(options[j]));
-            QCOMPARE(wizard().Check1[first + j]->Value(), quiz.correctAnswer[q] == QString::number(j + 1) ? 1 : 0);
+            QCOMPARE(worksheetWizard().Text3[first + j]->Text(), singleLineText(options[j]));
+            QCOMPARE(worksheetWizard().Check1[first + j]->Value(),
+                     quiz.correctAnswer[q] == QString::number(j + 1) ? 1 : 0);
         }
     }
 }
@@ -141,23 +142,23 @@ struct PictureOnScreen {
 
 PictureOnScreen openScreenShowing(const QString &target)
 {
-    intro0().Show();
+    mainMenu().Show();
     settle();
     if (target.startsWith(QLatin1String("Images/stair")))
-        return {intro0().Image1, &intro0(), intro0().Label2[10]};
+        return {mainMenu().Image1, &mainMenu(), mainMenu().Label2[10]};
     if (target.startsWith(QLatin1String("Images/cave"))) {
-        click(intro0().Label2[10]);
-        return {science().Image1, &science(), science().Label3[2]};
+        click(mainMenu().Label2[10]);
+        return {scienceHub().Image1, &scienceHub(), scienceHub().Label3[2]};
     }
-    click(intro0().Label2[19]); // the acknowledgments, with the logo running
-    if (!QTest::qWaitFor([] { return teacher().Picture1->Visible(); }))
+    click(mainMenu().Label2[19]); // the acknowledgments, with the logo running
+    if (!QTest::qWaitFor([] { return notesPager().Picture1->Visible(); }))
         return {};
     // A few frames on, so the timer has gone over damaged frames and on.
     const int first = Module1::LogoFrame;
     if (!QTest::qWaitFor([first] { return (Module1::LogoFrame + 20 - first) % 20 >= 3; }))
         return {};
-    return {target.endsWith(QLatin1String(".bmp")) ? teacher().Picture2 : teacher().Picture1, &teacher(),
-            teacher().Label3[Exit]};
+    return {target.endsWith(QLatin1String(".bmp")) ? notesPager().Picture2 : notesPager().Picture1, &notesPager(),
+            notesPager().Label3[Exit]};
 }
 
 QString canonical(const QString &path)
@@ -233,18 +234,18 @@ void DamagedInputTest::quizFilesFromTheCatalogue()
         digitsFit = digitsFit && QStringList({"1", "2", "3", "4"}).contains(held.correctAnswer[q]);
     const LoadedQuiz good = quizIn(fx->data.read(QStringLiteral("multiple/Chalk.txt")));
 
-    intro0().Show();
-    QTRY_VERIFY(!intro0().Timer1->Enabled());
-    click(intro0().Label2[18]);
+    mainMenu().Show();
+    QTRY_VERIFY(!mainMenu().Timer1->Enabled());
+    click(mainMenu().Label2[18]);
     settle();
-    click(worksheets().Label2[1]);
+    click(worksheetCatalogue().Label2[1]);
     verifyQuizShown(good);
-    multiple().Unload();
+    quizScreen().Unload();
     settle();
     if (edit)
-        click(worksheets().Check1, QPoint(8, worksheets().Check1->height() / 2));
+        click(worksheetCatalogue().Check1, QPoint(8, worksheetCatalogue().Check1->height() / 2));
     const auto before = folderSnapshot(fx->data);
-    click(worksheets().Label2[2]);
+    click(worksheetCatalogue().Label2[2]);
     QCOMPARE(folderSnapshot(fx->data), before);
     if (edit ? digitsFit : complete) {
         QVERIFY(shownPrompts().isEmpty());
@@ -252,10 +253,10 @@ void DamagedInputTest::quizFilesFromTheCatalogue()
         return;
     }
     QCOMPARE(shownPrompts(), QStringList{kCorrupted});
-    QCOMPARE(topForm(), &worksheets());
-    QVERIFY(!multipleIfLoaded() && !wizardIfLoaded());
+    QCOMPARE(topForm(), &worksheetCatalogue());
+    QVERIFY(!quizScreenIfLoaded() && !worksheetWizardIfLoaded());
     // The catalogue goes on: the good worksheet opens, whole.
-    click(worksheets().Label2[1]);
+    click(worksheetCatalogue().Label2[1]);
     QCOMPARE(shownPrompts(), QStringList{kCorrupted});
     edit ? verifyWizardShown(good) : verifyQuizShown(good);
     QCOMPARE(folderSnapshot(fx->data), before);
@@ -268,16 +269,16 @@ void DamagedInputTest::indexFiles()
     const QByteArray bytes = fixture(QStringLiteral("index"), file);
     QVERIFY(fx->data.write(QStringLiteral("multiple/track.txt"), bytes));
     const QStringList expected = kListedTitles.value(file);
-    intro0().Show();
-    QTRY_VERIFY(!intro0().Timer1->Enabled());
+    mainMenu().Show();
+    QTRY_VERIFY(!mainMenu().Timer1->Enabled());
     QCOMPARE(Module1::WorksheetCount, expected.size());
     for (int i = 1; i <= expected.size(); ++i)
         QCOMPARE(Module1::WorksheetNames[i], expected[i - 1]);
-    click(intro0().Label2[18]);
+    click(mainMenu().Label2[18]);
     settle();
-    QCOMPARE(topForm(), &worksheets());
+    QCOMPARE(topForm(), &worksheetCatalogue());
     QCOMPARE(visibleTitles(), expected);
-    QVERIFY(!worksheets().Label3[0]->isVisible() && !worksheets().Label3[1]->isVisible());
+    QVERIFY(!worksheetCatalogue().Label3[0]->isVisible() && !worksheetCatalogue().Label3[1]->isVisible());
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), bytes);
 }
@@ -321,12 +322,12 @@ void DamagedInputTest::metafilePages()
     const QString page = guidePages ? QStringLiteral("guide2.wmf") : QStringLiteral("key beginningb.wmf");
     const QByteArray bytes = fixture(QStringLiteral("wmf"), file);
     QVERIFY(replace(QStringLiteral("wmf/") + page, bytes) && replace(QStringLiteral("wmf2/") + page, bytes));
-    intro0().Show();
+    mainMenu().Show();
     settle();
-    click(intro0().Label2[guidePages ? 20 : 15]);
+    click(mainMenu().Label2[guidePages ? 20 : 15]);
     if (!guidePages)
-        click(beginning().Label3[4]);
-    Pager &pager = guidePages ? static_cast<Pager &>(guide()) : teacher();
+        click(beginningHub().Label3[4]);
+    Pager &pager = guidePages ? static_cast<Pager &>(guidePager()) : notesPager();
     QCOMPARE(topForm(), &pager);
     click(pager.Label3[Next]);
     QCOMPARE(pager.Image1->PictureSource(), QStringLiteral("wmf\\") + page);
@@ -356,14 +357,14 @@ void DamagedInputTest::sounds()
     const QByteArray bytes = fixture(QStringLiteral("wav"), file);
     QVERIFY(own.write(QStringLiteral("wav/click.wav"), bytes));
     Sound::setDeviceEnabled(true);
-    intro0().Show();
+    mainMenu().Show();
     settle();
-    click(intro0().Label2[10]);
+    click(mainMenu().Label2[10]);
     QTest::qWait(50);
-    QCOMPARE(topForm(), &science());
-    click(science().Label3[2]);
+    QCOMPARE(topForm(), &scienceHub());
+    click(scienceHub().Label3[2]);
     QTest::qWait(50);
-    QCOMPARE(topForm(), &intro0());
+    QCOMPARE(topForm(), &mainMenu());
     QCOMPARE(playedPaths(), QStringList(2, QStringLiteral("wav\\click.wav")));
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(own.read(QStringLiteral("wav/click.wav")), bytes);

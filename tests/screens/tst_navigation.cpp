@@ -6,8 +6,8 @@
 #include "PagerTesting.h"
 #include "QuizDriver.h"
 
-#include "Titlefrm.h"
-#include "beginning.h"
+#include "BeginningHub.h"
+#include "TitleScreen.h"
 
 #include <functional>
 
@@ -19,12 +19,12 @@ namespace {
 bool soundOff = false;
 
 // The menu, with the sound switched off by its own button when asked.
-intro0Form &menu()
+MainMenu &menu()
 {
-    intro0().Show();
+    mainMenu().Show();
     if (soundOff)
-        click(intro0().Option2, QPoint(8, 8));
-    return intro0();
+        click(mainMenu().Option2, QPoint(8, 8));
+    return mainMenu();
 }
 
 Hub &hub(int entry)
@@ -69,43 +69,43 @@ const std::vector<Screen> &screens()
 {
     static const std::vector<Screen> list = {
         {"intro0", [] {
-             Titlefrm().Show();
-             click(Titlefrm().Command1);
+             titleScreen().Show();
+             click(titleScreen().Command1);
              // The title screen's OK comes before the sound can be switched off.
              if (soundOff) {
-                 click(intro0().Option2, QPoint(8, 8));
+                 click(mainMenu().Option2, QPoint(8, 8));
                  Sound::clearLog();
              }
-         }, [] { return intro0().Label2[16]; }, "Titlefrm", 1, 1,
-         [] { return QList<Label *>{intro0().Label2[17], intro0().Label2[10]}; }, {300, 120}},
-        {"science", [] { hub(10); }, [] { return science().Label3[2]; }, "intro0", 1, 1,
-         [] { return all(science().Label3); }, {788, 300}},
-        {"beginning", [] { hub(15); }, [] { return beginning().Label3[2]; }, "intro0", 1, 1,
-         [] { return all(beginning().Label3); }, {788, 300}},
-        {"multiple", [] { click(hub(10).Label3[0]); }, [] { return multiple().Label3[2]; }, "science", 2, 1,
-         [] { return QList<Label *>{multiple().Label3[2], multiple().Label3[1], multiple().Label3[3]}; }, {40, 300}},
-        {"Welldone", [] { quizWithWrong({3}); }, [] { return Welldone().Label3[1]; }, "science", 12, 1,
-         [] { return all(Welldone().Label3); }, {40, 450}},
-        {"Wrong", [] { quizWithWrong({3}); click(Welldone().Label3[0]); }, [] { return Wrong().Label3[1]; },
+         }, [] { return mainMenu().Label2[16]; }, "Titlefrm", 1, 1,
+         [] { return QList<Label *>{mainMenu().Label2[17], mainMenu().Label2[10]}; }, {300, 120}},
+        {"science", [] { hub(10); }, [] { return scienceHub().Label3[2]; }, "intro0", 1, 1,
+         [] { return all(scienceHub().Label3); }, {788, 300}},
+        {"beginning", [] { hub(15); }, [] { return beginningHub().Label3[2]; }, "intro0", 1, 1,
+         [] { return all(beginningHub().Label3); }, {788, 300}},
+        {"multiple", [] { click(hub(10).Label3[0]); }, [] { return quizScreen().Label3[2]; }, "science", 2, 1,
+         [] { return QList<Label *>{quizScreen().Label3[2], quizScreen().Label3[1], quizScreen().Label3[3]}; }, {40, 300}},
+        {"Welldone", [] { quizWithWrong({3}); }, [] { return resultsScreen().Label3[1]; }, "science", 12, 1,
+         [] { return all(resultsScreen().Label3); }, {40, 450}},
+        {"Wrong", [] { quizWithWrong({3}); click(resultsScreen().Label3[0]); }, [] { return wrongAnswers().Label3[1]; },
          "science", 13, 0, {}, {}},
-        {"sciencelab", [] { click(hub(10).Label3[1]); }, [] { return sciencelab().Label3[0]; }, "science", 2, 1, {}, {}},
-        {"scienceord", [] { click(hub(10).Label3[3]); }, [] { return scienceord().Label3[0]; }, "science", 2, 1,
-         [] { return QList<Label *>{scienceord().Label3[1], scienceord().Label3[0]}; }, {600, 30}},
-        {"beginninglab", [] { click(hub(15).Label3[1]); }, [] { return beginninglab().Label3[0]; }, "beginning", 2, 1,
+        {"sciencelab", [] { click(hub(10).Label3[1]); }, [] { return scienceLabelling().Label3[0]; }, "science", 2, 1, {}, {}},
+        {"scienceord", [] { click(hub(10).Label3[3]); }, [] { return scienceOrdering().Label3[0]; }, "science", 2, 1,
+         [] { return QList<Label *>{scienceOrdering().Label3[1], scienceOrdering().Label3[0]}; }, {600, 30}},
+        {"beginninglab", [] { click(hub(15).Label3[1]); }, [] { return beginningLabelling().Label3[0]; }, "beginning", 2, 1,
          {}, {}},
-        {"beginningord", [] { click(hub(15).Label3[3]); }, [] { return beginningord().Label3[0]; }, "beginning", 2, 1,
-         [] { return QList<Label *>{beginningord().Label3[1], beginningord().Label3[0]}; }, {600, 30}},
-        {"teacher", [] { click(hub(10).Label3[4]); }, [] { return teacher().Label3[Exit]; }, "science", 2, 0, {}, {}},
-        {"guide", [] { click(menu().Label2[20]); }, [] { return guide().Label3[Exit]; }, "intro0", 1, 0, {}, {}},
-        {"wizard", [] { click(menu().Label2[17]); }, [] { return wizard().Label3[0]; }, "intro0", 1, 1,
-         [] { return all(wizard().Label3); }, {310, 20}},
-        {"worksheets", [] { catalogue(30); }, [] { return worksheets().Label2[0]; }, "intro0", 1, 1,
-         [] { return QList<Label *>{worksheets().Label2[7], worksheets().Label2[0], worksheets().Label2[24]}; },
+        {"beginningord", [] { click(hub(15).Label3[3]); }, [] { return beginningOrdering().Label3[0]; }, "beginning", 2, 1,
+         [] { return QList<Label *>{beginningOrdering().Label3[1], beginningOrdering().Label3[0]}; }, {600, 30}},
+        {"teacher", [] { click(hub(10).Label3[4]); }, [] { return notesPager().Label3[Exit]; }, "science", 2, 0, {}, {}},
+        {"guide", [] { click(menu().Label2[20]); }, [] { return guidePager().Label3[Exit]; }, "intro0", 1, 0, {}, {}},
+        {"wizard", [] { click(menu().Label2[17]); }, [] { return worksheetWizard().Label3[0]; }, "intro0", 1, 1,
+         [] { return all(worksheetWizard().Label3); }, {310, 20}},
+        {"worksheets", [] { catalogue(30); }, [] { return worksheetCatalogue().Label2[0]; }, "intro0", 1, 1,
+         [] { return QList<Label *>{worksheetCatalogue().Label2[7], worksheetCatalogue().Label2[0], worksheetCatalogue().Label2[24]}; },
          {60, 80}},
-        {"multiple", [] { catalogue(2); click(worksheets().Label2[2]); }, [] { return multiple().Label3[2]; },
+        {"multiple", [] { catalogue(2); click(worksheetCatalogue().Label2[2]); }, [] { return quizScreen().Label3[2]; },
          "worksheets", 2, 1, {}, {}},
-        {"wizard", [] { catalogue(2); tick(worksheets().Check1); click(worksheets().Label2[1]); },
-         [] { return wizard().Label3[0]; }, "worksheets", 2, 1, {}, {}},
+        {"wizard", [] { catalogue(2); tick(worksheetCatalogue().Check1); click(worksheetCatalogue().Label2[1]); },
+         [] { return worksheetWizard().Label3[0]; }, "worksheets", 2, 1, {}, {}},
     };
     return list;
 }
@@ -182,8 +182,8 @@ void NavigationTest::hoverLightsOnlyTheButtonUnderThePointer()
     s.open();
     settle();
     // The results bring their picture a moment after they open.
-    QTRY_VERIFY(!WelldoneIfLoaded() ||
-                !(Welldone().Timer1->Enabled() || Welldone().Timer2->Enabled() || Welldone().Timer3->Enabled()));
+    QTRY_VERIFY(!resultsScreenIfLoaded() || !(resultsScreen().Timer1->Enabled() || resultsScreen().Timer2->Enabled() ||
+                                              resultsScreen().Timer3->Enabled()));
     const QList<Label *> buttons = s.buttons();
     auto lit = [&buttons] {
         QList<bool> on;

@@ -41,26 +41,26 @@ void QuizTest::scoreAndWrongAnswers()
     const QuizOnDisk quiz(fx->data.file(kRocksQuiz));
     QVERIFY(quiz.ok && openRocksQuiz());
     takeQuiz(quiz, QSet<int>(wrong.cbegin(), wrong.cend()));
-    QCOMPARE(topForm(), WelldoneIfLoaded());
+    QCOMPARE(topForm(), resultsScreenIfLoaded());
     QCOMPARE(Module1::Score, 10 - int(wrong.size()));
-    QCOMPARE(Welldone().Label1->Caption(), line);
+    QCOMPARE(resultsScreen().Label1->Caption(), line);
     // Full marks ask for a name to print on the certificate.
     const bool full = wrong.isEmpty();
-    QCOMPARE(Welldone().Text1->isVisible(), full);
-    QCOMPARE(Welldone().Label3[0]->Caption(),
+    QCOMPARE(resultsScreen().Text1->isVisible(), full);
+    QCOMPARE(resultsScreen().Label3[0]->Caption(),
              full ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
     if (full)
         return;
-    click(Welldone().Label3[0]);
-    QCOMPARE(topForm(), WrongIfLoaded());
-    QCOMPARE(Wrong().Label6->Caption(), quiz.title);
+    click(resultsScreen().Label3[0]);
+    QCOMPARE(topForm(), wrongAnswersIfLoaded());
+    QCOMPARE(wrongAnswers().Label6->Caption(), quiz.title);
     // One block from the top, in question order.
     QStringList expected;
     for (int q : wrong)
         expected << QStringLiteral(" %1. ").arg(q) + quiz.question[std::size_t(q)];
     QCOMPARE(shownWrongEntries(), expected);
     for (int j = 0; j < wrong.size(); ++j)
-        QVERIFY(Wrong().Label2[j]->isVisible());
+        QVERIFY(wrongAnswers().Label2[j]->isVisible());
 }
 
 void QuizTest::aRevisitedQuestionStartsBlank_data()
@@ -77,9 +77,9 @@ void QuizTest::aRevisitedQuestionStartsBlank()
     QVERIFY(openRocksQuiz());
     answerAndGoOn(quiz.digit(1));
     answerAndGoOn(quiz.digit(2));
-    click(multiple().Label3[0]);
-    QCOMPARE(multiple().Label4->Caption(), QStringLiteral("Question 2"));
-    QVERIFY(multiple().Option1[5]->Value());
+    click(quizScreen().Label3[0]);
+    QCOMPARE(quizScreen().Label4->Caption(), QStringLiteral("Question 2"));
+    QVERIFY(quizScreen().Option1[5]->Value());
     answerAndGoOn(answerAgain ? quiz.digit(2) : 0);
     for (int q = 3; q <= 10; ++q)
         answerAndGoOn(quiz.digit(q));
@@ -123,15 +123,15 @@ void QuizTest::eachQuizListsOnlyItsOwnWrongAnswers()
     QVERIFY(openRocksQuiz());
     takeQuiz(quiz, {1, 2, 3});
     QCOMPARE(shownWrongEntries().size(), 3);
-    click(Welldone().Label3[1]);
+    click(resultsScreen().Label3[1]);
     settle();
-    click(science().Label3[0]);
+    click(scienceHub().Label3[0]);
     takeQuiz(quiz, {8});
     QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 8. ") + quiz.question[8]});
-    QCOMPARE(Wrong().Label2[1]->Caption(), QString());
-    click(Welldone().Label3[1]);
+    QCOMPARE(wrongAnswers().Label2[1]->Caption(), QString());
+    click(resultsScreen().Label3[1]);
     settle();
-    click(science().Label3[0]);
+    click(scienceHub().Label3[0]);
     takeQuiz(quiz, {});
     QVERIFY(shownWrongEntries().isEmpty());
 }

@@ -7,9 +7,9 @@
 
 #include "FieldReader.h"
 #include "QuizFile.h"
-#include "Titlefrm.h"
-#include "multiple.h"
-#include "science.h"
+#include "QuizScreen.h"
+#include "ScienceHub.h"
+#include "TitleScreen.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -68,30 +68,30 @@ const std::vector<DoubleClickCase> &doubleClickCases()
         {"Next Page on key facts", [] { return openPageSet(3, QStringLiteral("key science")).Label3[Next]; }, {}},
         {"a menu entry",
          [] {
-             intro0().Show();
-             return intro0().Label2[20];
+             mainMenu().Show();
+             return mainMenu().Label2[20];
          },
          {}},
         {"Next Question",
          [] {
-             science().Show();
-             click(science().Label3[0]);
-             click(multiple().Option1[1], QPoint(8, multiple().Option1[1]->height() / 2));
-             return multiple().Label3[1];
+             scienceHub().Show();
+             click(scienceHub().Label3[0]);
+             click(quizScreen().Option1[1], QPoint(8, quizScreen().Option1[1]->height() / 2));
+             return quizScreen().Label3[1];
          },
          {}},
         {"Save Worksheet",
          [] {
-             wizard().Show();
-             return wizard().Label3[1];
+             worksheetWizard().Show();
+             return worksheetWizard().Label3[1];
          },
          {}},
         {"a tick box",
          [] {
-             wizard().Show();
-             return wizard().Check1[5];
+             worksheetWizard().Show();
+             return worksheetWizard().Check1[5];
          },
-         [] { return QString::number(wizard().Check1[5]->Value()); }},
+         [] { return QString::number(worksheetWizard().Check1[5]->Value()); }},
         {"a caption tile", [] { return openActivity(QStringLiteral("scienceord")).Label2[1]; },
          [] { return describe(activityNamed(QStringLiteral("scienceord")).Label2[1]); }},
     };
@@ -139,17 +139,17 @@ void RealHandsTest::screensStayCentredOnAnyStage()
     QFETCH(QSize, first);
     QFETCH(QSize, then);
     Stage::instance().resize(first);
-    Titlefrm().Show();
+    titleScreen().Show();
     settle();
-    QVERIFY2(centredOnStage(&Titlefrm()), qPrintable(describe(&Titlefrm())));
+    QVERIFY2(centredOnStage(&titleScreen()), qPrintable(describe(&titleScreen())));
     Stage::instance().resize(then);
-    QVERIFY2(centredOnStage(&Titlefrm()), qPrintable(describe(&Titlefrm())));
-    click(Titlefrm().Command1);
+    QVERIFY2(centredOnStage(&titleScreen()), qPrintable(describe(&titleScreen())));
+    click(titleScreen().Command1);
     settle();
-    QCOMPARE(topForm(), intro0IfLoaded());
-    QVERIFY2(centredOnStage(&intro0()), qPrintable(describe(&intro0())));
+    QCOMPARE(topForm(), mainMenuIfLoaded());
+    QVERIFY2(centredOnStage(&mainMenu()), qPrintable(describe(&mainMenu())));
     Stage::instance().resize(first);
-    QVERIFY2(centredOnStage(&intro0()), qPrintable(describe(&intro0())));
+    QVERIFY2(centredOnStage(&mainMenu()), qPrintable(describe(&mainMenu())));
 }
 
 void RealHandsTest::aDoubleClickActsAsOneClick_data()
@@ -200,7 +200,7 @@ void RealHandsTest::pastedLineBreaksAndTabsNeverReachTheFile()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, shown);
-    wizardForm &w = wizard();
+    WorksheetWizard &w = worksheetWizard();
     w.Show();
     typeWorksheet(w, QStringLiteral("Pasted"), sampleQuestions(QStringLiteral("Pasted")));
     w.Text3[9]->clear();
@@ -247,7 +247,7 @@ void RealHandsTest::charactersTheFileCannotHoldAreRefusedByBox()
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    wizardForm &w = wizard();
+    WorksheetWizard &w = worksheetWizard();
     w.Show();
     typeWorksheet(w, QStringLiteral("Chars"), sampleQuestions(QStringLiteral("Chars")));
     paste(w.Text2[0], QString::fromUtf8("\u2019s caf\u00e9"));
@@ -285,13 +285,13 @@ void RealHandsTest::aTitleInUseIsReplacedOnlyWhenConfirmed()
     QVERIFY(putWorksheets(data(), {QStringLiteral("Granite"), QStringLiteral("Basalt")}));
     const auto before = folderSnapshot(data());
     fixture().answer = confirm ? MsgResult::OK : MsgResult::Cancel;
-    wizardForm &w = wizard();
+    WorksheetWizard &w = worksheetWizard();
     if (fromEdit) {
-        worksheets().Show();
-        click(worksheets().Check1, QPoint(8, worksheets().Check1->height() / 2));
-        click(worksheets().Label2[int(visibleTitles().indexOf(QStringLiteral("Granite"))) + 1]);
+        worksheetCatalogue().Show();
+        click(worksheetCatalogue().Check1, QPoint(8, worksheetCatalogue().Check1->height() / 2));
+        click(worksheetCatalogue().Label2[int(visibleTitles().indexOf(QStringLiteral("Granite"))) + 1]);
         settle();
-        QCOMPARE(topForm(), wizardIfLoaded());
+        QCOMPARE(topForm(), worksheetWizardIfLoaded());
         QCOMPARE(w.Text1->Text(), QStringLiteral("Granite"));
         w.Text1->clear();
         QTest::keyClicks(w.Text1, title);
@@ -328,11 +328,11 @@ void RealHandsTest::editingKeepsValuesLongerThanTheBoxes()
     const QByteArray original = quizFileBytes(QStringLiteral("Long"), questions);
     QVERIFY(data().write(QStringLiteral("multiple/Long.txt"), original));
     QVERIFY(data().write(QStringLiteral("multiple/track.txt"), indexFileBytes({QStringLiteral("Long")})));
-    worksheets().Show();
-    click(worksheets().Check1, QPoint(8, worksheets().Check1->height() / 2));
-    click(worksheets().Label2[1]);
+    worksheetCatalogue().Show();
+    click(worksheetCatalogue().Check1, QPoint(8, worksheetCatalogue().Check1->height() / 2));
+    click(worksheetCatalogue().Label2[1]);
     settle();
-    wizardForm &w = wizard();
+    WorksheetWizard &w = worksheetWizard();
     QCOMPARE(w.Text2[3]->Text(), questions[3].text);
     QCOMPARE(w.Text3[34]->Text(), questions[8].options[2]);
     // Typing still stops at the limit once a value is back within it.

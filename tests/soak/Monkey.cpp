@@ -7,11 +7,11 @@
 #include "Label.h"
 #include "MessageBox.h"
 #include "QuizFile.h"
+#include "QuizScreen.h"
 #include "ScreenTest.h"
 #include "TextBox.h"
 #include "TextCodec.h"
-#include "multiple.h"
-#include "wizard.h"
+#include "WorksheetWizard.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -218,7 +218,7 @@ int Monkey::pressButton(Form &top)
 // Picks an answer (or none) and goes on to the next question.
 int Monkey::answerQuestion(Form &top)
 {
-    auto &quiz = static_cast<multipleForm &>(top);
+    auto &quiz = static_cast<QuizScreen &>(top);
     OptionButton *option = quiz.Option1[1 + random(4)];
     note(QStringLiteral("answer"), option);
     if (random(5) != 0)
@@ -252,7 +252,7 @@ int Monkey::dropCaption(Form &top)
 // program says it saved, the file must hold exactly what was typed.
 int Monkey::saveWorksheet()
 {
-    wizardForm &w = wizard();
+    WorksheetWizard &w = worksheetWizard();
     int actions = 0;
     QuizSheet sheet;
     sheet.title = kTitles[random(int(kTitles.size()))];

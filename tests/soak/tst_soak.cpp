@@ -8,7 +8,7 @@
 #include "ScreenTest.h"
 
 #include "Module1.h"
-#include "Titlefrm.h"
+#include "TitleScreen.h"
 
 #include <QDir>
 
@@ -47,7 +47,7 @@ QString signature(const QString &folder)
 void start()
 {
     Stage::instance().show();
-    Titlefrm().Show();
+    titleScreen().Show();
     settle();
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Line.h"
+#include "OrderingActivity.h"
+
+// Ordering activity of "The Beginning: the Earth": five events of the
+// Earth's history into time order, earliest at the top.
+class BeginningOrdering : public OrderingActivity {
+    Q_OBJECT
+public:
+    BeginningOrdering();
+
+    terralore::Label *Label8;
+    terralore::Line *Line1;                         // the bracket's upright
+    terralore::ControlArray<terralore::Line> Line2; // its ticks, one per box
+
+protected:
+    void Form_Load() override;
+};
+
+TERRALORE_DECLARE_FORM(BeginningOrdering, beginningOrdering)

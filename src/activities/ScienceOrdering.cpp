@@ -1,0 +1,74 @@
+#include "ScienceOrdering.h"
+
+#include "Palette.h"
+
+using namespace terralore;
+
+TERRALORE_DEFINE_FORM(ScienceOrdering, scienceOrdering)
+
+namespace {
+
+using namespace terralore::palette;
+
+const ActivityItem kItems[] = {
+    {"These geologists study the minerals that the rocks are made of.", 4440, 3600, 1320, 6480},
+    {"These geologists identify and classify the rocks themselves.", 720, 3600, 7560, 6480},
+    {"These geologists study the fossil remains of plants and animals that are found in the rocks.", 8160, 3600, 4440,
+     6480},
+};
+
+struct Heading {
+    int index;
+    const char *text;
+    float left, height;
+};
+
+// The headings stand over the target boxes and above the captions.
+const Heading kHeadings[] = {
+    {1, "Petrologists", 720, 585},
+    {2, "Mineralogists", 4440, 585},
+    {3, "Palaeontologists", 8160, 375},
+};
+
+} // namespace
+
+ScienceOrdering::ScienceOrdering() : OrderingActivity(QStringLiteral("scienceord"), {kItems, 2955, 1155})
+{
+    // Bottom to top: targets, buttons, title, instruction, hint, homes,
+    // captions, headings.
+    createTargets();
+    createButtons();
+    Label6 = createTitle(4665);
+    Label8 = createText({.name = "Label8",
+                         .left = 2520,
+                         .top = 1320,
+                         .width = 6840,
+                         .height = 945,
+                         .caption = QStringLiteral("Match these different geologists to the work that they do."),
+                         .points = 20.25,
+                         .bold = true,
+                         .fore = QColor(0, 255, 0),
+                         .backStyle = vbTransparent,
+                         .alignment = vbCenter});
+    Label9 = createDragHint();
+    createHomes();
+    createCaptions();
+    for (const Heading &h : kHeadings)
+        Label5.add(h.index, createText({.name = "Label5",
+                                        .index = h.index,
+                                        .left = h.left,
+                                        .top = 2880,
+                                        .width = 2955,
+                                        .height = h.height,
+                                        .caption = QString::fromLatin1(h.text),
+                                        .points = 15.75,
+                                        .bold = true,
+                                        .fore = kYellow,
+                                        .backStyle = vbTransparent,
+                                        .alignment = vbCenter}));
+}
+
+void ScienceOrdering::Form_Load()
+{
+    loadOrdering(3);
+}

@@ -1,0 +1,33 @@
+#include "BeginningHub.h"
+
+TERRALORE_DEFINE_FORM(BeginningHub, beginningHub)
+
+namespace {
+
+const HubTable kBeginning{
+    .formName = "beginning",
+    .title = "The Beginning: the Earth",
+    .titleLeft = 120,
+    .titleTop = 0,
+    .titleWidth = 6120,
+    .titleHeight = 900,
+    .backColor = QColor(115, 155, 207),
+    .picture = "images\\science.jpg",
+    .centrePicture = false,
+    .pictureLeft = 0,
+    .pictureTop = 360,
+    .pictureResetsHover = false,
+    .quizFile = "multiple\\The Beginning.txt",
+    .quizPicture = "images\\sciencesm.jpg",
+    .labellingScreen = "beginninglab",
+    .orderingScreen = "beginningord",
+    .keyFactsStem = "key beginning",
+    .keyFactsPages = 2,
+    .notesStem = "beginning",
+    .notesPages = 2,
+};
+
+} // namespace
+
+BeginningHub::BeginningHub() : Hub(kBeginning)
+{}
