@@ -15,7 +15,7 @@
 #include "DataFolder.h"
 #include "Fonts.h"
 #include "Form.h"
-#include "Sound.h"
+#include "MainMenu.h"
 #include "Stage.h"
 
 #include "BenchTable.h"
@@ -67,8 +67,9 @@ public:
             return;
         }
         terralore::registerFonts();
-        terralore::Sound::setDeviceEnabled(false);
+        qputenv("TERRALORE_NO_AUDIO", "1");
         terralore::Stage &stage = terralore::Stage::instance();
+        stage.setHomeScreen([] { mainMenu().Show(); });
         stage.resize(1024, 768);
         stage.show();
         ready = true;

@@ -8,7 +8,6 @@
 #include "Buttons.h"
 #include "Label.h"
 #include "MainMenu.h"
-#include "Module1.h"
 #include "QuizScreen.h"
 #include "ResultsScreen.h"
 #include "ScienceHub.h"
@@ -67,9 +66,8 @@ struct TourStop {
 
 inline void toMenu()
 {
-    terralore::Stage::instance().unloadAll();
+    terralore::Stage::instance().startFreshSession();
     settle();
-    Module1::reset();
     mainMenu().Show();
     settle();
 }
@@ -82,16 +80,16 @@ inline void leave()
 inline void answerNine()
 {
     for (int q = 1; q <= 9; ++q)
-        press(quizScreen().Label3[1]);
+        press(quizScreen().entryButtons[1]);
     settle();
 }
 
 inline std::vector<TourStop> screenTour()
 {
-    auto menuEntry = [](int index) { return [index] { press(mainMenu().Label2[index]); }; };
-    auto hubEntry = [](int index) { return [index] { press(scienceHub().Label3[index]); }; };
+    auto menuEntry = [](int index) { return [index] { press(mainMenu().entryButtons[index]); }; };
+    auto hubEntry = [](int index) { return [index] { press(scienceHub().entryButtons[index]); }; };
     auto openScience = [] {
-        press(mainMenu().Label2[10]);
+        press(mainMenu().entryButtons[10]);
         settle();
     };
     return {
@@ -108,7 +106,7 @@ inline std::vector<TourStop> screenTour()
              titleScreen().Show();
              settle();
          },
-         [] { press(titleScreen().Command1); }, [] {}},
+         [] { press(titleScreen().okButton); }, [] {}},
         {"Titlefrm (menu Exit)", toMenu, menuEntry(16), [] { pressCaptioned(QStringLiteral("Cancel")); }},
         {"science", toMenu, menuEntry(10), leave},
         {"beginning", toMenu, menuEntry(15), leave},
@@ -122,20 +120,20 @@ inline std::vector<TourStop> screenTour()
          [=] {
              toMenu();
              openScience();
-             press(scienceHub().Label3[0]);
+             press(scienceHub().entryButtons[0]);
              answerNine();
          },
-         [] { press(quizScreen().Label3[1]); }, leave},
+         [] { press(quizScreen().entryButtons[1]); }, leave},
         {"Wrong",
          [=] {
              toMenu();
              openScience();
-             press(scienceHub().Label3[0]);
+             press(scienceHub().entryButtons[0]);
              answerNine();
-             press(quizScreen().Label3[1]);
+             press(quizScreen().entryButtons[1]);
              settle();
          },
-         [] { press(resultsScreen().Label3[0]); }, leave},
+         [] { press(resultsScreen().entryButtons[0]); }, leave},
         {"sciencelab",
          [=] {
              toMenu();
@@ -151,14 +149,14 @@ inline std::vector<TourStop> screenTour()
         {"beginninglab",
          [] {
              toMenu();
-             press(mainMenu().Label2[15]);
+             press(mainMenu().entryButtons[15]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Labelling Activity")); }, leave},
         {"beginningord",
          [] {
              toMenu();
-             press(mainMenu().Label2[15]);
+             press(mainMenu().entryButtons[15]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Ordering Activity")); }, leave},

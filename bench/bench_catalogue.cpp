@@ -8,7 +8,6 @@
 #include "FieldReader.h"
 #include "Fonts.h"
 #include "LineWriter.h"
-#include "Module1.h"
 #include "Stage.h"
 #include "WorksheetCatalogue.h"
 #include "WorksheetIndex.h"
@@ -60,7 +59,7 @@ int main(int argc, char *argv[])
 
     std::vector<double> load, painted;
     for (int run = 0; run < 30; ++run) {
-        Module1::reset();
+        terralore::Stage::instance().startFreshSession();
         QElapsedTimer timer;
         timer.start();
         WorksheetCatalogue &form = worksheetCatalogue();
@@ -69,7 +68,8 @@ int main(int argc, char *argv[])
         form.Show();
         bench::waitForPaint(probe);
         painted.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (Module1::WorksheetCount != 1000 || !form.Label3[1]->isVisible()) {
+        if (terralore::Stage::instance().session().worksheets.count != 1000 ||
+            !form.pageButtons[WorksheetCatalogue::NextPageEntry]->isVisible()) {
             std::printf("the catalogue did not list 1000 titles\n");
             return 1;
         }

@@ -8,7 +8,6 @@
 #include "BeginningLabelling.h"
 #include "BeginningOrdering.h"
 #include "BenchUtil.h"
-#include "Module1.h"
 #include "Stage.h"
 
 #include <QApplication>
@@ -47,7 +46,7 @@ void benchScreen(const char *what, Activity &screen, int captionIndex)
 {
     screen.Show();
     QCoreApplication::processEvents();
-    Label *caption = screen.Label2[captionIndex];
+    Label *caption = screen.captions[captionIndex];
     QWidget *client = screen.client();
     bench::PaintProbe probe(caption);
     constexpr int kRuns = 7;
@@ -106,7 +105,7 @@ int main(int argc, char *argv[])
     stage.show();
     if (!QTest::qWaitForWindowExposed(&stage))
         return 1;
-    Module1::SoundOn = 0;
+    stage.session().soundOn = false;
     benchScreen("beginningord: the largest caption over the bare form and the bracket", beginningOrdering(), 4);
     benchScreen("beginninglab: a caption over the Earth diagram and under the pointer lines", beginningLabelling(), 2);
     return 0;

@@ -6,7 +6,6 @@
 #include "DataFolder.h"
 #include "Fonts.h"
 #include "GuidePager.h"
-#include "Module1.h"
 #include "NotesPager.h"
 #include "Stage.h"
 
@@ -30,7 +29,7 @@ void turnAndPaint(Pager &pager, int entry, Timings &t)
     bench::PaintProbe probe(&pager);
     QElapsedTimer timer;
     timer.start();
-    emit pager.Label3[entry]->Click();
+    emit pager.entryButtons[entry]->Click();
     const qint64 loaded = timer.nsecsElapsed();
     pager.repaint();
     const qint64 painted = timer.nsecsElapsed();
@@ -74,28 +73,22 @@ int main(int argc, char *argv[])
     terralore::Stage::instance().show();
 
     // The key facts of a topic, two pages, turned forward and back.
-    Module1::PageCount = 2;
-    Module1::PageSet = QStringLiteral("key science");
-    notesPager().Image1->LoadPicture(QStringLiteral("wmf\\key sciencea.wmf"));
-    notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\key sciencea.wmf"));
-    notesPager().Show();
+    terralore::PagerState &pager = terralore::Stage::instance().session().pager;
+    notesPager().showPageSet(QStringLiteral("key science"), 2);
     settle();
     Timings notes;
     for (int i = 0; i < kTurns; ++i)
-        turnAndPaint(notesPager(), Module1::PageNumber == 1 ? 2 : 3, notes);
+        turnAndPaint(notesPager(), pager.pageNumber == 1 ? 2 : 3, notes);
     notesPager().Unload();
     settle();
 
     // The guide, through its five pages and back.
-    guidePager().Image1->LoadPicture(QStringLiteral("wmf\\guide1.wmf"));
-    guidePager().Image2->LoadPicture(QStringLiteral("wmf2\\guide1.wmf"));
-    Module1::PageNumber = 1;
-    guidePager().Show();
+    guidePager().showFirstPage();
     settle();
     Timings guidePages;
     int step = 1;
     for (int i = 0; i < kTurns; ++i) {
-        if (Module1::PageNumber + step < 1 || Module1::PageNumber + step > 5)
+        if (pager.pageNumber + step < 1 || pager.pageNumber + step > 5)
             step = -step;
         turnAndPaint(guidePager(), step > 0 ? 2 : 3, guidePages);
     }

@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     if (!program.ready)
         return 1;
     mainMenu().Show();
-    click(mainMenu().Label2[10]);
+    click(mainMenu().entryButtons[10]);
     settle();
 
     const int warmUp = 5;
@@ -62,25 +62,25 @@ int main(int argc, char *argv[])
     for (int run = 0; run < warmUp + runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        click(scienceHub().Label3[0]);
+        click(scienceHub().entryButtons[0]);
         paint();
         const double opened = milliseconds(timer);
 
         for (int q = 1; q <= 9; ++q)
-            click(quizScreen().Label3[1]);
+            click(quizScreen().entryButtons[1]);
         paint();
         settle();
         timer.restart();
-        click(quizScreen().Label3[1]);
+        click(quizScreen().entryButtons[1]);
         paint();
         const double scored = milliseconds(timer);
         // The results' picture comes on the first timer tick after the show.
-        while (resultsScreen().Picture1->picture().isNull())
+        while (resultsScreen().picture->picture().isNull())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         paint();
         const double pictured = milliseconds(timer);
 
-        click(resultsScreen().Label3[1]);
+        click(resultsScreen().entryButtons[1]);
         settle();
         if (run >= warmUp) {
             toQuiz.push_back(opened);

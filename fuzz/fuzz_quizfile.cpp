@@ -13,23 +13,24 @@ using namespace terralore;
 
 namespace {
 
-struct Loaded : LoadedQuiz {
-    bool load(const QByteArray &bytes)
-    {
-        FieldReader reader(bytes);
-        return loadQuizFile(reader, state());
-    }
-};
+Quiz load(const QByteArray &bytes, bool &complete)
+{
+    Quiz quiz;
+    FieldReader reader(bytes);
+    complete = loadQuizFile(reader, quiz);
+    return quiz;
+}
 
-QuizSheet sheetOf(const Loaded &l)
+QuizSheet sheetOf(const Quiz &quiz)
 {
     QuizSheet sheet;
-    sheet.title = l.title;
-    for (std::size_t q = 1; q <= 10; ++q) {
-        QuizQuestionText &out = sheet.questions[q - 1];
-        out.text = l.question[q];
-        out.options = {l.optionA[q], l.optionB[q], l.optionC[q], l.optionD[q]};
-        const int option = answerOption(l.correctAnswer[q]);
+    sheet.title = quiz.title;
+    for (std::size_t q = 0; q < sheet.questions.size(); ++q) {
+        QuizQuestionText &out = sheet.questions[q];
+        const QuizQuestion &in = quiz.questions[q];
+        out.text = in.text;
+        out.options = in.options;
+        const int option = answerOption(in.answer);
         out.answer = option != 0 ? option : 1;
     }
     return sheet;
@@ -45,22 +46,20 @@ void require(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Loaded first;
-    if (!first.load(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))))
+    bool complete = false;
+    const Quiz first = load(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), complete);
+    if (!complete)
         return 0;
     const QuizSheet sheet = sheetOf(first);
     LineWriter writer;
     writeQuizFile(writer, sheet);
-    Loaded second;
-    require(second.load(writer.bytes()));
+    const Quiz second = load(writer.bytes(), complete);
+    require(complete);
     require(second.title == first.title);
-    for (std::size_t q = 1; q <= 10; ++q) {
-        require(second.question[q] == first.question[q]);
-        require(second.optionA[q] == first.optionA[q]);
-        require(second.optionB[q] == first.optionB[q]);
-        require(second.optionC[q] == first.optionC[q]);
-        require(second.optionD[q] == first.optionD[q]);
-        require(answerOption(second.correctAnswer[q]) == sheet.questions[q - 1].answer);
+    for (std::size_t q = 0; q < first.questions.size(); ++q) {
+        require(second.questions[q].text == first.questions[q].text);
+        require(second.questions[q].options == first.questions[q].options);
+        require(answerOption(second.questions[q].answer) == sheet.questions[q].answer);
     }
     return 0;
 }

@@ -4,8 +4,8 @@
 
 #include "DropGeometry.h"
 #include "LabelButtons.h"
-#include "Module1.h"
 #include "ResultsScreen.h"
+#include "StandardScreen.h"
 #include "Twips.h"
 
 #include <vector>
@@ -19,9 +19,9 @@ using namespace terralore::palette;
 // The same three buttons on every activity screen; "Check Score" shows
 // once every caption sits in a box.
 const LabelButton kButtons[] = {
-    {0, 10560, 7920, 1245, 495, "Exit"},
-    {1, 3360, 7920, 2565, 495, "Start Again"},
-    {2, 6000, 7920, 2565, 495, "Check Score", false},
+    {Activity::ExitEntry, 10560, 7920, 1245, 495, "Exit"},
+    {Activity::StartAgainEntry, 3360, 7920, 2565, 495, "Start Again"},
+    {Activity::CheckScoreEntry, 6000, 7920, 2565, 495, "Check Score", false},
 };
 
 LabelDesign outlineBox(const char *name, int index, float left, float top, const ActivityLayout &layout)
@@ -64,10 +64,10 @@ void Activity::createTargets()
     // moves the text into the caption and leaves an empty outline.
     for (int i = 0; i < int(m_layout.items.size()); ++i) {
         const ActivityItem &item = m_layout.items[size_t(i)];
-        LabelDesign design = outlineBox("Label1", i, item.targetLeft, item.targetTop, m_layout);
+        LabelDesign design = outlineBox("targetBoxes", i, item.targetLeft, item.targetTop, m_layout);
         design.caption = QString::fromUtf8(item.caption);
         design.backStyle = vbOpaque;
-        Label1.add(i, new Label(this, design));
+        targetBoxes.add(i, new Label(this, design));
     }
 }
 
@@ -75,7 +75,7 @@ void Activity::createHomes()
 {
     for (int i = 0; i < int(m_layout.items.size()); ++i) {
         const ActivityItem &item = m_layout.items[size_t(i)];
-        Label4.add(i, new Label(this, outlineBox("Label4", i, item.homeLeft, item.homeTop, m_layout)));
+        homeBoxes.add(i, new Label(this, outlineBox("homeBoxes", i, item.homeLeft, item.homeTop, m_layout)));
     }
 }
 
@@ -83,13 +83,13 @@ void Activity::createCaptions()
 {
     for (int i = 0; i < int(m_layout.items.size()); ++i) {
         const ActivityItem &item = m_layout.items[size_t(i)];
-        auto *caption = new Label(this, {.name = "Label2",
+        auto *caption = new Label(this, {.name = "captions",
                                          .index = i,
                                          .left = item.homeLeft,
                                          .top = item.homeTop,
                                          .width = m_layout.width,
                                          .height = m_layout.height,
-                                         .caption = QStringLiteral("Label2"),
+                                         .caption = QString(),
                                          .points = 11.25,
                                          .bold = true,
                                          .fore = kYellow,
@@ -97,17 +97,16 @@ void Activity::createCaptions()
                                          .backStyle = vbOpaque,
                                          .borderStyle = 1,
                                          .alignment = vbCenter});
-        Label2.add(i, caption);
+        captions.add(i, caption);
         connect(caption, &Label::MouseMove, this,
-                [this, i](int b, int s, float x, float y) { Label2_MouseMove(i, b, s, x, y); });
-        connect(caption, &Label::MouseUp, this,
-                [this, i](int b, int s, float x, float y) { Label2_MouseUp(i, b, s, x, y); });
+                [this, i](int b, int s, float x, float y) { onCaptionDragged(i, b, s, x, y); });
+        connect(caption, &Label::MouseUp, this, [this, i] { onCaptionDropped(i); });
     }
 }
 
 void Activity::createButtons()
 {
-    makeLabelButtons(this, Label3, std::span(kButtons), &Activity::Label3_Click, &Activity::Label3_MouseMove);
+    makeLabelButtons(this, entryButtons, std::span(kButtons), &Activity::onEntryClicked, &Activity::onEntryHovered);
 }
 
 Label *Activity::createText(const LabelDesign &design)
@@ -117,82 +116,88 @@ Label *Activity::createText(const LabelDesign &design)
 
 void Activity::beginLoad(int questionCount)
 {
-    Module1::SetUpScreen(*this);
-    Module1::QuestionCount = questionCount;
+    setUpStandardScreen(*this);
+    session().progress.questionCount = questionCount;
 }
 
 void Activity::setUpCaptions()
 {
-    const int n = Label2.count();
+    const int n = captions.count();
     for (int i = 0; i < n; ++i) {
-        Label4[i]->setWidth(Label2[i]->Width());
-        Label4[i]->setHeight(Label2[i]->Height());
+        homeBoxes[i]->setWidth(captions[i]->Width());
+        homeBoxes[i]->setHeight(captions[i]->Height());
     }
     for (int i = 0; i < n; ++i) {
-        Label2[i]->setCaption(Label1[i]->Caption());
-        Label1[i]->setCaption(QString());
-        Label1[i]->setBackStyle(vbTransparent);
-        Label4[i]->Move(Label2[i]->Left(), Label2[i]->Top());
+        captions[i]->setCaption(targetBoxes[i]->Caption());
+        targetBoxes[i]->setCaption(QString());
+        targetBoxes[i]->setBackStyle(vbTransparent);
+        homeBoxes[i]->Move(captions[i]->Left(), captions[i]->Top());
     }
     for (int i = 0; i < n; ++i) {
-        Label2[i]->setVisible(true);
-        Label1[i]->setVisible(true);
-        Label4[i]->setVisible(true);
+        captions[i]->setVisible(true);
+        targetBoxes[i]->setVisible(true);
+        homeBoxes[i]->setVisible(true);
     }
 }
 
-void Activity::Label2_MouseMove(int Index, int Button, int, float X, float Y)
+void Activity::onCaptionDragged(int index, int button, int, float x, float y)
 {
     // The left button alone drags: the caption's centre jumps under the
     // pointer and follows it, unbounded.
-    if (Button != vbLeftButton)
+    if (button != vbLeftButton)
         return;
-    Label *caption = Label2[Index];
-    caption->Move(caption->Left() + X - caption->Width() / 2, caption->Top() + Y - caption->Height() / 2);
+    Label *caption = captions[index];
+    caption->Move(caption->Left() + x - caption->Width() / 2, caption->Top() + y - caption->Height() / 2);
 }
 
-void Activity::Label2_MouseUp(int Index, int, int, float, float)
+void Activity::onCaptionDropped(int index)
 {
-    Label *caption = Label2[Index];
-    const std::vector<DropRect> targets = rectsOf(Label1);
-    const SnapResult snap = snapCaption({caption->Left(), caption->Top()}, targets, rectsOf(Label4));
+    Label *caption = captions[index];
+    const std::vector<DropRect> targets = rectsOf(targetBoxes);
+    const SnapResult snap = snapCaption({caption->Left(), caption->Top()}, targets, rectsOf(homeBoxes));
     if (snap.snaps > 0)
         caption->Move(snap.corner.left, snap.corner.top);
     for (int k = 0; k < snap.snaps; ++k)
-        Module1::PlayIfSoundOn(QStringLiteral("wav\\thud3.wav"));
-    const int PlacedCount = placedCount(cornersOf(Label2), targets);
-    if (PlacedCount == Module1::QuestionCount)
-        Label3[2]->setVisible(true);
+        playSound(QStringLiteral("wav\\thud3.wav"));
+    if (placedCount(cornersOf(captions), targets) == session().progress.questionCount)
+        entryButtons[CheckScoreEntry]->setVisible(true);
 }
 
-void Activity::Label3_Click(int Index)
+void Activity::onEntryClicked(int entry)
 {
-    Module1::Score = 0;
-    switch (Index) {
-    case 0:
+    int &score = session().progress.score;
+    score = 0;
+    switch (entry) {
+    case ExitEntry:
         Unload();
         break;
-    case 1:
-        Label2.forEach([this](int i, Label *caption) { caption->Move(Label4[i]->Left(), Label4[i]->Top()); });
-        Label3[2]->setVisible(false);
+    case StartAgainEntry:
+        captions.forEach([this](int i, Label *caption) { caption->Move(homeBoxes[i]->Left(), homeBoxes[i]->Top()); });
+        entryButtons[CheckScoreEntry]->setVisible(false);
         break;
-    case 2:
-        Module1::Score = scoreOf(cornersOf(Label2), rectsOf(Label1));
+    case CheckScoreEntry:
+        score = scoreOf(cornersOf(captions), rectsOf(targetBoxes));
         // Over this screen, which stays loaded with its captions in place.
-        resultsScreen().Show();
+        resultsScreen().showForActivity();
         break;
     default:
         break;
     }
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playClick();
 }
 
-void Activity::Label3_MouseMove(int Index, int, int, float, float)
+void Activity::showForTopic(const QString &topic)
 {
-    setOpaque(Label3, Index);
+    topicTitle->setCaption(topic);
+    Show();
 }
 
-void Activity::Form_MouseMove(int, int, float, float)
+void Activity::onEntryHovered(int entry)
 {
-    setAllTransparent(Label3);
+    setOpaque(entryButtons, entry);
+}
+
+void Activity::onBackgroundMouseMove(int, int, float, float)
+{
+    setAllTransparent(entryButtons);
 }

@@ -28,11 +28,16 @@ struct ActivityLayout {
 class Activity : public terralore::Form {
     Q_OBJECT
 public:
-    terralore::ControlArray<terralore::Label> Label1; // target boxes: caption i belongs in box i
-    terralore::ControlArray<terralore::Label> Label2; // captions
-    terralore::ControlArray<terralore::Label> Label3; // Exit, Start Again, Check Score
-    terralore::ControlArray<terralore::Label> Label4; // home boxes
-    terralore::Label *Label6 = nullptr;               // the topic title, written by the hub
+    enum Entry { ExitEntry = 0, StartAgainEntry = 1, CheckScoreEntry = 2 };
+
+    // Opens over the hub, under the hub's topic title.
+    void showForTopic(const QString &topic);
+
+    terralore::ControlArray<terralore::Label> targetBoxes;  // target boxes: caption i belongs in box i
+    terralore::ControlArray<terralore::Label> captions;     // captions
+    terralore::ControlArray<terralore::Label> entryButtons; // Exit, Start Again, Check Score
+    terralore::ControlArray<terralore::Label> homeBoxes;    // home boxes
+    terralore::Label *topicTitle = nullptr;                 // the topic title, written by the hub
 
 protected:
     Activity(const QString &name, const ActivityLayout &layout);
@@ -45,21 +50,21 @@ protected:
     // A text of the screen's own (title, instruction, heading).
     terralore::Label *createText(const terralore::LabelDesign &design);
 
-    // The first load steps of every activity: the screen set-up, then
-    // QuestionCount, the number of captions.
+    // The first load steps of every activity: the screen set-up, then the
+    // maximum score, the number of captions.
     void beginLoad(int questionCount);
 
     // The load-time set-up: the texts authored in the target boxes move into
     // the captions, and each home box takes its caption's rectangle.
     void setUpCaptions();
 
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    void Label2_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Label2_MouseUp(int Index, int Button, int Shift, float X, float Y);
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void onCaptionDragged(int index, int button, int shift, float x, float y);
+    void onCaptionDropped(int index);
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
 
     ActivityLayout m_layout;
 };

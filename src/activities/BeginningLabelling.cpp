@@ -4,8 +4,6 @@
 
 using namespace terralore;
 
-TERRALORE_DEFINE_FORM(BeginningLabelling, beginningLabelling)
-
 namespace {
 
 using namespace terralore::palette;
@@ -22,7 +20,7 @@ struct Pointer {
     float x1, x2, y;
 };
 
-// Line1 by index: from a box towards its layer; they lie over the captions.
+// pointerLines by index: from a box towards its layer; they lie over the captions.
 const Pointer kPointers[] = {
     {6120, 9360, 4080},
     {2520, 5760, 4560},
@@ -36,46 +34,45 @@ BeginningLabelling::BeginningLabelling() : Activity(QStringLiteral("beginninglab
 {
     // Bottom to top: diagram, targets, buttons and homes, title,
     // instruction, captions, pointer lines.
-    auto *diagram = new Image(this, QStringLiteral("Image1"), 0);
+    diagram = new Image(this, QStringLiteral("diagram"));
     diagram->Move(0, -480);
-    Image1.add(0, diagram);
     createTargets();
     createButtons();
     createHomes();
-    Label6 = createText({.name = "Label6",
-                         .left = 240,
-                         .top = 120,
-                         .width = 3945,
-                         .height = 1305,
-                         .caption = QString(),
-                         .face = "Times New Roman",
-                         .points = 27.75,
-                         .fore = kYellow,
-                         .backStyle = vbTransparent,
-                         .alignment = vbCenter});
-    Label7 = createText({.name = "Label7",
-                         .left = 6960,
-                         .top = 240,
-                         .width = 4785,
-                         .height = 945,
-                         .caption = QStringLiteral("Label this diagram showing the Earth's inner structure."),
-                         .face = "Times New Roman",
-                         .points = 18,
-                         .bold = true,
-                         .fore = kYellow,
-                         .backStyle = vbTransparent,
-                         .alignment = vbCenter});
+    topicTitle = createText({.name = "topicTitle",
+                             .left = 240,
+                             .top = 120,
+                             .width = 3945,
+                             .height = 1305,
+                             .caption = QString(),
+                             .face = "Times New Roman",
+                             .points = 27.75,
+                             .fore = kYellow,
+                             .backStyle = vbTransparent,
+                             .alignment = vbCenter});
+    instruction = createText({.name = "instruction",
+                              .left = 6960,
+                              .top = 240,
+                              .width = 4785,
+                              .height = 945,
+                              .caption = QStringLiteral("Label this diagram showing the Earth's inner structure."),
+                              .face = "Times New Roman",
+                              .points = 18,
+                              .bold = true,
+                              .fore = kYellow,
+                              .backStyle = vbTransparent,
+                              .alignment = vbCenter});
     createCaptions();
     for (int k = 0; k < int(std::size(kPointers)); ++k) {
         const Pointer &p = kPointers[k];
-        Line1.add(k, new Line(this, "Line1", k, p.x1, p.y, p.x2, p.y, kYellow, 3));
+        pointerLines.add(k, new Line(this, "pointerLines", k, p.x1, p.y, p.x2, p.y, kYellow, 3));
     }
 }
 
-void BeginningLabelling::Form_Load()
+void BeginningLabelling::onLoad()
 {
     beginLoad(4);
     // A missing diagram leaves the screen bare; the activity still works.
-    Image1[0]->LoadPicture(QStringLiteral("Images\\insideearth.jpg"));
+    diagram->LoadPicture(QStringLiteral("Images\\insideearth.jpg"));
     setUpCaptions();
 }

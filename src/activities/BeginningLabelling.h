@@ -11,12 +11,12 @@ class BeginningLabelling : public Activity {
 public:
     BeginningLabelling();
 
-    terralore::ControlArray<terralore::Image> Image1; // the diagram, index 0
-    terralore::Label *Label7;
-    terralore::ControlArray<terralore::Line> Line1; // pointers from the boxes into the diagram
+    terralore::Image *diagram;
+    terralore::Label *instruction;
+    terralore::ControlArray<terralore::Line> pointerLines; // pointers from the boxes into the diagram
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 };
 
 TERRALORE_DECLARE_FORM(BeginningLabelling, beginningLabelling)

@@ -4,8 +4,6 @@
 
 using namespace terralore;
 
-TERRALORE_DEFINE_FORM(BeginningOrdering, beginningOrdering)
-
 namespace {
 
 using namespace terralore::palette;
@@ -38,30 +36,30 @@ BeginningOrdering::BeginningOrdering() : OrderingActivity(QStringLiteral("beginn
     // homes, captions.
     createTargets();
     createButtons();
-    Label6 = createTitle(6105);
-    Label8 = createText({.name = "Label8",
-                         .left = 720,
-                         .top = 1200,
-                         .width = 4800,
-                         .height = 945,
-                         .caption = QStringLiteral("Put these events into the correct order."),
-                         .face = "Times New Roman",
-                         .points = 20.25,
-                         .fore = QColor(0, 255, 0),
-                         .backStyle = vbTransparent,
-                         .alignment = vbCenter});
-    Label9 = createDragHint();
+    topicTitle = createTitle(6105);
+    instruction = createText({.name = "instruction",
+                              .left = 720,
+                              .top = 1200,
+                              .width = 4800,
+                              .height = 945,
+                              .caption = QStringLiteral("Put these events into the correct order."),
+                              .face = "Times New Roman",
+                              .points = 20.25,
+                              .fore = QColor(0, 255, 0),
+                              .backStyle = vbTransparent,
+                              .alignment = vbCenter});
+    dragHint = createDragHint();
     const float lastTickY = kFirstTickY + kTickStep * (kTicks - 1);
-    Line1 = new Line(this, "Line1", -1, kBracketX, kFirstTickY, kBracketX, lastTickY, kYellow, kLinePixels);
+    bracketLine = new Line(this, "bracketLine", -1, kBracketX, kFirstTickY, kBracketX, lastTickY, kYellow, kLinePixels);
     for (int k = 0; k < kTicks; ++k) {
         const float y = kFirstTickY + kTickStep * float(k);
-        Line2.add(k, new Line(this, "Line2", k, kBracketX, y, kTickEndX, y, kYellow, kLinePixels));
+        bracketTicks.add(k, new Line(this, "bracketTicks", k, kBracketX, y, kTickEndX, y, kYellow, kLinePixels));
     }
     createHomes();
     createCaptions();
 }
 
-void BeginningOrdering::Form_Load()
+void BeginningOrdering::onLoad()
 {
     loadOrdering(5);
 }

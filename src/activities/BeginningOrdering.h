@@ -10,12 +10,12 @@ class BeginningOrdering : public OrderingActivity {
 public:
     BeginningOrdering();
 
-    terralore::Label *Label8;
-    terralore::Line *Line1;                         // the bracket's upright
-    terralore::ControlArray<terralore::Line> Line2; // its ticks, one per box
+    terralore::Label *instruction;
+    terralore::Line *bracketLine;                          // the bracket's upright
+    terralore::ControlArray<terralore::Line> bracketTicks; // its ticks, one per box
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 };
 
 TERRALORE_DECLARE_FORM(BeginningOrdering, beginningOrdering)

@@ -1,18 +1,16 @@
 #include "OrderingActivity.h"
 
-#include "Module1.h"
-
 using namespace terralore;
 
 OrderingActivity::OrderingActivity(const QString &name, const ActivityLayout &layout) : Activity(name, layout)
 {
-    Timer1 = new Timer(this, "Timer1", 50);
-    connect(Timer1, &Timer::Tick, this, &OrderingActivity::Timer1_Timer);
+    openingSoundTimer = new Timer(this, "openingSoundTimer", 50);
+    connect(openingSoundTimer, &Timer::Tick, this, &OrderingActivity::playOpeningSound);
 }
 
 Label *OrderingActivity::createTitle(float width)
 {
-    return createText({.name = "Label6",
+    return createText({.name = "topicTitle",
                        .left = 120,
                        .top = 120,
                        .width = width,
@@ -27,7 +25,7 @@ Label *OrderingActivity::createTitle(float width)
 
 Label *OrderingActivity::createDragHint()
 {
-    return createText({.name = "Label9",
+    return createText({.name = "dragHint",
                        .left = 120,
                        .top = 7800,
                        .width = 2745,
@@ -44,11 +42,11 @@ void OrderingActivity::loadOrdering(int questionCount)
 {
     beginLoad(questionCount);
     setUpCaptions();
-    Timer1->setEnabled(true);
+    openingSoundTimer->setEnabled(true);
 }
 
-void OrderingActivity::Timer1_Timer()
+void OrderingActivity::playOpeningSound()
 {
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\eagle6.wav"));
-    Timer1->setEnabled(false);
+    playSound(QStringLiteral("wav\\eagle6.wav"));
+    openingSoundTimer->setEnabled(false);
 }

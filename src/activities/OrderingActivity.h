@@ -8,8 +8,8 @@
 class OrderingActivity : public Activity {
     Q_OBJECT
 public:
-    terralore::Timer *Timer1;
-    terralore::Label *Label9 = nullptr; // "Drag the labels into the correct boxes."
+    terralore::Timer *openingSoundTimer;
+    terralore::Label *dragHint = nullptr; // "Drag the labels into the correct boxes."
 
 protected:
     OrderingActivity(const QString &name, const ActivityLayout &layout);
@@ -22,5 +22,5 @@ protected:
     void loadOrdering(int questionCount);
 
 private:
-    void Timer1_Timer();
+    void playOpeningSound();
 };

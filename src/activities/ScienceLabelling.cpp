@@ -4,8 +4,6 @@
 
 using namespace terralore;
 
-TERRALORE_DEFINE_FORM(ScienceLabelling, scienceLabelling)
-
 namespace {
 
 using namespace terralore::palette;
@@ -24,7 +22,7 @@ struct Fossil {
     float left, top, width, height;
 };
 
-// Each picture stretched to its rectangle, by Image1 index.
+// Each picture stretched to its rectangle, by fossilPictures index.
 const Fossil kFossils[] = {
     {"Images\\bones.jpg", 8880, 3600, 2595, 3660},
     {"Images\\ammonite.jpg", 4200, 840, 3540, 3660},
@@ -39,27 +37,27 @@ ScienceLabelling::ScienceLabelling() : Activity(QStringLiteral("sciencelab"), {k
     // Bottom to top: pictures, boxes, buttons, title, instruction, hint,
     // captions.
     for (int i = 0; i < int(std::size(kFossils)); ++i) {
-        auto *image = new Image(this, QStringLiteral("Image1"), i);
+        auto *image = new Image(this, QStringLiteral("fossilPictures"), i);
         image->setStretch(true);
         image->Move(kFossils[i].left, kFossils[i].top, kFossils[i].width, kFossils[i].height);
-        Image1.add(i, image);
+        fossilPictures.add(i, image);
     }
     createTargets();
     createHomes();
     createButtons();
-    Label6 = createText({.name = "Label6",
-                         .left = 1920,
-                         .top = 120,
-                         .width = 4185,
-                         .height = 705,
-                         .caption = QStringLiteral("The Science of Rocks"),
-                         .face = "Times New Roman",
-                         .points = 24,
-                         .fore = kYellow,
-                         .backStyle = vbTransparent,
-                         .alignment = vbLeftJustify});
-    Label8 =
-        createText({.name = "Label8",
+    topicTitle = createText({.name = "topicTitle",
+                             .left = 1920,
+                             .top = 120,
+                             .width = 4185,
+                             .height = 705,
+                             .caption = QStringLiteral("The Science of Rocks"),
+                             .face = "Times New Roman",
+                             .points = 24,
+                             .fore = kYellow,
+                             .backStyle = vbTransparent,
+                             .alignment = vbLeftJustify});
+    instruction =
+        createText({.name = "instruction",
                     .left = 1320,
                     .top = 5640,
                     .width = 5520,
@@ -71,25 +69,25 @@ ScienceLabelling::ScienceLabelling() : Activity(QStringLiteral("sciencelab"), {k
                     .fore = kYellow,
                     .backStyle = vbTransparent,
                     .alignment = vbCenter});
-    Label9 = createText({.name = "Label9",
-                         .left = 240,
-                         .top = 7920,
-                         .width = 2985,
-                         .height = 585,
-                         .caption = QStringLiteral("Drag the labels into the correct boxes."),
-                         .points = 12,
-                         .bold = true,
-                         .fore = kYellow,
-                         .backStyle = vbTransparent,
-                         .alignment = vbCenter});
+    dragHint = createText({.name = "dragHint",
+                           .left = 240,
+                           .top = 7920,
+                           .width = 2985,
+                           .height = 585,
+                           .caption = QStringLiteral("Drag the labels into the correct boxes."),
+                           .points = 12,
+                           .bold = true,
+                           .fore = kYellow,
+                           .backStyle = vbTransparent,
+                           .alignment = vbCenter});
     createCaptions();
 }
 
-void ScienceLabelling::Form_Load()
+void ScienceLabelling::onLoad()
 {
     beginLoad(4);
     // A missing picture leaves its place empty; the activity still works.
     for (int i = 0; i < int(std::size(kFossils)); ++i)
-        Image1[i]->LoadPicture(QString::fromLatin1(kFossils[i].path));
+        fossilPictures[i]->LoadPicture(QString::fromLatin1(kFossils[i].path));
     setUpCaptions();
 }

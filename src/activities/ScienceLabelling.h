@@ -10,12 +10,12 @@ class ScienceLabelling : public Activity {
 public:
     ScienceLabelling();
 
-    terralore::ControlArray<terralore::Image> Image1; // the fossils, 0 to 3
-    terralore::Label *Label8;
-    terralore::Label *Label9;
+    terralore::ControlArray<terralore::Image> fossilPictures; // the fossils, 0 to 3
+    terralore::Label *instruction;
+    terralore::Label *dragHint;
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 };
 
 TERRALORE_DECLARE_FORM(ScienceLabelling, scienceLabelling)

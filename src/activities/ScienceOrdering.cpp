@@ -4,8 +4,6 @@
 
 using namespace terralore;
 
-TERRALORE_DEFINE_FORM(ScienceOrdering, scienceOrdering)
-
 namespace {
 
 using namespace terralore::palette;
@@ -38,37 +36,37 @@ ScienceOrdering::ScienceOrdering() : OrderingActivity(QStringLiteral("scienceord
     // captions, headings.
     createTargets();
     createButtons();
-    Label6 = createTitle(4665);
-    Label8 = createText({.name = "Label8",
-                         .left = 2520,
-                         .top = 1320,
-                         .width = 6840,
-                         .height = 945,
-                         .caption = QStringLiteral("Match these different geologists to the work that they do."),
-                         .points = 20.25,
-                         .bold = true,
-                         .fore = QColor(0, 255, 0),
-                         .backStyle = vbTransparent,
-                         .alignment = vbCenter});
-    Label9 = createDragHint();
+    topicTitle = createTitle(4665);
+    instruction = createText({.name = "instruction",
+                              .left = 2520,
+                              .top = 1320,
+                              .width = 6840,
+                              .height = 945,
+                              .caption = QStringLiteral("Match these different geologists to the work that they do."),
+                              .points = 20.25,
+                              .bold = true,
+                              .fore = QColor(0, 255, 0),
+                              .backStyle = vbTransparent,
+                              .alignment = vbCenter});
+    dragHint = createDragHint();
     createHomes();
     createCaptions();
     for (const Heading &h : kHeadings)
-        Label5.add(h.index, createText({.name = "Label5",
-                                        .index = h.index,
-                                        .left = h.left,
-                                        .top = 2880,
-                                        .width = 2955,
-                                        .height = h.height,
-                                        .caption = QString::fromLatin1(h.text),
-                                        .points = 15.75,
-                                        .bold = true,
-                                        .fore = kYellow,
-                                        .backStyle = vbTransparent,
-                                        .alignment = vbCenter}));
+        geologistHeadings.add(h.index, createText({.name = "geologistHeadings",
+                                                   .index = h.index,
+                                                   .left = h.left,
+                                                   .top = 2880,
+                                                   .width = 2955,
+                                                   .height = h.height,
+                                                   .caption = QString::fromLatin1(h.text),
+                                                   .points = 15.75,
+                                                   .bold = true,
+                                                   .fore = kYellow,
+                                                   .backStyle = vbTransparent,
+                                                   .alignment = vbCenter}));
 }
 
-void ScienceOrdering::Form_Load()
+void ScienceOrdering::onLoad()
 {
     loadOrdering(3);
 }

@@ -9,11 +9,11 @@ class ScienceOrdering : public OrderingActivity {
 public:
     ScienceOrdering();
 
-    terralore::Label *Label8;
-    terralore::ControlArray<terralore::Label> Label5; // the geologist headings, 1 to 3
+    terralore::Label *instruction;
+    terralore::ControlArray<terralore::Label> geologistHeadings; // the geologist headings, 1 to 3
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 };
 
 TERRALORE_DECLARE_FORM(ScienceOrdering, scienceOrdering)

@@ -5,15 +5,13 @@
 #include "CataloguePaging.h"
 #include "FieldReader.h"
 #include "LabelButtons.h"
-#include "Module1.h"
 #include "ResourcePath.h"
+#include "StandardScreen.h"
 #include "TextCodec.h"
 #include "WorksheetIndex.h"
 #include "WorksheetTitle.h"
 
 using namespace terralore;
-
-TERRALORE_DEFINE_FORM(WorksheetCatalogue, worksheetCatalogue)
 
 namespace {
 
@@ -23,9 +21,9 @@ const QColor kRed(255, 0, 0);
 const QColor kWhite(255, 255, 255);
 constexpr int kPerColumn = 12;
 
-// Label2: "Exit", then the title slots, 1 to 12 down the left column and
+// The title buttons: "Exit", then the title slots, 1 to 12 down the left column and
 // 13 to 24 down the right.
-LabelDesign label2Design(int k)
+LabelDesign titleButtonDesign(int k)
 {
     const LabelButton button =
         k == 0
@@ -33,29 +31,28 @@ LabelDesign label2Design(int k)
             : LabelButton{
                   k, k <= kPerColumn ? 120.0f : 6120.0f, 720.0f + 600.0f * float((k - 1) % kPerColumn), 5715, 375, ""};
     LabelDesign design = labelButtonDesign(button, k == 0 ? 15.75 : 9.75);
-    design.name = "Label2";
     return design;
 }
 
 const LabelButton kPageButtons[] = {
-    {0, 2640, 7920, 3195, 495, "<< Previous Page", false},
-    {1, 6000, 7920, 3195, 495, "Next Page >>", false},
+    {WorksheetCatalogue::PreviousPageEntry, 2640, 7920, 3195, 495, "<< Previous Page", false},
+    {WorksheetCatalogue::NextPageEntry, 6000, 7920, 3195, 495, "Next Page >>", false},
 };
 
 } // namespace
 
 WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("worksheets"))
 {
-    Label1 = new Label(this, {.name = "Label1",
-                              .width = 12000,
-                              .height = 780,
-                              .caption = "Worksheets Catalogue",
-                              .points = 24,
-                              .bold = true,
-                              .fore = kYellow,
-                              .backStyle = vbTransparent,
-                              .alignment = vbCenter});
-    const ButtonDesign mode{.name = "Check1",
+    heading = new Label(this, {.name = "heading",
+                               .width = 12000,
+                               .height = 780,
+                               .caption = "Worksheets Catalogue",
+                               .points = 24,
+                               .bold = true,
+                               .fore = kYellow,
+                               .backStyle = vbTransparent,
+                               .alignment = vbCenter});
+    const ButtonDesign mode{.name = "editModeTick",
                             .left = 120,
                             .top = 120,
                             .width = 2535,
@@ -64,47 +61,47 @@ WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("worksheets"))
                             .points = 12,
                             .bold = true,
                             .fore = kYellow};
-    Check1 = new CheckBox(this, mode);
+    editModeTick = new CheckBox(this, mode);
     ButtonDesign deleting = mode;
-    deleting.name = "Check2";
+    deleting.name = "deleteModeTick";
     deleting.left = 9240;
     deleting.caption = QStringLiteral("Delete Worksheet");
     deleting.fore = kRed;
-    Check2 = new CheckBox(this, deleting);
-    connect(Check1, &CheckBox::Click, this, &WorksheetCatalogue::Check1_Click);
-    connect(Check2, &CheckBox::Click, this, &WorksheetCatalogue::Check2_Click);
+    deleteModeTick = new CheckBox(this, deleting);
+    connect(editModeTick, &CheckBox::Click, this, &WorksheetCatalogue::onEditModeClicked);
+    connect(deleteModeTick, &CheckBox::Click, this, &WorksheetCatalogue::onDeleteModeClicked);
 
     for (int k = 0; k <= kTitlesPerPage; ++k) {
-        auto *label = new Label(this, label2Design(k));
-        Label2.add(k, label);
-        connect(label, &Label::Click, this, [this, k] { Label2_Click(k); });
-        connect(label, &Label::MouseMove, this,
-                [this, k](int b, int s, float x, float y) { Label2_MouseMove(k, b, s, x, y); });
+        auto *label = new Label(this, titleButtonDesign(k));
+        titleButtons.add(k, label);
+        connect(label, &Label::Click, this, [this, k] { onTitleClicked(k); });
+        connect(label, &Label::MouseMove, this, [this, k] { onTitleHovered(k); });
     }
     // The page buttons have no hover effect.
-    makeLabelButtons(this, Label3, kPageButtons, &WorksheetCatalogue::Label3_Click, nullptr);
+    makeLabelButtons(this, pageButtons, kPageButtons, &WorksheetCatalogue::onPageButtonClicked, nullptr);
     LabelDesign page = labelButtonDesign({-1, 120, 7920, 1995, 495, "Page 1"}, 15.75, kWhite);
-    page.name = "Label4";
+    page.name = "pageNumberLine";
     page.fore = kBlue;
-    Label4 = new Label(this, page);
+    pageNumberLine = new Label(this, page);
 }
 
 // Every step of the load goes on past a failure: a missing or damaged index
 // lists what was read before it.
-void WorksheetCatalogue::Form_Load()
+void WorksheetCatalogue::onLoad()
 {
-    Module1::SetUpScreen(*this);
+    setUpStandardScreen(*this);
+    WorksheetList &list = session().worksheets;
     if (auto reader = FieldReader::open(worksheetIndexPath()))
-        readWorksheetIndex(*reader, Module1::WorksheetCount, Module1::WorksheetNames);
-    Check1->setBackColor(kScreenBlue);
-    Check2->setBackColor(kScreenBlue);
-    Module1::CataloguePage = 0;
+        readWorksheetIndex(*reader, list.count, list.names);
+    editModeTick->setBackColor(kScreenBlue);
+    deleteModeTick->setBackColor(kScreenBlue);
+    list.cataloguePage = 0;
     for (int k = 1; k <= kTitlesPerPage; ++k) {
-        Label2[k]->setVisible(false);
-        Label2[k]->setFontSize(12);
+        titleButtons[k]->setVisible(false);
+        titleButtons[k]->setFontSize(12);
     }
-    const CataloguePageView view = cataloguePageView(0, Module1::WorksheetCount);
-    Label3[1]->setVisible(view.next);
+    const CataloguePageView view = cataloguePageView(0, list.count);
+    pageButtons[NextPageEntry]->setVisible(view.next);
     showTitles(view.first, view.last);
 }
 
@@ -112,52 +109,52 @@ void WorksheetCatalogue::Form_Load()
 void WorksheetCatalogue::showTitles(int first, int last)
 {
     for (int i = first; i <= last; ++i) {
-        Label *slot = Label2[i - first + 1];
-        slot->setCaption(shownWorksheetTitle(Module1::WorksheetNames[i]));
+        Label *slot = titleButtons[i - first + 1];
+        slot->setCaption(shownWorksheetTitle(session().worksheets.names[i]));
         slot->setVisible(true);
     }
 }
 
-void WorksheetCatalogue::workpage()
+void WorksheetCatalogue::showPage()
 {
-    const int p = Module1::CataloguePage;
+    const int p = session().worksheets.cataloguePage;
     for (int k = 1; k <= kTitlesPerPage; ++k) {
-        Label2[k]->setCaption(QString());
-        Label2[k]->setVisible(false);
+        titleButtons[k]->setCaption(QString());
+        titleButtons[k]->setVisible(false);
     }
-    const CataloguePageView view = cataloguePageView(p, Module1::WorksheetCount);
-    Label3[0]->setVisible(view.previous);
-    Label3[1]->setVisible(view.next);
-    Label4->setCaption(QStringLiteral("Page") + signPlace(p + 1));
+    const CataloguePageView view = cataloguePageView(p, session().worksheets.count);
+    pageButtons[PreviousPageEntry]->setVisible(view.previous);
+    pageButtons[NextPageEntry]->setVisible(view.next);
+    pageNumberLine->setCaption(QStringLiteral("Page") + signPlace(p + 1));
     showTitles(view.first, view.last);
 }
 
-void WorksheetCatalogue::Label3_Click(int Index)
+void WorksheetCatalogue::onPageButtonClicked(int button)
 {
-    Module1::CataloguePage += Index == 0 ? -1 : 1;
-    workpage();
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+    session().worksheets.cataloguePage += button == PreviousPageEntry ? -1 : 1;
+    showPage();
+    playClick();
 }
 
 // The two modes exclude each other; unticking leaves the other alone.
-void WorksheetCatalogue::Check1_Click()
+void WorksheetCatalogue::onEditModeClicked()
 {
-    if (Check1->Value() == 1)
-        Check2->setValue(0);
+    if (editModeTick->Value() == 1)
+        deleteModeTick->setValue(0);
 }
 
-void WorksheetCatalogue::Check2_Click()
+void WorksheetCatalogue::onDeleteModeClicked()
 {
-    if (Check2->Value() == 1)
-        Check1->setValue(0);
+    if (deleteModeTick->Value() == 1)
+        editModeTick->setValue(0);
 }
 
-void WorksheetCatalogue::Label2_MouseMove(int Index, int, int, float, float)
+void WorksheetCatalogue::onTitleHovered(int slot)
 {
-    setOpaque(Label2, Index);
+    setOpaque(titleButtons, slot);
 }
 
-void WorksheetCatalogue::Form_MouseMove(int, int, float, float)
+void WorksheetCatalogue::onBackgroundMouseMove(int, int, float, float)
 {
-    setAllTransparent(Label2);
+    setAllTransparent(titleButtons);
 }

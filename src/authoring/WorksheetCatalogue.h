@@ -10,35 +10,35 @@
 class WorksheetCatalogue : public terralore::Form {
     Q_OBJECT
 public:
+    // titleButtons: Exit, then the title slots 1 to 24.
+    enum Entry { ExitEntry = 0 };
+    enum PageButton { PreviousPageEntry = 0, NextPageEntry = 1 };
+
     WorksheetCatalogue();
 
-    terralore::Label *Label1;
-    terralore::CheckBox *Check1;
-    terralore::CheckBox *Check2;
-    terralore::ControlArray<terralore::Label> Label2;
-    terralore::ControlArray<terralore::Label> Label3;
-    terralore::Label *Label4;
+    terralore::Label *heading;
+    terralore::CheckBox *editModeTick;
+    terralore::CheckBox *deleteModeTick;
+    terralore::ControlArray<terralore::Label> titleButtons;
+    terralore::ControlArray<terralore::Label> pageButtons;
+    terralore::Label *pageNumberLine;
 
-    // Shows the page CataloguePage.
-    void workpage();
-    // Removes SelectedWorksheet from the index; false when the index is
+    // Shows the session's catalogue page.
+    void showPage();
+    // Removes the selected worksheet from the index; false when the index is
     // missing, damaged or cannot be rewritten.
-    bool delworksheet();
-    // Fills the wizard from the loaded quiz of the worksheet storedTitle and
-    // shows it; false, with the wizard untouched, when an answer digit is not
-    // 1 to 4.
-    bool editworksheet(const QString &storedTitle);
+    bool removeFromIndex();
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    void Label2_Click(int Index);
-    void Label2_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Label3_Click(int Index);
-    void Check1_Click();
-    void Check2_Click();
+    void onTitleClicked(int slot);
+    void onTitleHovered(int slot);
+    void onPageButtonClicked(int button);
+    void onEditModeClicked();
+    void onDeleteModeClicked();
     bool loadWorksheet(const QString &shownTitle);
     void openAsQuiz();
     void deleteWorksheet(const QString &shownTitle);

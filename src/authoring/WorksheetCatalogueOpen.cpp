@@ -4,16 +4,14 @@
 
 #include "CataloguePaging.h"
 #include "FieldReader.h"
-#include "MainMenu.h"
-#include "MessageBox.h"
-#include "Module1.h"
+#include "QuizResults.h"
 #include "QuizScreen.h"
 #include "ResourcePath.h"
+#include "Services.h"
+#include "StandardScreen.h"
 #include "WorksheetIndex.h"
 #include "WorksheetTitle.h"
 #include "WorksheetWizard.h"
-
-#include <array>
 
 using namespace terralore;
 
@@ -23,27 +21,29 @@ const QString kCorrupted = QStringLiteral("This worksheet seems to be corrupted.
 
 } // namespace
 
-void WorksheetCatalogue::Label2_Click(int Index)
+void WorksheetCatalogue::onTitleClicked(int slot)
 {
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
-    if (Index == 0) {
-        mainMenu().Show();
+    playClick();
+    if (slot == ExitEntry) {
+        showHomeScreen();
         Unload();
         return;
     }
-    const QString t = Label2[Index]->Caption();
+    const QString t = titleButtons[slot]->Caption();
     // Every mode reads the worksheet first, deletion included, so a
     // worksheet that cannot be read is reported and left alone.
     if (!loadWorksheet(t)) {
-        MsgBox(kCorrupted);
+        showMessage(kCorrupted);
         return;
     }
-    if (Check1->Value() == 1) {
-        if (!editworksheet(storedWorksheetTitle(t)))
-            MsgBox(kCorrupted);
+    if (editModeTick->Value() == 1) {
+        // An answer digit that names no option is refused before the wizard
+        // is opened at all.
+        if (!answersNameOptions(session().quiz) || !worksheetWizard().edit(session().quiz, storedWorksheetTitle(t)))
+            showMessage(kCorrupted);
         return;
     }
-    if (Check2->Value() == 0) {
+    if (deleteModeTick->Value() == 0) {
         openAsQuiz();
         return;
     }
@@ -56,67 +56,41 @@ bool WorksheetCatalogue::loadWorksheet(const QString &shownTitle)
 {
     const QString path = worksheetFilePath(worksheetFolder(), storedWorksheetTitle(shownTitle));
     auto reader = FieldReader::open(path);
-    return reader && Module1::LoadQuizFile(*reader);
+    return reader && loadQuizFile(*reader, session().quiz);
 }
 
 // The quiz shows the menu's picture and title; the menu itself stays
 // unloaded, so the sound choice made for the catalogue holds.
 void WorksheetCatalogue::openAsQuiz()
 {
-    quizScreen().Picture1->LoadPicture(MainMenu::picturePath());
-    quizScreen().Label5->setCaption(MainMenu::titleText());
-    quizScreen().Show();
+    quizScreen().start(menuPicturePath(), menuTitle());
 }
 
 void WorksheetCatalogue::deleteWorksheet(const QString &shownTitle)
 {
-    if (MsgBox(QStringLiteral("Are you sure that you want to delete the worksheet ") + shownTitle + QStringLiteral("?"),
-               MsgButtons::OKCancel) != MsgResult::OK)
+    if (showMessage(QStringLiteral("Are you sure that you want to delete the worksheet ") + shownTitle +
+                        QStringLiteral("?"),
+                    MsgButtons::OKCancel) != MsgResult::OK)
         return;
-    Module1::SelectedWorksheet = storedWorksheetTitle(shownTitle);
-    if (!delworksheet()) {
-        MsgBox(kCorrupted);
+    session().worksheets.selected = storedWorksheetTitle(shownTitle);
+    if (!removeFromIndex()) {
+        showMessage(kCorrupted);
         return;
     }
     // The titles close up on the page shown; the page buttons stay.
-    const int p = Module1::CataloguePage;
+    const WorksheetList &list = session().worksheets;
+    const int p = list.cataloguePage;
     for (int k = 1; k <= kTitlesPerPage; ++k) {
-        Label2[k]->setVisible(false);
-        Label2[k]->setCaption(shownWorksheetTitle(Module1::WorksheetNames[p * kTitlesPerPage + k]));
+        titleButtons[k]->setVisible(false);
+        titleButtons[k]->setCaption(shownWorksheetTitle(list.names[p * kTitlesPerPage + k]));
     }
-    for (int k = 1; k <= visibleCatalogueSlots(p, Module1::WorksheetCount); ++k)
-        Label2[k]->setVisible(true);
+    for (int k = 1; k <= visibleCatalogueSlots(p, list.count); ++k)
+        titleButtons[k]->setVisible(true);
 }
 
-bool WorksheetCatalogue::delworksheet()
+bool WorksheetCatalogue::removeFromIndex()
 {
-    const IndexChange change = removeWorksheetTitle(worksheetIndexPath(), Module1::SelectedWorksheet,
-                                                    Module1::WorksheetCount, Module1::WorksheetNames);
+    WorksheetList &list = session().worksheets;
+    const IndexChange change = removeWorksheetTitle(worksheetIndexPath(), list.selected, list.count, list.names);
     return change == IndexChange::Removed || change == IndexChange::NotListed;
-}
-
-bool WorksheetCatalogue::editworksheet(const QString &storedTitle)
-{
-    // Each answer digit must name one of its own question's four boxes;
-    // anything else is refused before the wizard is touched.
-    std::array<int, 10> answer{};
-    for (int q = 0; q < 10; ++q) {
-        bool ok = false;
-        answer[q] = Module1::CorrectAnswer[q + 1].trimmed().toInt(&ok);
-        if (!ok || answer[q] < 1 || answer[q] > 4)
-            return false;
-    }
-    WorksheetWizard &w = worksheetWizard();
-    w.Text1->setText(Module1::QuizTitle);
-    const Module1::QuizArray *options[] = {&Module1::OptionA, &Module1::OptionB, &Module1::OptionC, &Module1::OptionD};
-    for (int q = 0; q < 10; ++q) {
-        w.Text2[q]->setText(Module1::QuestionText[q + 1]);
-        for (int j = 0; j < 4; ++j) {
-            w.Text3[4 * q + j]->setText((*options[j])[q + 1]);
-            w.Check1[4 * q + j]->setValue(j == answer[q] - 1 ? 1 : 0);
-        }
-    }
-    w.setEditedWorksheet(storedTitle);
-    w.Show();
-    return true;
 }

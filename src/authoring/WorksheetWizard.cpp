@@ -3,13 +3,13 @@
 #include "Palette.h"
 
 #include "LabelButtons.h"
-#include "Module1.h"
+#include "QuizFile.h"
+#include "QuizResults.h"
+#include "StandardScreen.h"
 
 #include <QWidget>
 
 using namespace terralore;
-
-TERRALORE_DEFINE_FORM(WorksheetWizard, worksheetWizard)
 
 namespace {
 
@@ -47,13 +47,13 @@ OptionPlace optionPlace(int j)
 const char *const kLetters[] = {"A.", "B.", "C.", "D."};
 
 const LabelButton kButtons[] = {
-    {1, 240, 7920, 3165, 495, "Save Worksheet"},
-    {0, 10560, 7920, 1245, 495, "Exit"},
+    {WorksheetWizard::SaveEntry, 240, 7920, 3165, 495, "Save Worksheet"},
+    {WorksheetWizard::ExitEntry, 10560, 7920, 1245, 495, "Exit"},
 };
 
 LabelDesign caption(int index, float left, float top, float width, float height, const QString &text, double points)
 {
-    return {.name = "Label1",
+    return {.name = "fieldCaptions",
             .index = index,
             .left = left,
             .top = top,
@@ -70,14 +70,14 @@ LabelDesign caption(int index, float left, float top, float width, float height,
 
 WorksheetWizard::WorksheetWizard() : Form(QStringLiteral("wizard"))
 {
-    Label1.add(0, new Label(this, caption(0, 0, 0, 4320, 540, QStringLiteral("Multiple Choice Wizard"), 18)));
-    Label1.add(1, new Label(this, caption(1, 5160, 120, 2400, 375, QStringLiteral("Worksheet Title"), 14.25)));
-    Text1 = new TextBox(this, "Text1", -1, 7560, 120, 4215, 375, "Times New Roman", 12);
-    Text1->setMaxLength(kTitleLength);
-    connect(Text1, &TextBox::KeyPress, this, &WorksheetWizard::Text1_KeyPress);
+    fieldCaptions.add(0, new Label(this, caption(0, 0, 0, 4320, 540, QStringLiteral("Multiple Choice Wizard"), 18)));
+    fieldCaptions.add(1, new Label(this, caption(1, 5160, 120, 2400, 375, QStringLiteral("Worksheet Title"), 14.25)));
+    titleBox = new TextBox(this, "titleBox", -1, 7560, 120, 4215, 375, "Times New Roman", 12);
+    titleBox->setMaxLength(kTitleLength);
+    connect(titleBox, &TextBox::KeyPress, this, &WorksheetWizard::onTitleKeyPress);
     for (int q = 0; q < 10; ++q)
         createQuestion(q);
-    makeLabelButtons(this, Label3, kButtons, &WorksheetWizard::Label3_Click, &WorksheetWizard::Label3_MouseMove);
+    makeLabelButtons(this, entryButtons, kButtons, &WorksheetWizard::onEntryClicked, &WorksheetWizard::onEntryHovered);
     setTabOrder();
 }
 
@@ -85,28 +85,30 @@ void WorksheetWizard::createQuestion(int q)
 {
     const float x = columnX(q);
     const float y = rowY(q);
-    Label1.add(2 + q, new Label(this, caption(2 + q, x, 600 + y, 1800, 255,
+    fieldCaptions.add(2 + q,
+                      new Label(this, caption(2 + q, x, 600 + y, 1800, 255,
                                               QStringLiteral("Question") + QStringLiteral(" %1").arg(q + 1), 9.75)));
-    auto *question = new TextBox(this, "Text2", q, x, 840 + y, 5655, 375, "Times New Roman", 12);
+    auto *question = new TextBox(this, "questionBoxes", q, x, 840 + y, 5655, 375, "Times New Roman", 12);
     question->setMaxLength(kQuestionLength);
-    Text2.add(q, question);
-    connect(question, &TextBox::KeyPress, this, [this, q](int key) { Text2_KeyPress(q, key); });
+    questionBoxes.add(q, question);
+    connect(question, &TextBox::KeyPress, this, [this, q](int key) { onQuestionKeyPress(q, key); });
     for (int j = 0; j < 4; ++j) {
         const int i = 4 * q + j;
         const OptionPlace place = optionPlace(j);
-        Label1.add(12 + i, new Label(this, caption(12 + i, x + place.letter, place.top + y, 270, 330,
-                                                   QString::fromLatin1(kLetters[j]), 12)));
-        Check1.add(i, new CheckBox(this, {.name = "Check1",
-                                          .index = i,
-                                          .left = x + place.tick,
-                                          .top = place.top + y,
-                                          .width = 255,
-                                          .height = 315,
-                                          .caption = QString()}));
-        auto *option = new TextBox(this, "Text3", i, x + place.box, place.top + y, 2295, 330, "Times New Roman", 9.75);
+        fieldCaptions.add(12 + i, new Label(this, caption(12 + i, x + place.letter, place.top + y, 270, 330,
+                                                          QString::fromLatin1(kLetters[j]), 12)));
+        answerTicks.add(i, new CheckBox(this, {.name = "answerTicks",
+                                               .index = i,
+                                               .left = x + place.tick,
+                                               .top = place.top + y,
+                                               .width = 255,
+                                               .height = 315,
+                                               .caption = QString()}));
+        auto *option =
+            new TextBox(this, "optionBoxes", i, x + place.box, place.top + y, 2295, 330, "Times New Roman", 9.75);
         option->setMaxLength(kOptionLength);
-        Text3.add(i, option);
-        connect(option, &TextBox::KeyPress, this, [this, i](int key) { Text3_KeyPress(i, key); });
+        optionBoxes.add(i, option);
+        connect(option, &TextBox::KeyPress, this, [this, i](int key) { onOptionKeyPress(i, key); });
     }
 }
 
@@ -114,61 +116,81 @@ void WorksheetWizard::createQuestion(int q)
 // boxes after all text boxes.
 void WorksheetWizard::setTabOrder()
 {
-    QList<QWidget *> chain{Text1};
+    QList<QWidget *> chain{titleBox};
     for (int q = 0; q < 10; ++q) {
-        chain << Text2[q];
+        chain << questionBoxes[q];
         for (int j = 0; j < 4; ++j)
-            chain << Text3[4 * q + j];
+            chain << optionBoxes[4 * q + j];
     }
     for (int i = 0; i < 40; ++i)
-        chain << Check1[i];
+        chain << answerTicks[i];
     for (qsizetype k = 1; k < chain.size(); ++k)
         QWidget::setTabOrder(chain[k - 1], chain[k]);
 }
 
-void WorksheetWizard::Form_Load()
+void WorksheetWizard::onLoad()
 {
-    Module1::SetUpScreen(*this);
-    Check1.forEach([](int, CheckBox *box) { box->setBackColor(kScreenBlue); });
+    setUpStandardScreen(*this);
+    answerTicks.forEach([](int, CheckBox *box) { box->setBackColor(kScreenBlue); });
 }
 
-void WorksheetWizard::Text1_KeyPress(int KeyAscii)
+void WorksheetWizard::onTitleKeyPress(int key)
 {
-    if (KeyAscii == 13)
-        Text2[0]->setFocus();
+    if (key == 13)
+        questionBoxes[0]->setFocus();
 }
 
-void WorksheetWizard::Text2_KeyPress(int Index, int KeyAscii)
+void WorksheetWizard::onQuestionKeyPress(int question, int key)
 {
-    if (KeyAscii == 13)
-        Text3[4 * Index]->setFocus();
+    if (key == 13)
+        optionBoxes[4 * question]->setFocus();
 }
 
-void WorksheetWizard::Text3_KeyPress(int Index, int KeyAscii)
+void WorksheetWizard::onOptionKeyPress(int option, int key)
 {
-    if (KeyAscii != 13)
+    if (key != 13)
         return;
-    if (Index % 4 < 3)
-        Text3[Index + 1]->setFocus();
-    else if (Index < 39)
-        Text2[(Index + 1) / 4]->setFocus();
+    if (option % 4 < 3)
+        optionBoxes[option + 1]->setFocus();
+    else if (option < 39)
+        questionBoxes[(option + 1) / 4]->setFocus();
 }
 
-void WorksheetWizard::Label3_Click(int Index)
+void WorksheetWizard::onEntryClicked(int entry)
 {
-    if (Index == 0)
+    if (entry == ExitEntry)
         Unload();
     else
-        genwork();
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+        validateAndSave();
+    playClick();
 }
 
-void WorksheetWizard::Label3_MouseMove(int Index, int, int, float, float)
+void WorksheetWizard::onEntryHovered(int entry)
 {
-    setOpaque(Label3, Index);
+    setOpaque(entryButtons, entry);
 }
 
-void WorksheetWizard::Form_MouseMove(int, int, float, float)
+void WorksheetWizard::onBackgroundMouseMove(int, int, float, float)
 {
-    setAllTransparent(Label3);
+    setAllTransparent(entryButtons);
+}
+
+bool WorksheetWizard::edit(const Quiz &quiz, const QString &storedTitle)
+{
+    // Each answer digit must name one of its own question's four boxes;
+    // anything else is refused before a box is touched.
+    if (!answersNameOptions(quiz))
+        return false;
+    titleBox->setText(quiz.title);
+    for (int q = 0; q < kQuizQuestions; ++q) {
+        const QuizQuestion &question = quiz.questions[std::size_t(q)];
+        questionBoxes[q]->setText(question.text);
+        for (int j = 0; j < 4; ++j) {
+            optionBoxes[4 * q + j]->setText(question.options[std::size_t(j)]);
+            answerTicks[4 * q + j]->setValue(j == answerOption(question.answer) - 1 ? 1 : 0);
+        }
+    }
+    m_editedTitle = storedTitle;
+    Show();
+    return true;
 }

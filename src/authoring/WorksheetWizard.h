@@ -8,42 +8,50 @@
 
 // The multiple-choice wizard: a teacher writes ten questions, four options
 // each with one ticked, under a title, and saves them as a worksheet.
+namespace terralore {
+struct Quiz;
+}
+
 class WorksheetWizard : public terralore::Form {
     Q_OBJECT
 public:
+    enum Entry { ExitEntry = 0, SaveEntry = 1 };
+
     WorksheetWizard();
 
-    terralore::ControlArray<terralore::Label> Label1;
-    terralore::TextBox *Text1;
-    terralore::ControlArray<terralore::TextBox> Text2;
-    terralore::ControlArray<terralore::TextBox> Text3;
-    terralore::ControlArray<terralore::CheckBox> Check1;
-    terralore::ControlArray<terralore::Label> Label3;
+    // Fills the boxes from a loaded worksheet (its stored title) and shows it:
+    // saving under that same title then replaces it without asking. False,
+    // with the wizard untouched, when an answer digit is not 1 to 4.
+    bool edit(const terralore::Quiz &quiz, const QString &storedTitle);
+
+    terralore::ControlArray<terralore::Label> fieldCaptions;
+    terralore::TextBox *titleBox;
+    terralore::ControlArray<terralore::TextBox> questionBoxes;
+    terralore::ControlArray<terralore::TextBox> optionBoxes;
+    terralore::ControlArray<terralore::CheckBox> answerTicks;
+    terralore::ControlArray<terralore::Label> entryButtons;
 
     // Validates the worksheet, then saves it.
-    void genwork();
+    void validateAndSave();
     // Writes the quiz file, then adds the title to the index.
-    void saveworksheet();
+    void save();
     // Adds the title to the index when no entry equals it; false on failure.
-    bool trackworksheets();
-    // The catalogue filled the wizard from this worksheet (its stored title):
-    // saving under that same title replaces it without asking.
-    void setEditedWorksheet(const QString &storedTitle) { m_editedTitle = storedTitle; }
+    bool addToIndex();
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
     QString unwritableCharacterProblem(int q) const;
     bool mayReplace(const QString &storedTitle) const;
     void createQuestion(int q);
     void setTabOrder();
-    void Text1_KeyPress(int KeyAscii);
-    void Text2_KeyPress(int Index, int KeyAscii);
-    void Text3_KeyPress(int Index, int KeyAscii);
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void onTitleKeyPress(int key);
+    void onQuestionKeyPress(int question, int key);
+    void onOptionKeyPress(int option, int key);
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
 
     QString m_editedTitle;
 };

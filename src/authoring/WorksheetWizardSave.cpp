@@ -1,11 +1,10 @@
-// The wizard's validation and saving: genwork, saveworksheet, trackworksheets.
+// The wizard's validation and saving.
 #include "WorksheetWizard.h"
 
 #include "LineWriter.h"
-#include "MessageBox.h"
-#include "Module1.h"
 #include "QuizFile.h"
 #include "ResourcePath.h"
+#include "Services.h"
 #include "TextCodec.h"
 #include "WorksheetIndex.h"
 #include "WorksheetTitle.h"
@@ -27,57 +26,57 @@ const char *const kOptionNames[] = {"Option A", "Option B", "Option C", "Option 
 
 } // namespace
 
-void WorksheetWizard::genwork()
+void WorksheetWizard::validateAndSave()
 {
-    if (Text1->Text().isEmpty()) {
-        MsgBox(QStringLiteral("You have not chosen a title for your worksheet"));
+    if (titleBox->Text().isEmpty()) {
+        showMessage(QStringLiteral("You have not chosen a title for your worksheet"));
         return;
     }
     // The title becomes a file name and an index entry: refuse it before
     // anything is written, rather than fail half-way through the save.
-    if (const QString problem = worksheetTitleProblem(Text1->Text()); !problem.isEmpty()) {
-        MsgBox(problem);
+    if (const QString problem = worksheetTitleProblem(titleBox->Text()); !problem.isEmpty()) {
+        showMessage(problem);
         return;
     }
     for (int q = 0; q < 10; ++q) {
         const int n = q + 1;
-        if (Text2[q]->Text().isEmpty()) {
-            MsgBox(numbered("You have not completed Question", n));
+        if (questionBoxes[q]->Text().isEmpty()) {
+            showMessage(numbered("You have not completed Question", n));
             return;
         }
         int ticks = 0;
         for (int j = 0; j < 4; ++j) {
-            if (Text3[4 * q + j]->Text().isEmpty()) {
-                MsgBox(numbered("You have not completed Question", n));
+            if (optionBoxes[4 * q + j]->Text().isEmpty()) {
+                showMessage(numbered("You have not completed Question", n));
                 return;
             }
-            ticks += Check1[4 * q + j]->Value();
+            ticks += answerTicks[4 * q + j]->Value();
         }
         if (ticks == 0) {
-            MsgBox(numbered("You have not ticked the correct answer for Question", n));
+            showMessage(numbered("You have not ticked the correct answer for Question", n));
             return;
         }
         if (ticks > 1) {
-            MsgBox(numbered("You have ticked more than one correct answer for Question", n));
+            showMessage(numbered("You have ticked more than one correct answer for Question", n));
             return;
         }
         // The file holds one byte per character: a character it cannot hold
         // is refused, never changed behind the author's back.
         if (const QString problem = unwritableCharacterProblem(q); !problem.isEmpty()) {
-            MsgBox(problem);
+            showMessage(problem);
             return;
         }
     }
-    saveworksheet();
+    save();
 }
 
 QString WorksheetWizard::unwritableCharacterProblem(int q) const
 {
     const QString question = QStringLiteral("Question") + signPlace(q + 1);
-    if (const QString c = firstUnencodableCharacter(Text2[q]->Text()); !c.isEmpty())
+    if (const QString c = firstUnencodableCharacter(questionBoxes[q]->Text()); !c.isEmpty())
         return question + QStringLiteral(" cannot contain the character ") + c + QStringLiteral(".");
     for (int j = 0; j < 4; ++j) {
-        if (const QString c = firstUnencodableCharacter(Text3[4 * q + j]->Text()); !c.isEmpty())
+        if (const QString c = firstUnencodableCharacter(optionBoxes[4 * q + j]->Text()); !c.isEmpty())
             return QString::fromLatin1(kOptionNames[j]) + QStringLiteral(" of ") + question +
                    QStringLiteral(" cannot contain the character ") + c + QStringLiteral(".");
     }
@@ -94,43 +93,43 @@ bool WorksheetWizard::mayReplace(const QString &storedTitle) const
     const QString path = worksheetFilePath(worksheetFolder(), storedTitle);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return true;
-    return MsgBox(QStringLiteral("A worksheet called ") + Text1->Text() +
-                      QStringLiteral(" already exists. Do you want to replace it?"),
-                  MsgButtons::OKCancel) == MsgResult::OK;
+    return showMessage(QStringLiteral("A worksheet called ") + titleBox->Text() +
+                           QStringLiteral(" already exists. Do you want to replace it?"),
+                       MsgButtons::OKCancel) == MsgResult::OK;
 }
 
-void WorksheetWizard::saveworksheet()
+void WorksheetWizard::save()
 {
     // Validation let exactly one tick per question through.
     QuizSheet sheet;
-    sheet.title = Text1->Text();
+    sheet.title = titleBox->Text();
     for (int q = 0; q < kQuizQuestions; ++q) {
         QuizQuestionText &question = sheet.questions[q];
-        question.text = Text2[q]->Text();
+        question.text = questionBoxes[q]->Text();
         for (int j = 0; j < 4; ++j) {
-            question.options[j] = Text3[4 * q + j]->Text();
-            if (Check1[4 * q + j]->Value() == 1)
+            question.options[j] = optionBoxes[4 * q + j]->Text();
+            if (answerTicks[4 * q + j]->Value() == 1)
                 question.answer = j + 1;
         }
     }
-    const QString stored = storedWorksheetTitle(Text1->Text());
+    const QString stored = storedWorksheetTitle(titleBox->Text());
     if (!mayReplace(stored))
         return;
     LineWriter lines;
     writeQuizFile(lines, sheet);
     const QString path = worksheetFilePath(worksheetFolder(), stored);
-    if (path.isEmpty() || !quizFileReadsBackAs(lines.bytes(), sheet) || !lines.commit(path) || !trackworksheets()) {
-        MsgBox(kSaveProblem);
+    if (path.isEmpty() || !quizFileReadsBackAs(lines.bytes(), sheet) || !lines.commit(path) || !addToIndex()) {
+        showMessage(kSaveProblem);
         return;
     }
     // What is on screen is now that worksheet: saving it again replaces it.
     m_editedTitle = stored;
-    MsgBox(QStringLiteral("Your worksheet has been saved."));
+    showMessage(QStringLiteral("Your worksheet has been saved."));
 }
 
-bool WorksheetWizard::trackworksheets()
+bool WorksheetWizard::addToIndex()
 {
-    const IndexChange change = addWorksheetTitle(worksheetIndexPath(), storedWorksheetTitle(Text1->Text()),
-                                                 Module1::WorksheetCount, Module1::WorksheetNames);
+    const IndexChange change = addWorksheetTitle(worksheetIndexPath(), storedWorksheetTitle(titleBox->Text()),
+                                                 session().worksheets.count, session().worksheets.names);
     return change == IndexChange::Added || change == IndexChange::AlreadyListed;
 }

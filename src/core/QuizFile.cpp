@@ -21,24 +21,24 @@ QString unescapeQuizValue(QStringView field)
     return field.toString().replace(u'&', u',');
 }
 
-bool loadQuizFile(FieldReader &reader, const QuizState &state)
+bool loadQuizFile(FieldReader &reader, Quiz &quiz)
 {
     QString field;
     if (!reader.readField(field))
         return false;
-    state.title = unescapeQuizValue(field);
+    quiz.title = unescapeQuizValue(field);
     if (!reader.readField(field))
         return false;
-    QuizTexts *const texts[] = {&state.question, &state.optionA, &state.optionB, &state.optionC, &state.optionD};
-    for (int q = 1; q <= kQuizQuestions; ++q) {
-        for (QuizTexts *text : texts) {
+    for (QuizQuestion &question : quiz.questions) {
+        for (QString *text :
+             {&question.text, &question.options[0], &question.options[1], &question.options[2], &question.options[3]}) {
             if (!reader.readField(field))
                 return false;
-            (*text)[q] = unescapeQuizValue(field);
+            *text = unescapeQuizValue(field);
         }
         if (!reader.readField(field))
             return false;
-        state.correctAnswer[q] = field;
+        question.answer = field;
         // The separator's content, whatever it is, is discarded.
         if (!reader.readField(field))
             return false;
@@ -82,19 +82,18 @@ QString asRead(const QString &value)
 bool quizFileReadsBackAs(const QByteArray &bytes, const QuizSheet &sheet)
 {
     FieldReader reader(bytes);
-    LoadedQuiz read;
-    if (!loadQuizFile(reader, read.state()) || !reader.atEnd())
+    Quiz read;
+    if (!loadQuizFile(reader, read) || !reader.atEnd())
         return false;
     if (read.title != asRead(sheet.title))
         return false;
-    for (int q = 0; q < kQuizQuestions; ++q) {
-        const QuizQuestionText &question = sheet.questions[std::size_t(q)];
-        const std::size_t i = std::size_t(q) + 1;
-        const QString options[4] = {read.optionA[i], read.optionB[i], read.optionC[i], read.optionD[i]};
-        if (read.question[i] != asRead(question.text) || read.correctAnswer[i] != QString::number(question.answer))
+    for (std::size_t q = 0; q < read.questions.size(); ++q) {
+        const QuizQuestionText &written = sheet.questions[q];
+        const QuizQuestion &question = read.questions[q];
+        if (question.text != asRead(written.text) || question.answer != QString::number(written.answer))
             return false;
-        for (int j = 0; j < 4; ++j) {
-            if (options[j] != asRead(question.options[std::size_t(j)]))
+        for (std::size_t j = 0; j < 4; ++j) {
+            if (question.options[j] != asRead(written.options[j]))
                 return false;
         }
     }

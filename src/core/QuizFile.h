@@ -16,32 +16,25 @@ class LineWriter;
 constexpr int kQuizQuestions = 10;
 constexpr int kQuizLines = 72;
 
-// One of the loaded quiz's text arrays; index 0 is never written.
-using QuizTexts = std::array<QString, 11>;
-
-// Where a load puts the quiz: the shared quiz state, filled in place.
-struct QuizState {
-    QString &title;
-    QuizTexts &question;
-    QuizTexts &optionA;
-    QuizTexts &optionB;
-    QuizTexts &optionC;
-    QuizTexts &optionD;
-    QuizTexts &correctAnswer;
+// A question as loaded: its text, options A to D, and the answer digit as
+// stored, unchecked (a damaged file may hold anything there).
+struct QuizQuestion {
+    QString text;
+    std::array<QString, 4> options;
+    QString answer;
 };
 
-// A quiz held apart from the shared state, for checks and previews.
-struct LoadedQuiz {
+// A loaded quiz: the title and its ten questions.
+struct Quiz {
     QString title;
-    QuizTexts question, optionA, optionB, optionC, optionD, correctAnswer;
-    QuizState state() { return {title, question, optionA, optionB, optionC, optionD, correctAnswer}; }
+    std::array<QuizQuestion, kQuizQuestions> questions;
 };
 
-// Reads a quiz field by field into state, overwriting each value as soon as
-// it is read; answer digits are stored as read, unchecked. Returns false when
-// the input ends before the 72nd field: the values read so far stay in state,
-// the rest keep what they held. Anything after the 72nd field is never read.
-bool loadQuizFile(FieldReader &reader, const QuizState &state);
+// Reads a quiz field by field into quiz, overwriting each value as soon as
+// it is read. Returns false when the input ends before the 72nd field: the
+// values read so far stay in quiz, the rest keep what they held (a damaged
+// file shows over the previous quiz). Anything after the 72nd field is never read.
+bool loadQuizFile(FieldReader &reader, Quiz &quiz);
 
 // The comma escape: every comma becomes "&" on writing, and every "&" comes
 // back as a comma on loading (so an "&" an author typed loads as a comma).

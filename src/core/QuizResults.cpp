@@ -1,5 +1,9 @@
 #include "QuizResults.h"
 
+#include "QuizFile.h"
+
+#include <algorithm>
+
 #include "TextCodec.h"
 
 #include <cmath>
@@ -68,12 +72,11 @@ QString celebrationSound(int score, double random01)
     return row.at(r);
 }
 
-QuizScoring scoreQuiz(const std::array<int, 11> &userAnswer)
+QuizScoring scoreQuiz(const QuizAnswers &rightAnswers)
 {
     QuizScoring result;
     for (int i = 1; i <= 10; ++i) {
-        const bool right = userAnswer[std::size_t(i)] == 1;
-        if (right)
+        if (rightAnswers[std::size_t(i - 1)])
             ++result.score;
         else
             result.wrong.append({(i - 1) - result.score, i});
@@ -91,6 +94,12 @@ int answerOption(const QString &correctAnswer)
     bool ok = false;
     const int value = correctAnswer.trimmed().toInt(&ok);
     return ok && value >= 1 && value <= 4 ? value : 0;
+}
+
+bool answersNameOptions(const Quiz &quiz)
+{
+    return std::all_of(quiz.questions.begin(), quiz.questions.end(),
+                       [](const QuizQuestion &question) { return answerOption(question.answer) != 0; });
 }
 
 } // namespace terralore

@@ -8,6 +8,8 @@
 
 namespace terralore {
 
+struct Quiz;
+
 // What the results screen shows, decided from the score and the maximum
 // score alone, so the quiz and the drag-and-drop activities share it.
 enum class PraiseRow { FullMarks, OneShort, TwoShort, Lower };
@@ -36,8 +38,9 @@ struct QuizScoring {
     int score = 0;
     QList<WrongAnswer> wrong;
 };
-// userAnswer(1..10): 1 right, anything else wrong; element 0 is not read.
-QuizScoring scoreQuiz(const std::array<int, 11> &userAnswer);
+// Scores the answers of questions 1 to 10 (element 0 is question 1).
+using QuizAnswers = std::array<bool, 10>;
+QuizScoring scoreQuiz(const QuizAnswers &rightAnswers);
 
 // An entry of the wrong-answer list: " 3. " and the question's text.
 QString wrongAnswerCaption(int question, const QString &questionText);
@@ -45,5 +48,7 @@ QString wrongAnswerCaption(int question, const QString &questionText);
 // The number of the correct option from an answer digit as stored; 0 when
 // the text is not a whole number from 1 to 4, which no option matches.
 int answerOption(const QString &correctAnswer);
+// Whether every question's answer digit names one of its options.
+bool answersNameOptions(const Quiz &quiz);
 
 } // namespace terralore

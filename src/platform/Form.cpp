@@ -25,9 +25,10 @@ Form::Form(const QString &name, Border border) : QWidget(&Stage::instance()), m_
 
 Form::~Form()
 {
-    detach();
-    if (Stage::exists())
+    if (Stage::exists()) {
+        Stage::instance().forgetScreen(this);
         Stage::instance().unregisterForm(this);
+    }
 }
 
 QWidget *Form::client() const
@@ -174,16 +175,39 @@ void Form::Unload()
 
 void Form::detach()
 {
-    if (m_detach) {
-        auto detach = std::move(m_detach);
-        m_detach = nullptr;
-        detach();
-    }
+    if (Stage::exists())
+        Stage::instance().forgetScreen(this);
 }
 
 void Form::load()
 {
-    Form_Load();
+    onLoad();
+}
+
+Session &Form::session() const
+{
+    return Stage::instance().session();
+}
+
+Services &Form::services() const
+{
+    return Stage::instance().services();
+}
+
+void Form::playSound(const QString &relativePath) const
+{
+    if (session().soundOn)
+        services().playEffect(relativePath);
+}
+
+void Form::playClick() const
+{
+    playSound(QStringLiteral("wav\\click.wav"));
+}
+
+void Form::showHomeScreen() const
+{
+    Stage::instance().showHomeScreen();
 }
 
 void Form::registerControl(Control *control)
@@ -197,7 +221,7 @@ Control *Form::controlNamed(const QString &name) const
     return m_controls.value(name, nullptr);
 }
 
-void Form::Form_MouseMove(int, int, float, float)
+void Form::onBackgroundMouseMove(int, int, float, float)
 {}
 
 void Form::paintEvent(QPaintEvent *)

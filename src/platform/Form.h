@@ -4,12 +4,14 @@
 #include <QHash>
 #include <QWidget>
 
-#include <functional>
+#include "Stage.h"
 
 namespace terralore {
 
 class Control;
 class FormClient;
+class Services;
+struct Session;
 
 // A screen: a layer on the stage drawn as a framed window with a title
 // strip (or borderless), holding its controls in the client area. Its outer
@@ -62,16 +64,26 @@ public:
     void registerControl(Control *control);
     Control *controlNamed(const QString &name) const;
 
-    // Called by the accessor once the instance is constructed.
+    // Called by the stage once the instance is constructed.
     void load();
-    void setDetach(std::function<void()> detach) { m_detach = std::move(detach); }
 
     // Called by the client area for moves over the bare form.
-    void dispatchFormMouseMove(int button, int shift, float x, float y) { Form_MouseMove(button, shift, x, y); }
+    void dispatchFormMouseMove(int button, int shift, float x, float y) { onBackgroundMouseMove(button, shift, x, y); }
 
 protected:
-    virtual void Form_Load() {}
-    virtual void Form_MouseMove(int Button, int Shift, float X, float Y);
+    // Sets the screen up for showing, after its controls exist.
+    virtual void onLoad() {}
+    // The pointer moved over the screen itself, off its controls.
+    virtual void onBackgroundMouseMove(int button, int shift, float x, float y);
+
+    // The shared state of the running program.
+    Session &session() const;
+    Services &services() const;
+    // Plays an effect when the session's sound is on.
+    void playSound(const QString &relativePath) const;
+    void playClick() const;
+    // Back to the main menu.
+    void showHomeScreen() const;
 
     void paintEvent(QPaintEvent *event) override;
 
@@ -91,47 +103,17 @@ private:
     bool m_centred = false;
     bool m_unloading = false;
     QHash<QString, Control *> m_controls;
-    std::function<void()> m_detach;
-};
-
-// One instance per screen type, created and loaded on first use.
-template <class T> class FormSlot {
-public:
-    T &get()
-    {
-        if (!m_form) {
-            T *form = new T();
-            m_form = form;
-            form->setDetach([this, form] {
-                if (m_form == form)
-                    m_form = nullptr;
-            });
-            form->load();
-        }
-        return *m_form;
-    }
-    T *loaded() const { return m_form; }
-
-private:
-    T *m_form = nullptr;
 };
 
 } // namespace terralore
 
-// A screen's accessor, named after the form: touching it loads the form.
+// A screen's accessor, named after it: touching it loads the screen.
 #define TERRALORE_DECLARE_FORM(Type, accessor)                                                                         \
-    Type &accessor();                                                                                                  \
-    Type *accessor##IfLoaded();
-
-#define TERRALORE_DEFINE_FORM(Type, accessor)                                                                          \
-    namespace {                                                                                                        \
-    terralore::FormSlot<Type> accessor##Slot;                                                                          \
-    }                                                                                                                  \
-    Type &accessor()                                                                                                   \
+    inline Type &accessor()                                                                                            \
     {                                                                                                                  \
-        return accessor##Slot.get();                                                                                   \
+        return terralore::Stage::instance().screenForm<Type>();                                                        \
     }                                                                                                                  \
-    Type *accessor##IfLoaded()                                                                                         \
+    inline Type *accessor##IfLoaded()                                                                                  \
     {                                                                                                                  \
-        return accessor##Slot.loaded();                                                                                \
+        return terralore::Stage::instance().screenFormIfLoaded<Type>();                                                \
     }

@@ -21,7 +21,7 @@ void destroyStage()
 }
 } // namespace
 
-Stage::Stage()
+Stage::Stage() : m_services(makeDesktopServices())
 {
     setWindowTitle(QStringLiteral("Terralore"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -114,6 +114,24 @@ Form *Stage::formNamed(const QString &name) const
             return form;
     }
     return nullptr;
+}
+
+void Stage::forgetScreen(Form *form)
+{
+    std::erase_if(m_screens, [form](const auto &entry) { return entry.second == form; });
+}
+
+void Stage::showHomeScreen()
+{
+    if (m_showHome)
+        m_showHome();
+}
+
+void Stage::startFreshSession()
+{
+    unloadAll();
+    m_session = Session();
+    m_ended = false;
 }
 
 void Stage::unloadAll()

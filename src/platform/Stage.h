@@ -1,8 +1,15 @@
 #pragma once
 
+#include "Services.h"
+#include "Session.h"
+
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 class QScreen;
 
@@ -42,6 +49,38 @@ public:
     void setSoundOffAtStart(bool off) { m_soundOffAtStart = off; }
     bool soundOffAtStart() const { return m_soundOffAtStart; }
 
+    // What the screens share while the program runs.
+    Session &session() { return m_session; }
+    // Closes every screen and forgets the session: the state of a fresh start.
+    void startFreshSession();
+
+    Services &services() { return *m_services; }
+    void setServices(std::unique_ptr<Services> services) { m_services = std::move(services); }
+
+    // The main menu, which every screen's way back leads to. The program
+    // names it at start, so the screens need not know it.
+    void setHomeScreen(std::function<void()> show) { m_showHome = std::move(show); }
+    void showHomeScreen();
+
+    // One instance per screen type, created and loaded on first use; it is
+    // forgotten when it unloads, so the next use starts it afresh.
+    template <class T> T &screenForm()
+    {
+        const std::type_index key(typeid(T));
+        if (auto it = m_screens.find(key); it != m_screens.end())
+            return static_cast<T &>(*it->second);
+        T *form = new T();
+        m_screens[key] = form;
+        form->load();
+        return *form;
+    }
+    template <class T> T *screenFormIfLoaded() const
+    {
+        auto it = m_screens.find(std::type_index(typeid(T)));
+        return it == m_screens.end() ? nullptr : static_cast<T *>(it->second);
+    }
+    void forgetScreen(Form *form);
+
 signals:
     void resized();
     void formShown(terralore::Form *form);
@@ -57,6 +96,10 @@ private:
     bool m_ended = false;
     QPointer<QScreen> m_followed;
     bool m_soundOffAtStart = false;
+    Session m_session;
+    std::unique_ptr<Services> m_services;
+    std::function<void()> m_showHome;
+    std::unordered_map<std::type_index, Form *> m_screens;
 };
 
 } // namespace terralore

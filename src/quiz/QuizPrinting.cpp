@@ -1,60 +1,41 @@
 #include "QuizPrinting.h"
 
 #include "CertificateLayout.h"
-#include "Fonts.h"
-#include "MessageBox.h"
-#include "Module1.h"
-#include "Printing.h"
-#include "QuizScreen.h"
-#include "ResultsScreen.h"
-#include "Twips.h"
+#include "Services.h"
+#include "Session.h"
 #include "WorksheetLayout.h"
-
-#include <QFontMetricsF>
 
 using namespace terralore;
 
 namespace {
-
 const QString kPrintingProblem = QStringLiteral("There was a problem printing to your printer.");
-
-// A form's own font is the standard one of every screen, Tahoma 8.25 point,
-// unless the form was given another; its widths are screen pixels.
-float formTextWidth(const Form &form, const QString &text)
-{
-    const QFont font = form.testAttribute(Qt::WA_SetFont) ? form.font() : makeFont(QStringLiteral("Tahoma"), 8.25);
-    return float(QFontMetricsF(font).horizontalAdvance(text)) * kTwipsPerPixel;
-}
-
 } // namespace
 
-void printQuizWorksheet(QuizScreen &form)
+void printQuizWorksheet(Services &services, const QString &productTitle, const QString &quizTitle, const Quiz &quiz)
 {
     Worksheet sheet;
-    sheet.productTitle = form.Label5->Caption();
-    sheet.quizTitle = form.Label6->Caption();
-    for (int i = 1; i <= 10; ++i) {
-        sheet.questions.append({Module1::QuestionText[i], Module1::OptionA[i], Module1::OptionB[i], Module1::OptionC[i],
-                                Module1::OptionD[i]});
-    }
-    if (!printOnDefaultPrinter([&sheet](PrintSurface &surface) { layOutWorksheet(surface, sheet); })) {
-        MsgBox(kPrintingProblem);
+    sheet.productTitle = productTitle;
+    sheet.quizTitle = quizTitle;
+    for (const QuizQuestion &q : quiz.questions)
+        sheet.questions.append({q.text, q.options[0], q.options[1], q.options[2], q.options[3]});
+    if (!services.print([&sheet](PrintSurface &surface) { layOutWorksheet(surface, sheet); })) {
+        services.showMessage(kPrintingProblem, MsgButtons::OK);
         return;
     }
-    MsgBox(QStringLiteral("Your worksheet is now printing."));
+    services.showMessage(QStringLiteral("Your worksheet is now printing."), MsgButtons::OK);
 }
 
-void printCertificate(ResultsScreen &form)
+void printCertificate(Services &services, const QuizProgress &progress, const QString &name, float headingScreenWidth)
 {
     Certificate certificate;
-    certificate.heading = Module1::CertificateHeading;
-    certificate.name = form.Text1->Text();
-    certificate.score = Module1::Score;
-    certificate.questionCount = Module1::QuestionCount;
-    certificate.headingScreenWidth = formTextWidth(form, certificate.heading);
-    if (!printOnDefaultPrinter([&certificate](PrintSurface &surface) { layOutCertificate(surface, certificate); })) {
-        MsgBox(kPrintingProblem);
+    certificate.heading = progress.certificateHeading;
+    certificate.name = name;
+    certificate.score = progress.score;
+    certificate.questionCount = progress.questionCount;
+    certificate.headingScreenWidth = headingScreenWidth;
+    if (!services.print([&certificate](PrintSurface &surface) { layOutCertificate(surface, certificate); })) {
+        services.showMessage(kPrintingProblem, MsgButtons::OK);
         return;
     }
-    MsgBox(QStringLiteral("Your certificate is now printing."));
+    services.showMessage(QStringLiteral("Your certificate is now printing."), MsgButtons::OK);
 }

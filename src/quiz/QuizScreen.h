@@ -11,31 +11,38 @@
 class QuizScreen : public terralore::Form {
     Q_OBJECT
 public:
+    enum Entry { PreviousEntry = 0, NextEntry = 1, ExitEntry = 2, PrintEntry = 3 };
+    // The answer buttons: A to D, then the hidden "no answer chosen" marker.
+    enum Answer { AnswerA = 1, AnswerD = 4, NoAnswer = 5 };
+
     QuizScreen();
 
-    terralore::Label *Label1;
-    terralore::Label *Label5;
-    terralore::Label *Label6;
-    terralore::PictureBox *Picture1;
-    terralore::Label *Label4;
-    terralore::Label *Label2;
-    // 1 to 4 are the answers A to D; 5 marks "no answer chosen".
-    terralore::ControlArray<terralore::OptionButton> Option1;
-    terralore::ControlArray<terralore::Label> Label3;
+    // Shows the session's quiz from its first question, under a picture and
+    // the heading a full-marks certificate will carry.
+    void start(const QString &picturePath, const QString &heading);
 
-    // Puts question CurrentQuestion on screen with no answer chosen.
-    void showquest();
+    terralore::Label *screenTitle;
+    terralore::Label *productHeading;
+    terralore::Label *quizTitle;
+    terralore::PictureBox *picture;
+    terralore::Label *questionNumber;
+    terralore::Label *questionText;
+    terralore::ControlArray<terralore::OptionButton> answerButtons;
+    terralore::ControlArray<terralore::Label> entryButtons;
+
+    // Puts the current question on screen with no answer chosen.
+    void showCurrentQuestion();
     // Prints the loaded quiz as a worksheet.
-    void Printpage();
+    void printWorksheet();
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    void Option1_Click(int Index);
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void onAnswerClicked();
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
     void recordAnswer();
     void scoreQuiz();
 };

@@ -3,20 +3,20 @@
 #include "Palette.h"
 
 #include "LabelButtons.h"
-#include "MessageBox.h"
-#include "Module1.h"
 #include "QuizPrinting.h"
 #include "QuizResults.h"
-#include "Sound.h"
+#include "StandardScreen.h"
 #include "WrongAnswers.h"
 
+#include "Fonts.h"
+#include "Twips.h"
+
+#include <QFontMetricsF>
+
 #include <chrono>
-#include <exception>
 #include <random>
 
 using namespace terralore;
-
-TERRALORE_DEFINE_FORM(ResultsScreen, resultsScreen)
 
 namespace {
 
@@ -40,9 +40,18 @@ LabelDesign line(const char *name, float left, float top, float width, float hei
 }
 
 const LabelButton kButtons[] = {
-    {0, 240, 1800, 3765, 495, "", false},
-    {1, 10560, 7920, 1245, 495, "Exit"},
+    {ResultsScreen::CertificateOrWrongAnswersEntry, 240, 1800, 3765, 495, "", false},
+    {ResultsScreen::ExitEntry, 10560, 7920, 1245, 495, "Exit"},
 };
+
+// The width of a text in the screen's own font, in twips: a certificate's
+// heading is laid out as it measures on screen. That font is the standard one
+// of every screen, Tahoma 8.25 point, unless the screen was given another.
+float screenTextWidth(const Form &screen, const QString &text)
+{
+    const QFont font = screen.testAttribute(Qt::WA_SetFont) ? screen.font() : makeFont(QStringLiteral("Tahoma"), 8.25);
+    return float(QFontMetricsF(font).horizontalAdvance(text)) * kTwipsPerPixel;
+}
 
 // A uniform number in [0, 1) from a generator seeded afresh from the clock
 // and the system's entropy, once per opening of the screen.
@@ -59,83 +68,95 @@ double freshRandom01()
 
 ResultsScreen::ResultsScreen() : Form(QStringLiteral("Welldone"))
 {
-    LabelDesign heading = line("Label4", 0, 120, 12000, 900, 36, true, "Well Done!");
-    heading.face = "Tahoma";
-    heading.bold = true;
-    Label4 = new Label(this, heading);
-    Picture1 = new PictureBox(this, QStringLiteral("Picture1"));
-    Picture1->Move(5880, 1440, 4800, 3600);
-    makeLabelButtons(this, Label3, std::span(kButtons), &ResultsScreen::Label3_Click, &ResultsScreen::Label3_MouseMove);
-    Label1 = new Label(this, line("Label1", 0, 5400, 12000, 855, 24, true));
-    Label5 = new Label(this, line("Label5", 1680, 6000, 8640, 1335, 24, false));
-    Label6 = new Label(this, line("Label6", 0, 6240, 12000, 855, 24, true, "Read the Key Facts and try again."));
-    Text1 = new TextBox(this, "Text1", -1, 3120, 6600, 5760, 615, "Times New Roman", 24);
-    Text1->setVisible(false);
-    Label2 = new Label(this, line("Label2", 3120, 7440, 5775, 855, 18, false,
-                                  "Enter your name in the box above before printing your certificate"));
-    Timer1 = new Timer(this, "Timer1", 1);
-    Timer2 = new Timer(this, "Timer2", 10);
-    Timer3 = new Timer(this, "Timer3", 1);
+    LabelDesign wellDone = line("heading", 0, 120, 12000, 900, 36, true, "Well Done!");
+    wellDone.face = "Tahoma";
+    wellDone.bold = true;
+    heading = new Label(this, wellDone);
+    picture = new PictureBox(this, QStringLiteral("picture"));
+    picture->Move(5880, 1440, 4800, 3600);
+    makeLabelButtons(this, entryButtons, std::span(kButtons), &ResultsScreen::onEntryClicked,
+                     &ResultsScreen::onEntryHovered);
+    scoreLineText = new Label(this, line("scoreLineText", 0, 5400, 12000, 855, 24, true));
+    wrongAnswersHint = new Label(this, line("wrongAnswersHint", 1680, 6000, 8640, 1335, 24, false));
+    tryAgainLine =
+        new Label(this, line("tryAgainLine", 0, 6240, 12000, 855, 24, true, "Read the Key Facts and try again."));
+    nameBox = new TextBox(this, "nameBox", -1, 3120, 6600, 5760, 615, "Times New Roman", 24);
+    nameBox->setVisible(false);
+    nameHint = new Label(this, line("nameHint", 3120, 7440, 5775, 855, 18, false,
+                                    "Enter your name in the box above before printing your certificate"));
+    pictureTimer = new Timer(this, "pictureTimer", 1);
+    focusTimer = new Timer(this, "focusTimer", 10);
+    celebrationTimer = new Timer(this, "celebrationTimer", 1);
 
-    connect(Timer1, &Timer::Tick, this, &ResultsScreen::Timer1_Timer);
-    connect(Timer2, &Timer::Tick, this, &ResultsScreen::Timer2_Timer);
-    connect(Timer3, &Timer::Tick, this, &ResultsScreen::Timer3_Timer);
+    connect(pictureTimer, &Timer::Tick, this, &ResultsScreen::showPicture);
+    connect(focusTimer, &Timer::Tick, this, &ResultsScreen::focusNameBox);
+    connect(celebrationTimer, &Timer::Tick, this, &ResultsScreen::playCelebration);
 }
 
-void ResultsScreen::Form_Load()
+void ResultsScreen::onLoad()
 {
-    Module1::SetUpScreen(*this);
-    const PraiseRow row = praiseRow(Module1::Score, Module1::QuestionCount);
-    Label1->setCaption(scoreLine(Module1::Score, Module1::QuestionCount));
+    setUpStandardScreen(*this, picture);
+    const QuizProgress &progress = session().progress;
+    const PraiseRow row = praiseRow(progress.score, progress.questionCount);
+    scoreLineText->setCaption(scoreLine(progress.score, progress.questionCount));
     if (row == PraiseRow::FullMarks) {
-        Label6->setVisible(false);
-        Label3[0]->setVisible(true);
-        Label3[0]->setCaption(QStringLiteral("Print Certificate"));
-        Text1->setVisible(true);
-        Label2->setVisible(true);
+        tryAgainLine->setVisible(false);
+        entryButtons[CertificateOrWrongAnswersEntry]->setVisible(true);
+        entryButtons[CertificateOrWrongAnswersEntry]->setCaption(QStringLiteral("Print Certificate"));
+        nameBox->setVisible(true);
+        nameHint->setVisible(true);
     } else {
-        Label5->setCaption(QStringLiteral("Click the button above to check which questions you answered incorrectly."));
-        Label3[0]->setCaption(QStringLiteral("Check Wrong Answers"));
+        wrongAnswersHint->setCaption(
+            QStringLiteral("Click the button above to check which questions you answered incorrectly."));
+        entryButtons[CertificateOrWrongAnswersEntry]->setCaption(QStringLiteral("Check Wrong Answers"));
     }
-    Timer1->setEnabled(true);
+    pictureTimer->setEnabled(true);
 }
 
-void ResultsScreen::Timer1_Timer()
+void ResultsScreen::showForQuiz()
 {
-    Picture1->LoadPicture(QStringLiteral("images\\talyllynsm.jpg"));
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(true);
+    tryAgainLine->setVisible(false);
+    wrongAnswersHint->setVisible(true);
+    entryButtons[CertificateOrWrongAnswersEntry]->setVisible(true);
+    Show();
 }
 
-void ResultsScreen::Timer2_Timer()
+void ResultsScreen::showForActivity()
 {
-    if (Text1->Visible())
-        Text1->setFocus(Qt::OtherFocusReason);
-    Timer2->setEnabled(false);
-    Label3.forEach([](int, Label *b) { b->setBackStyle(vbOpaque); });
-    Timer3->setEnabled(true);
+    Show();
 }
 
-void ResultsScreen::Timer3_Timer()
+void ResultsScreen::showPicture()
 {
-    const double random01 = freshRandom01();
-    if (Module1::SoundOn == 1) {
-        const QString sound = celebrationSound(Module1::Score, random01);
-        if (!sound.isEmpty())
-            PlayEffect(sound);
-    }
-    Timer3->setEnabled(false);
+    picture->LoadPicture(QStringLiteral("images\\talyllynsm.jpg"));
+    pictureTimer->setEnabled(false);
+    focusTimer->setEnabled(true);
 }
 
-void ResultsScreen::Label3_Click(int Index)
+void ResultsScreen::focusNameBox()
 {
-    if (Index == 0) {
-        if (Module1::Score == Module1::QuestionCount) {
-            try {
-                printCertificate(*this);
-            } catch (const std::exception &) {
-                MsgBox(QStringLiteral("Printing has been cancelled."));
-            }
+    if (nameBox->Visible())
+        nameBox->setFocus(Qt::OtherFocusReason);
+    focusTimer->setEnabled(false);
+    entryButtons.forEach([](int, Label *b) { b->setBackStyle(vbOpaque); });
+    celebrationTimer->setEnabled(true);
+}
+
+void ResultsScreen::playCelebration()
+{
+    const QString sound = celebrationSound(session().progress.score, freshRandom01());
+    if (!sound.isEmpty())
+        playSound(sound);
+    celebrationTimer->setEnabled(false);
+}
+
+void ResultsScreen::onEntryClicked(int entry)
+{
+    if (entry == CertificateOrWrongAnswersEntry) {
+        const QuizProgress &progress = session().progress;
+        if (progress.score == progress.questionCount) {
+            printCertificate(services(), progress, nameBox->Text(),
+                             screenTextWidth(*this, progress.certificateHeading));
             return;
         }
         wrongAnswers().Show();
@@ -144,15 +165,15 @@ void ResultsScreen::Label3_Click(int Index)
             wrongAnswersIfLoaded()->Unload();
         Unload();
     }
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playClick();
 }
 
-void ResultsScreen::Label3_MouseMove(int Index, int, int, float, float)
+void ResultsScreen::onEntryHovered(int entry)
 {
-    setOpaque(Label3, Index);
+    setOpaque(entryButtons, entry);
 }
 
-void ResultsScreen::Form_MouseMove(int, int, float, float)
+void ResultsScreen::onBackgroundMouseMove(int, int, float, float)
 {
-    setAllTransparent(Label3);
+    setAllTransparent(entryButtons);
 }

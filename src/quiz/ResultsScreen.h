@@ -10,34 +10,41 @@
 // The results screen of the quiz and of the drag-and-drop activities: the
 // score with its praise, a picture and a celebration sound, then either the
 // certificate for full marks or the list of wrong answers. It decides
-// everything from Score and QuestionCount.
+// everything from the session's score and maximum score.
 class ResultsScreen : public terralore::Form {
     Q_OBJECT
 public:
+    enum Entry { CertificateOrWrongAnswersEntry = 0, ExitEntry = 1 };
+
     ResultsScreen();
 
-    terralore::Label *Label4;
-    terralore::PictureBox *Picture1;
-    terralore::ControlArray<terralore::Label> Label3;
-    terralore::Label *Label1;
-    terralore::Label *Label5;
-    terralore::Label *Label6;
-    terralore::TextBox *Text1;
-    terralore::Label *Label2;
-    terralore::Timer *Timer1;
-    terralore::Timer *Timer2;
-    terralore::Timer *Timer3;
+    // Over the scored quiz, which leaves.
+    void showForQuiz();
+    // Over the activity, which stays with its captions in place.
+    void showForActivity();
+
+    terralore::Label *heading;
+    terralore::PictureBox *picture;
+    terralore::ControlArray<terralore::Label> entryButtons;
+    terralore::Label *scoreLineText;
+    terralore::Label *wrongAnswersHint;
+    terralore::Label *tryAgainLine;
+    terralore::TextBox *nameBox;
+    terralore::Label *nameHint;
+    terralore::Timer *pictureTimer;
+    terralore::Timer *focusTimer;
+    terralore::Timer *celebrationTimer;
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
+    void showPicture();
+    void focusNameBox();
+    void playCelebration();
 };
 
 TERRALORE_DECLARE_FORM(ResultsScreen, resultsScreen)

@@ -3,12 +3,10 @@
 #include "Palette.h"
 
 #include "LabelButtons.h"
-#include "Module1.h"
 #include "ResultsScreen.h"
+#include "StandardScreen.h"
 
 using namespace terralore;
-
-TERRALORE_DEFINE_FORM(WrongAnswers, wrongAnswers)
 
 namespace {
 
@@ -32,30 +30,40 @@ LabelDesign text(const char *name, int index, float left, float top, double poin
             .visible = visible};
 }
 
-// The only member of its group.
-const LabelButton kExit[] = {{1, 10560, 7920, 1245, 495, "Exit"}};
+// Its one button.
+const LabelButton kExit{1, 10560, 7920, 1245, 495, "Exit"};
 
 } // namespace
 
 WrongAnswers::WrongAnswers() : Form(QStringLiteral("Wrong"))
 {
-    Label6 = new Label(this, text("Label6", -1, 0, 120, 20.25, kYellow, vbCenter));
-    Label4 = new Label(this, text("Label4", -1, 240, 960, 15.75, kYellow, vbLeftJustify,
-                                  "You answered the following questions incorrectly."));
+    quizTitle = new Label(this, text("quizTitle", -1, 0, 120, 20.25, kYellow, vbCenter));
+    introLine = new Label(this, text("introLine", -1, 240, 960, 15.75, kYellow, vbLeftJustify,
+                                     "You answered the following questions incorrectly."));
     for (int i = 0; i <= 9; ++i)
-        Label2.add(i, new Label(this, text("Label2", i, 120, 1680 + 600 * float(i), 15.75, QColor(255, 255, 255),
-                                           vbLeftJustify, "", false)));
-    Label5 =
-        new Label(this, text("Label5", -1, 0, 7920, 20.25, kYellow, vbCenter, "Read the Key Facts and try again."));
-    makeLabelButtons(this, Label3, std::span(kExit), &WrongAnswers::Label3_Click, nullptr);
+        wrongAnswerLines.add(i, new Label(this, text("wrongAnswerLines", i, 120, 1680 + 600 * float(i), 15.75,
+                                                     QColor(255, 255, 255), vbLeftJustify, "", false)));
+    tryAgainLine = new Label(
+        this, text("tryAgainLine", -1, 0, 7920, 20.25, kYellow, vbCenter, "Read the Key Facts and try again."));
+    exitButton = new Label(this, labelButtonDesign(kExit));
+    connect(exitButton, &Label::Click, this, &WrongAnswers::onExitClicked);
 }
 
-void WrongAnswers::Form_Load()
+void WrongAnswers::onLoad()
 {
-    Module1::SetUpScreen(*this);
+    setUpStandardScreen(*this);
 }
 
-void WrongAnswers::Label3_Click(int)
+void WrongAnswers::list(const QString &title, const QStringList &wrongAnswers)
+{
+    for (int j = 0; j < wrongAnswers.size() && wrongAnswerLines.contains(j); ++j) {
+        wrongAnswerLines[j]->setCaption(wrongAnswers.at(j));
+        wrongAnswerLines[j]->setVisible(true);
+    }
+    quizTitle->setCaption(title);
+}
+
+void WrongAnswers::onExitClicked()
 {
     if (resultsScreenIfLoaded())
         resultsScreenIfLoaded()->Unload();

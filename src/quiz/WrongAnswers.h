@@ -11,18 +11,22 @@ class WrongAnswers : public terralore::Form {
 public:
     WrongAnswers();
 
-    terralore::Label *Label6;
-    terralore::Label *Label4;
+    // Fills the list, in question order from the top, under the quiz's title;
+    // it shows when the results screen asks.
+    void list(const QString &title, const QStringList &wrongAnswers);
+
+    terralore::Label *quizTitle;
+    terralore::Label *introLine;
     // The j-th wrong answer in question order, from the top.
-    terralore::ControlArray<terralore::Label> Label2;
-    terralore::Label *Label5;
-    terralore::ControlArray<terralore::Label> Label3;
+    terralore::ControlArray<terralore::Label> wrongAnswerLines;
+    terralore::Label *tryAgainLine;
+    terralore::Label *exitButton;
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 
 private:
-    void Label3_Click(int Index);
+    void onExitClicked();
 };
 
 TERRALORE_DECLARE_FORM(WrongAnswers, wrongAnswers)

@@ -1,13 +1,11 @@
 #include "Backdrop.h"
 
-TERRALORE_DEFINE_FORM(Backdrop, backdrop)
-
 Backdrop::Backdrop() : Form(QStringLiteral("Grey"), Border::None)
 {
     setMaximised(true);
 }
 
-void Backdrop::Form_Load()
+void Backdrop::onLoad()
 {
     setBackColor(QColor(48, 133, 214));
 }

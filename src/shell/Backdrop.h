@@ -9,7 +9,7 @@ public:
     Backdrop();
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 };
 
 TERRALORE_DECLARE_FORM(Backdrop, backdrop)

@@ -5,18 +5,16 @@
 #include "BeginningHub.h"
 #include "FieldReader.h"
 #include "GuidePager.h"
-#include "Module1.h"
 #include "NotesPager.h"
 #include "ResourcePath.h"
 #include "ScienceHub.h"
 #include "Stage.h"
+#include "StandardScreen.h"
 #include "TitleScreen.h"
 #include "WorksheetCatalogue.h"
 #include "WorksheetWizard.h"
 
 using namespace terralore;
-
-TERRALORE_DEFINE_FORM(MainMenu, mainMenu)
 
 namespace {
 
@@ -35,13 +33,13 @@ struct MenuEntry {
 
 // The menu table: every entry with its design place, size and colour.
 const MenuEntry kMenu[] = {
-    {10, 3480, 5760, 3195, 375, "The Science of Rocks", 12, kBlack, true},
-    {15, 120, 2160, 3195, 375, "The Beginning: the Earth", 12, kBlack, true},
-    {17, 6960, 5760, 4635, 495, "Multiple Choice Wizard", 18, kNavy, true},
-    {18, 6960, 6600, 4635, 495, "Worksheet Catalogue", 18, kNavy, true},
-    {19, 120, 7920, 3075, 495, "Acknowledgments", 14.25, kNavy, true},
-    {20, 120, 1080, 3075, 495, "Teachers' Guide", 14.25, kNavy, true},
-    {16, 10560, 7920, 1245, 495, "Exit", 18, kBlack, true},
+    {MainMenu::ScienceEntry, 3480, 5760, 3195, 375, "The Science of Rocks", 12, kBlack, true},
+    {MainMenu::BeginningEntry, 120, 2160, 3195, 375, "The Beginning: the Earth", 12, kBlack, true},
+    {MainMenu::WizardEntry, 6960, 5760, 4635, 495, "Multiple Choice Wizard", 18, kNavy, true},
+    {MainMenu::CatalogueEntry, 6960, 6600, 4635, 495, "Worksheet Catalogue", 18, kNavy, true},
+    {MainMenu::AcknowledgmentsEntry, 120, 7920, 3075, 495, "Acknowledgments", 14.25, kNavy, true},
+    {MainMenu::GuideEntry, 120, 1080, 3075, 495, "Teachers' Guide", 14.25, kNavy, true},
+    {MainMenu::ExitEntry, 10560, 7920, 1245, 495, "Exit", 18, kBlack, true},
     {0, 120, 2880, 3195, 375, "Forming Terralore", 12, kBlack, false},
     {1, 120, 3600, 3195, 375, "Rock Landscapes", 12, kBlack, false},
     {2, 120, 4320, 3195, 375, "Rocks, Soils and Water", 12, kBlack, false},
@@ -58,32 +56,32 @@ const MenuEntry kMenu[] = {
 
 MainMenu::MainMenu() : Form(QStringLiteral("intro0"))
 {
-    Image1 = new Image(this, QStringLiteral("Image1"));
-    Image1->setStretch(true);
-    Image1->Move(6840, 1560, 4800, 3600);
-    Label1 = new Label(this, {.name = "Label1",
-                              .left = 0,
-                              .top = 120,
-                              .width = 12000,
-                              .height = 900,
-                              .caption = titleText(),
-                              .points = 32.25,
-                              .bold = true,
-                              .fore = kYellow,
-                              .backStyle = vbTransparent,
-                              .alignment = vbCenter});
-    Label3 = new Label(this, {.name = "Label3",
-                              .left = 0,
-                              .top = 8280,
-                              .width = 12000,
-                              .height = 375,
-                              .caption = "Published for primary schools by Quillmere Publishing Ltd",
-                              .points = 9.75,
-                              .fore = kYellow,
-                              .backStyle = vbTransparent,
-                              .alignment = vbCenter});
+    picture = new Image(this, QStringLiteral("picture"));
+    picture->setStretch(true);
+    picture->Move(6840, 1560, 4800, 3600);
+    title = new Label(this, {.name = "title",
+                             .left = 0,
+                             .top = 120,
+                             .width = 12000,
+                             .height = 900,
+                             .caption = menuTitle(),
+                             .points = 32.25,
+                             .bold = true,
+                             .fore = kYellow,
+                             .backStyle = vbTransparent,
+                             .alignment = vbCenter});
+    publisherLine = new Label(this, {.name = "publisherLine",
+                                     .left = 0,
+                                     .top = 8280,
+                                     .width = 12000,
+                                     .height = 375,
+                                     .caption = "Published for primary schools by Quillmere Publishing Ltd",
+                                     .points = 9.75,
+                                     .fore = kYellow,
+                                     .backStyle = vbTransparent,
+                                     .alignment = vbCenter});
     for (const MenuEntry &e : kMenu) {
-        auto *entry = new Label(this, {.name = "Label2",
+        auto *entry = new Label(this, {.name = "entryButtons",
                                        .index = e.index,
                                        .left = e.left,
                                        .top = e.top,
@@ -98,13 +96,12 @@ MainMenu::MainMenu() : Form(QStringLiteral("intro0"))
                                        .borderStyle = 1,
                                        .alignment = vbCenter,
                                        .enabled = e.enabled});
-        Label2.add(e.index, entry);
+        entryButtons.add(e.index, entry);
         const int index = e.index;
-        connect(entry, &Label::Click, this, [this, index] { Label2_Click(index); });
-        connect(entry, &Label::MouseMove, this,
-                [this, index](int b, int s, float x, float y) { Label2_MouseMove(index, b, s, x, y); });
+        connect(entry, &Label::Click, this, [this, index] { onEntryClicked(index); });
+        connect(entry, &Label::MouseMove, this, [this, index] { onEntryHovered(index); });
     }
-    const ButtonDesign sound{.name = "Option1",
+    const ButtonDesign sound{.name = "soundOnButton",
                              .left = 10440,
                              .top = 120,
                              .width = 1455,
@@ -113,109 +110,88 @@ MainMenu::MainMenu() : Form(QStringLiteral("intro0"))
                              .points = 9.75,
                              .bold = true,
                              .fore = kYellow};
-    Option1 = new OptionButton(this, sound);
+    soundOnButton = new OptionButton(this, sound);
     ButtonDesign soundOff = sound;
-    soundOff.name = "Option2";
+    soundOff.name = "soundOffButton";
     soundOff.top = 480;
     soundOff.caption = QStringLiteral("Sound Off");
-    Option2 = new OptionButton(this, soundOff);
-    Option1->setValue(true);
-    connect(Option1, &OptionButton::Click, this, &MainMenu::Option1_Click);
-    connect(Option2, &OptionButton::Click, this, &MainMenu::Option2_Click);
-    Timer1 = new Timer(this, "Timer1", 1);
-    connect(Timer1, &Timer::Tick, this, &MainMenu::Timer1_Timer);
+    soundOffButton = new OptionButton(this, soundOff);
+    soundOnButton->setValue(true);
+    connect(soundOnButton, &OptionButton::Click, this, &MainMenu::onSoundOnClicked);
+    connect(soundOffButton, &OptionButton::Click, this, &MainMenu::onSoundOffClicked);
+    indexTimer = new Timer(this, "indexTimer", 1);
+    connect(indexTimer, &Timer::Tick, this, &MainMenu::readWorksheetList);
 }
 
-QString MainMenu::picturePath()
+void MainMenu::onLoad()
 {
-    return QStringLiteral("Images\\stairholesm.jpg");
-}
-
-QString MainMenu::titleText()
-{
-    return QStringLiteral("Terralore");
-}
-
-void MainMenu::Form_Load()
-{
-    Module1::SetUpScreen(*this);
-    Image1->LoadPicture(picturePath());
-    Option1->setBackColor(QColor(39, 63, 137));
-    Option2->setBackColor(QColor(39, 63, 137));
+    setUpStandardScreen(*this);
+    picture->LoadPicture(menuPicturePath());
+    soundOnButton->setBackColor(kScreenBlue);
+    soundOffButton->setBackColor(kScreenBlue);
     const bool soundOff = Stage::instance().soundOffAtStart();
-    (soundOff ? Option2 : Option1)->setValue(true);
-    Module1::SoundOn = soundOff ? 0 : 1;
-    Timer1->setEnabled(true);
+    (soundOff ? soundOffButton : soundOnButton)->setValue(true);
+    session().soundOn = !soundOff;
+    indexTimer->setEnabled(true);
 }
 
-void MainMenu::Timer1_Timer()
+void MainMenu::readWorksheetList()
 {
     // A missing or damaged index stops the reading quietly; the menu stays usable.
+    WorksheetList &list = session().worksheets;
     if (auto reader = FieldReader::open(worksheetIndexPath()))
-        readWorksheetIndex(*reader, Module1::WorksheetCount, Module1::WorksheetNames);
-    Timer1->setEnabled(false);
+        readWorksheetIndex(*reader, list.count, list.names);
+    indexTimer->setEnabled(false);
 }
 
-void MainMenu::Label2_Click(int Index)
+void MainMenu::onEntryClicked(int entry)
 {
-    switch (Index) {
-    case 10:
+    switch (entry) {
+    case ScienceEntry:
         scienceHub().Show();
         break;
-    case 15:
+    case BeginningEntry:
         beginningHub().Show();
         break;
-    case 17:
+    case WizardEntry:
         worksheetWizard().Show();
         break;
-    case 18:
+    case CatalogueEntry:
         // The catalogue's Exit shows the menu again, which reloads it.
         worksheetCatalogue().Show();
         Unload();
         break;
-    case 16:
-        titleScreen().Command1->setCaption(QStringLiteral("Cancel"));
-        titleScreen().Show();
+    case ExitEntry:
+        titleScreen().showAsFarewell();
         break;
-    case 19:
-        notesPager().Label1->setVisible(false);
-        notesPager().Label3[2]->setVisible(false);
-        notesPager().Label3[3]->setVisible(false);
-        notesPager().Image1->LoadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
-        notesPager().Picture2->LoadPicture(QStringLiteral("logo\\quillmere2.bmp"));
-        notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));
-        notesPager().setBackColor(QColor(49, 130, 212));
-        notesPager().Timer1->setEnabled(true);
-        notesPager().Show();
+    case AcknowledgmentsEntry:
+        notesPager().showAcknowledgments();
         break;
-    case 20:
-        guidePager().Image1->LoadPicture(QStringLiteral("wmf\\guide1.wmf"));
-        guidePager().Image2->LoadPicture(QStringLiteral("wmf2\\guide1.wmf"));
-        Module1::PageNumber = 1;
-        guidePager().Show();
+    case GuideEntry:
+        guidePager().showFirstPage();
         break;
     default:
         break;
     }
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playClick();
 }
 
-void MainMenu::Label2_MouseMove(int Index, int, int, float, float)
+void MainMenu::onEntryHovered(int entry)
 {
-    Label2[Index]->setBackStyle(vbOpaque);
+    entryButtons[entry]->setBackStyle(vbOpaque);
 }
 
-void MainMenu::Form_MouseMove(int, int, float, float)
+void MainMenu::onBackgroundMouseMove(int, int, float, float)
 {
-    Label2.forEach([](int, Label *entry) { entry->setBackStyle(vbTransparent); });
+    entryButtons.forEach([](int, Label *entry) { entry->setBackStyle(vbTransparent); });
 }
 
-void MainMenu::Option1_Click()
+void MainMenu::onSoundOnClicked()
 {
-    Module1::SoundOn = 1;
+    session().soundOn = true;
 }
 
-void MainMenu::Option2_Click()
+void MainMenu::onSoundOffClicked()
 {
-    Module1::SoundOn = 0;
+    session().soundOn = false;
 }

@@ -11,31 +11,38 @@
 class MainMenu : public terralore::Form {
     Q_OBJECT
 public:
+    // The entries, by their place in the design's numbering; 0 to 9 are the
+    // topics not yet written, shown disabled.
+    enum Entry {
+        ScienceEntry = 10,
+        BeginningEntry = 15,
+        ExitEntry = 16,
+        WizardEntry = 17,
+        CatalogueEntry = 18,
+        AcknowledgmentsEntry = 19,
+        GuideEntry = 20,
+    };
+
     MainMenu();
 
-    // The menu's picture and title text. A quiz opened from the catalogue
-    // shows them too, while the menu itself is unloaded.
-    static QString picturePath();
-    static QString titleText();
-
-    terralore::Image *Image1;
-    terralore::Label *Label1;
-    terralore::Label *Label3;
-    terralore::ControlArray<terralore::Label> Label2;
-    terralore::OptionButton *Option1;
-    terralore::OptionButton *Option2;
-    terralore::Timer *Timer1;
+    terralore::Image *picture;
+    terralore::Label *title;
+    terralore::Label *publisherLine;
+    terralore::ControlArray<terralore::Label> entryButtons;
+    terralore::OptionButton *soundOnButton;
+    terralore::OptionButton *soundOffButton;
+    terralore::Timer *indexTimer;
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    void Label2_Click(int Index);
-    void Label2_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Option1_Click();
-    void Option2_Click();
-    void Timer1_Timer();
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
+    void onSoundOnClicked();
+    void onSoundOffClicked();
+    void readWorksheetList();
 };
 
 TERRALORE_DECLARE_FORM(MainMenu, mainMenu)

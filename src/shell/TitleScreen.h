@@ -12,22 +12,25 @@ class TitleScreen : public terralore::Form {
 public:
     TitleScreen();
 
-    terralore::Frame *Frame1;
-    terralore::Label *Label4;
-    terralore::PictureBox *Picture1;
-    terralore::Label *Label1;
-    terralore::Label *Label5;
-    terralore::Label *Label3;
-    terralore::CommandButton *Command1;
-    terralore::CommandButton *Command2;
-    terralore::Label *Label2;
+    terralore::Frame *frame;
+    terralore::Label *titleText;
+    terralore::PictureBox *picture;
+    terralore::Label *writtenByLine;
+    terralore::Label *programmedByLine;
+    terralore::Label *editorLine;
+    terralore::CommandButton *okButton;
+    terralore::CommandButton *exitButton;
+    terralore::Label *copyrightLine;
+
+    // Shown again from the main menu's Exit: OK becomes Cancel, back to the menu.
+    void showAsFarewell();
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    void onOkClicked();
+    void onExitClicked();
 };
 
 TERRALORE_DECLARE_FORM(TitleScreen, titleScreen)

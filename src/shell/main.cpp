@@ -1,7 +1,8 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "Fonts.h"
-#include "Sound.h"
+#include "MainMenu.h"
+#include "Services.h"
 #include "Stage.h"
 #include "TitleScreen.h"
 
@@ -64,14 +65,15 @@ int main(int argc, char *argv[])
 
     terralore::Stage &stage = terralore::Stage::instance();
     stage.setSoundOffAtStart(options.muted);
+    stage.setHomeScreen([] { mainMenu().Show(); });
     if (terralore::opensInWindow(options))
         stage.show();
     else
         stage.showFullScreenOnItsScreen();
-    std::function<void()> afterFirstFrame = [] {
+    std::function<void()> afterFirstFrame = [&stage] {
         // The sound library loads now, not before the first frame, and the
         // first click still sounds at once.
-        terralore::prepareEffect(QStringLiteral("wav\\click.wav"));
+        stage.services().prepareEffect(QStringLiteral("wav\\click.wav"));
     };
     // For the start-up benchmark: report the first painted frame, then leave.
     if (qEnvironmentVariableIsSet("TERRALORE_EXIT_AFTER_FIRST_FRAME"))

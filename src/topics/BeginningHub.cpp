@@ -1,7 +1,5 @@
 #include "BeginningHub.h"
 
-TERRALORE_DEFINE_FORM(BeginningHub, beginningHub)
-
 namespace {
 
 const HubTable kBeginning{

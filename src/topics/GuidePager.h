@@ -2,18 +2,20 @@
 
 #include "Pager.h"
 
-// The teachers' guide: five pages named by number, sharing PageNumber with
-// the notes pager.
+// The teachers' guide: five pages named by number, sharing the page number
+// with the notes pager.
 class GuidePager : public Pager {
     Q_OBJECT
 public:
     GuidePager();
 
-    terralore::Label *Label2;
+    void showFirstPage();
+
+    terralore::Label *heading;
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
     void turnPage(int step) override;
 };
 

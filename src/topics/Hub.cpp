@@ -6,12 +6,12 @@
 #include "ActivityForms.h"
 #include "FieldReader.h"
 #include "LabelButtons.h"
-#include "MainMenu.h"
-#include "MessageBox.h"
-#include "Module1.h"
 #include "NotesPager.h"
+#include "QuizFile.h"
 #include "QuizScreen.h"
 #include "ResourcePath.h"
+#include "Services.h"
+#include "StandardScreen.h"
 
 using namespace terralore;
 
@@ -21,88 +21,78 @@ using namespace terralore::palette;
 
 // The entries, the same on both hubs.
 const LabelButton kEntries[] = {
-    {0, 120, 7920, 3195, 495, "Multiple Choice"}, {1, 3600, 7920, 3195, 495, "Labelling Activity"},
-    {2, 10560, 7920, 1245, 495, "Exit"},          {3, 7080, 7920, 3195, 495, "Ordering Activity"},
-    {4, 6360, 120, 1995, 495, "Key Facts"},       {5, 8640, 120, 3195, 495, "Teacher's Notes"},
+    {Hub::QuizEntry, 120, 7920, 3195, 495, "Multiple Choice"},
+    {Hub::LabellingEntry, 3600, 7920, 3195, 495, "Labelling Activity"},
+    {Hub::ExitEntry, 10560, 7920, 1245, 495, "Exit"},
+    {Hub::OrderingEntry, 7080, 7920, 3195, 495, "Ordering Activity"},
+    {Hub::KeyFactsEntry, 6360, 120, 1995, 495, "Key Facts"},
+    {Hub::NotesEntry, 8640, 120, 3195, 495, "Teacher's Notes"},
 };
-
-// Opens the notes pager on a page set. The pager's load reads PageCount and
-// PageSet, so both are set before its first use.
-void openPageSet(const char *stem, int pages)
-{
-    Module1::PageCount = pages;
-    Module1::PageSet = QString::fromLatin1(stem);
-    notesPager().Image1->LoadPicture(QStringLiteral("wmf\\") + Module1::PageSet + QStringLiteral("a.wmf"));
-    notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\") + Module1::PageSet + QStringLiteral("a.wmf"));
-    notesPager().Show();
-}
 
 } // namespace
 
 Hub::Hub(const HubTable &table) : Form(QString::fromLatin1(table.formName)), m_table(table)
 {
-    Image1 = new Image(this, QStringLiteral("Image1"));
-    Image1->Move(table.pictureLeft, table.pictureTop);
-    connect(Image1, &Image::MouseMove, this, &Hub::Image1_MouseMove);
-    Label1 = new Label(this, {.name = "Label1",
-                              .left = table.titleLeft,
-                              .top = table.titleTop,
-                              .width = table.titleWidth,
-                              .height = table.titleHeight,
-                              .caption = QString::fromLatin1(table.title),
-                              .face = "Times New Roman",
-                              .points = 27.75,
-                              .bold = true,
-                              .fore = kYellow,
-                              .backStyle = vbTransparent,
-                              .alignment = vbLeftJustify});
-    makeLabelButtons(this, Label3, std::span(kEntries), &Hub::Label3_Click, &Hub::Label3_MouseMove);
+    picture = new Image(this, QStringLiteral("picture"));
+    picture->Move(table.pictureLeft, table.pictureTop);
+    connect(picture, &Image::MouseMove, this, [this] { onPictureHovered(); });
+    title = new Label(this, {.name = "title",
+                             .left = table.titleLeft,
+                             .top = table.titleTop,
+                             .width = table.titleWidth,
+                             .height = table.titleHeight,
+                             .caption = QString::fromLatin1(table.title),
+                             .face = "Times New Roman",
+                             .points = 27.75,
+                             .bold = true,
+                             .fore = kYellow,
+                             .backStyle = vbTransparent,
+                             .alignment = vbLeftJustify});
+    makeLabelButtons(this, entryButtons, std::span(kEntries), &Hub::onEntryClicked, &Hub::onEntryHovered);
 }
 
-void Hub::Form_Load()
+void Hub::onLoad()
 {
-    Module1::SetUpScreen(*this);
+    setUpStandardScreen(*this);
     setBackColor(m_table.backColor);
-    Image1->LoadPicture(QString::fromLatin1(m_table.picture));
+    picture->LoadPicture(QString::fromLatin1(m_table.picture));
     if (m_table.centrePicture)
-        Image1->setLeft((12000 - Image1->Width()) / 2);
+        picture->setLeft((12000 - picture->Width()) / 2);
 }
 
-void Hub::Label3_Click(int Index)
+void Hub::onEntryClicked(int entry)
 {
-    switch (Index) {
-    case 0:
+    switch (entry) {
+    case QuizEntry:
         openQuiz();
         break;
-    case 1:
+    case LabellingEntry:
         openActivity(m_table.labellingScreen);
         break;
-    case 2:
-        mainMenu().Show();
+    case ExitEntry:
+        showHomeScreen();
         Unload();
         break;
-    case 3:
+    case OrderingEntry:
         openActivity(m_table.orderingScreen);
         break;
-    case 4:
-        openPageSet(m_table.keyFactsStem, m_table.keyFactsPages);
+    case KeyFactsEntry:
+        notesPager().showPageSet(QString::fromLatin1(m_table.keyFactsStem), m_table.keyFactsPages);
         break;
-    case 5:
-        openPageSet(m_table.notesStem, m_table.notesPages);
+    case NotesEntry:
+        notesPager().showPageSet(QString::fromLatin1(m_table.notesStem), m_table.notesPages);
         break;
     default:
         break;
     }
-    Module1::PlayIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playClick();
 }
 
 void Hub::openActivity(const char *formName)
 {
     // The activity shows the hub's title and opens over the hub.
-    if (Activity *activity = activityForm(QString::fromLatin1(formName))) {
-        activity->Label6->setCaption(Label1->Caption());
-        activity->Show();
-    }
+    if (Activity *activity = activityForm(QString::fromLatin1(formName)))
+        activity->showForTopic(title->Caption());
 }
 
 void Hub::openQuiz()
@@ -110,34 +100,32 @@ void Hub::openQuiz()
     // A built-in quiz that is missing or ends early would put stale or empty
     // questions on screen: say so and stay on the hub instead.
     std::optional<FieldReader> file = FieldReader::open(resolveResource(QString::fromLatin1(m_table.quizFile)));
-    const bool loaded = file && Module1::LoadQuizFile(*file);
+    const bool loaded = file && loadQuizFile(*file, session().quiz);
     file.reset();
     if (!loaded) {
-        MsgBox(QStringLiteral("This worksheet seems to be corrupted."));
+        showMessage(QStringLiteral("This worksheet seems to be corrupted."));
         return;
     }
-    quizScreen().Picture1->LoadPicture(QString::fromLatin1(m_table.quizPicture));
-    quizScreen().Label5->setCaption(QStringLiteral("Terralore"));
-    quizScreen().Show();
+    quizScreen().start(QString::fromLatin1(m_table.quizPicture), QStringLiteral("Terralore"));
 }
 
-void Hub::Label3_MouseMove(int Index, int, int, float, float)
+void Hub::onEntryHovered(int entry)
 {
-    setOpaque(Label3, Index);
+    setOpaque(entryButtons, entry);
 }
 
-void Hub::Image1_MouseMove(int, int, float, float)
+void Hub::onPictureHovered()
 {
     if (m_table.pictureResetsHover)
         clearHighlight();
 }
 
-void Hub::Form_MouseMove(int, int, float, float)
+void Hub::onBackgroundMouseMove(int, int, float, float)
 {
     clearHighlight();
 }
 
 void Hub::clearHighlight()
 {
-    setAllTransparent(Label3);
+    setAllTransparent(entryButtons);
 }

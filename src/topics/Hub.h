@@ -36,22 +36,31 @@ struct HubTable {
 class Hub : public terralore::Form {
     Q_OBJECT
 public:
+    enum Entry {
+        QuizEntry = 0,
+        LabellingEntry = 1,
+        ExitEntry = 2,
+        OrderingEntry = 3,
+        KeyFactsEntry = 4,
+        NotesEntry = 5,
+    };
+
     explicit Hub(const HubTable &table);
 
     const HubTable &table() const { return m_table; }
 
-    terralore::Image *Image1;
-    terralore::Label *Label1;
-    terralore::ControlArray<terralore::Label> Label3;
+    terralore::Image *picture;
+    terralore::Label *title;
+    terralore::ControlArray<terralore::Label> entryButtons;
 
 protected:
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void onLoad() override;
+    void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Image1_MouseMove(int Button, int Shift, float X, float Y);
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
+    void onPictureHovered();
     void openQuiz();
     void openActivity(const char *formName);
     void clearHighlight();

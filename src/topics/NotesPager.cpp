@@ -1,10 +1,8 @@
 #include "NotesPager.h"
 
-#include "Module1.h"
+#include "StandardScreen.h"
 
 using namespace terralore;
-
-TERRALORE_DEFINE_FORM(NotesPager, notesPager)
 
 namespace {
 
@@ -32,51 +30,72 @@ QString logoFrameFile(int frame)
 NotesPager::NotesPager() : Pager(QStringLiteral("teacher"), {.image2Left = 0, .image2Top = 0, .counter = ""})
 {
     createEntries();
-    Picture1 = new PictureBox(this, QStringLiteral("Picture1"));
-    Picture1->Move(9000, 4320, 1800, 1800);
-    Picture1->setVisible(false);
-    Picture2 = new PictureBox(this, QStringLiteral("Picture2"));
-    Picture2->Move(9030, 6240, 1800, 1335);
+    animatedLogo = new PictureBox(this, QStringLiteral("animatedLogo"));
+    animatedLogo->Move(9000, 4320, 1800, 1800);
+    animatedLogo->setVisible(false);
+    stillLogo = new PictureBox(this, QStringLiteral("stillLogo"));
+    stillLogo->Move(9030, 6240, 1800, 1335);
     // The still logo sits on the acknowledgments page's own blue.
-    Picture2->setBackColor(QColor(49, 130, 212));
-    Picture2->setVisible(false);
-    Timer1 = new Timer(this, "Timer1", 25);
-    connect(Timer1, &Timer::Tick, this, &NotesPager::Timer1_Timer);
+    stillLogo->setBackColor(QColor(49, 130, 212));
+    stillLogo->setVisible(false);
+    logoTimer = new Timer(this, "logoTimer", 25);
+    connect(logoTimer, &Timer::Tick, this, &NotesPager::showNextLogoFrame);
 }
 
-void NotesPager::Form_Load()
+void NotesPager::onLoad()
 {
-    Module1::SetUpScreen(*this);
-    if (Module1::PageCount == 1) {
-        Label1->setVisible(false);
-        Label3[NextEntry]->setVisible(false);
-        Label3[PreviousEntry]->setVisible(false);
+    setUpStandardScreen(*this, animatedLogo);
+    session().pager.pageNumber = 1;
+}
+
+void NotesPager::showPageSet(const QString &stem, int pages)
+{
+    PagerState &pager = session().pager;
+    pager.pageCount = pages;
+    pager.pageSet = stem;
+    if (pages == 1) {
+        pageCounterLine->setVisible(false);
+        entryButtons[NextEntry]->setVisible(false);
+        entryButtons[PreviousEntry]->setVisible(false);
     }
-    Module1::PageNumber = 1;
-    Label1->setCaption(pageCounter(Module1::PageNumber, Module1::PageCount));
+    pageCounterLine->setCaption(pageCounterText(pager.pageNumber, pages));
+    openPage(pageFile(QStringLiteral("wmf\\"), stem, 1), pageFile(QStringLiteral("wmf2\\"), stem, 1));
+    Show();
+}
+
+void NotesPager::showAcknowledgments()
+{
+    pageCounterLine->setVisible(false);
+    entryButtons[NextEntry]->setVisible(false);
+    entryButtons[PreviousEntry]->setVisible(false);
+    openPage(QStringLiteral("wmf\\acknowledgments.wmf"), QStringLiteral("wmf2\\acknowledgments.wmf"));
+    stillLogo->LoadPicture(QStringLiteral("logo\\quillmere2.bmp"));
+    setBackColor(QColor(49, 130, 212));
+    logoTimer->setEnabled(true);
+    Show();
 }
 
 void NotesPager::turnPage(int step)
 {
-    int &page = Module1::PageNumber;
+    const PagerState &pager = session().pager;
+    int &page = session().pager.pageNumber;
     page += step;
-    Label3[step > 0 ? PreviousEntry : NextEntry]->setEnabled(true);
-    if (page == Module1::PageCount)
-        Label3[NextEntry]->setEnabled(false);
+    entryButtons[step > 0 ? PreviousEntry : NextEntry]->setEnabled(true);
+    if (page == pager.pageCount)
+        entryButtons[NextEntry]->setEnabled(false);
     if (page == 1)
-        Label3[PreviousEntry]->setEnabled(false);
-    openPage(pageFile(QStringLiteral("wmf\\"), Module1::PageSet, page),
-             pageFile(QStringLiteral("wmf2\\"), Module1::PageSet, page));
-    Label1->setCaption(pageCounter(page, Module1::PageCount));
+        entryButtons[PreviousEntry]->setEnabled(false);
+    openPage(pageFile(QStringLiteral("wmf\\"), pager.pageSet, page),
+             pageFile(QStringLiteral("wmf2\\"), pager.pageSet, page));
+    pageCounterLine->setCaption(pageCounterText(page, pager.pageCount));
 }
 
-void NotesPager::Timer1_Timer()
+void NotesPager::showNextLogoFrame()
 {
-    // LogoFrame outlives the screen, so a second opening resumes where it stopped.
-    Module1::LogoFrame += 1;
-    if (Module1::LogoFrame >= 20)
-        Module1::LogoFrame = 0;
-    Picture1->LoadPicture(logoFrameFile(Module1::LogoFrame));
-    Picture1->setVisible(true);
-    Picture2->setVisible(true);
+    // The frame outlives the screen, so a second opening resumes where it stopped.
+    int &frame = session().pager.logoFrame;
+    frame = frame + 1 >= 20 ? 0 : frame + 1;
+    animatedLogo->LoadPicture(logoFrameFile(frame));
+    animatedLogo->setVisible(true);
+    stillLogo->setVisible(true);
 }

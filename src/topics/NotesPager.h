@@ -3,23 +3,28 @@
 #include "Pager.h"
 #include "Timer.h"
 
-// The notes pager: a topic's key facts or teacher's notes (PageSet, PageCount
-// set by the caller), or the acknowledgments page with the animated logo.
+// The notes pager: a topic's key facts or teacher's notes, or the
+// acknowledgments page with the animated logo.
 class NotesPager : public Pager {
     Q_OBJECT
 public:
     NotesPager();
 
-    terralore::PictureBox *Picture1;
-    terralore::PictureBox *Picture2;
-    terralore::Timer *Timer1;
+    // Shows the first page of a page set: its file stem ("key science") and
+    // its number of pages, 1 to 3.
+    void showPageSet(const QString &stem, int pages);
+    void showAcknowledgments();
+
+    terralore::PictureBox *animatedLogo;
+    terralore::PictureBox *stillLogo;
+    terralore::Timer *logoTimer;
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
     void turnPage(int step) override;
 
 private:
-    void Timer1_Timer();
+    void showNextLogoFrame();
 };
 
 TERRALORE_DECLARE_FORM(NotesPager, notesPager)

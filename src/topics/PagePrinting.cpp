@@ -1,15 +1,16 @@
 #include "PagePrinting.h"
 
-#include "Printing.h"
+#include "PrintSurface.h"
+#include "Services.h"
 #include "picture/Picture.h"
 
-bool printPagePicture(const terralore::Picture &picture)
+bool printPagePicture(terralore::Services &services, const terralore::Picture &picture)
 {
     // A page whose print copy is missing or unreadable would come out blank
     // and look printed: refuse it like a failed job.
     if (picture.isNull())
         return false;
-    return terralore::printOnDefaultPrinter([&picture](terralore::PrintSurface &surface) {
+    return services.print([&picture](terralore::PrintSurface &surface) {
         surface.Print();
         surface.PaintPicture(picture, 1000, 1000);
         surface.EndDoc();

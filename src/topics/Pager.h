@@ -7,27 +7,22 @@
 
 #include <functional>
 
-// What the two page readers share: the page shown (Image1) and its copy kept
-// for printing (Image2), the page counter, and the entries Print, Exit, Next
+// What the two page readers share: the page shown (pageImage) and its copy kept
+// for printing (printCopy), the page counter, and the entries Print, Exit, Next
 // Page and Previous Page. Each reader supplies its own page-turning rule.
 class Pager : public terralore::Form {
     Q_OBJECT
 public:
-    // The indexes of Label3.
+    // The entry buttons.
     enum Entry { PrintEntry = 0, ExitEntry = 1, NextEntry = 2, PreviousEntry = 3 };
 
-    terralore::Image *Image1;
-    terralore::Image *Image2;
-    terralore::Label *Label1;
-    terralore::ControlArray<terralore::Label> Label3;
+    terralore::Image *pageImage;
+    terralore::Image *printCopy;
+    terralore::Label *pageCounterLine;
+    terralore::ControlArray<terralore::Label> entryButtons;
 
     // "Page 2 of 5": both numbers with their sign place.
-    static QString pageCounter(int page, int count);
-
-    // Where Print sends the page: the default printer, unless a test puts
-    // its own printer in (an empty one restores the default).
-    using PagePrinter = std::function<bool(const terralore::Picture &)>;
-    static void setPrinter(PagePrinter printer);
+    static QString pageCounterText(int page, int count);
 
 protected:
     struct Design {
@@ -48,6 +43,6 @@ protected:
     virtual void turnPage(int step) = 0;
 
 private:
-    void Label3_Click(int Index);
-    void Printpage();
+    void onEntryClicked(int entry);
+    void printPage();
 };

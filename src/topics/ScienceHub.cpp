@@ -1,7 +1,5 @@
 #include "ScienceHub.h"
 
-TERRALORE_DEFINE_FORM(ScienceHub, scienceHub)
-
 namespace {
 
 const HubTable kScience{

@@ -14,10 +14,9 @@
 #include "SaveScript.h"
 
 #include "DataFolder.h"
+#include "FakeServices.h"
 #include "Fonts.h"
 #include "MainMenu.h"
-#include "MessageBox.h"
-#include "Module1.h"
 #include "Stage.h"
 #include "WorksheetCatalogue.h"
 #include "WorksheetWizard.h"
@@ -93,7 +92,7 @@ void announce(Journal &journal, int seq, const char *operation, const QString &t
     const QString line = QStringLiteral("intent %1 %2 %3").arg(seq).arg(QLatin1String(operation), title);
     journal.append(line);
     say(line);
-    MessageBoxes::clear();
+    fakeServices().messages.clear();
 }
 
 void confirm(Journal &journal, int seq, const QElapsedTimer &clock)
@@ -105,34 +104,34 @@ void confirm(Journal &journal, int seq, const QElapsedTimer &clock)
 // From the menu: the wizard, ten questions, "Save Worksheet", "Exit".
 void saveStep(Journal &journal, int seq)
 {
-    click(mainMenu().Label2[17]);
+    click(mainMenu().entryButtons[17]);
     WorksheetWizard &w = worksheetWizard();
     const QString title = titleForSave(seq);
     typeWorksheet(w, title, questionsForSave(seq));
     announce(journal, seq, "save", title);
     QElapsedTimer clock;
     clock.start();
-    click(w.Label3[1]);
+    click(w.entryButtons[1]);
     // A recurring title is replaced, after the question the OK answers.
     if (shownPrompts().value(shownPrompts().size() - 1) != kSaved || shownPrompts().size() > 2)
         giveUp(journal, seq, shownPrompts());
     confirm(journal, seq, clock);
-    click(w.Label3[0]);
+    click(w.entryButtons[0]);
     settle();
 }
 
 // From the menu: the catalogue, "Delete Worksheet", a title, OK, "Exit".
 void deleteStep(Journal &journal, int seq)
 {
-    click(mainMenu().Label2[18]);
+    click(mainMenu().entryButtons[18]);
     settle();
     WorksheetCatalogue &c = worksheetCatalogue();
     int listed = 0;
-    while (listed < 24 && c.Label2[listed + 1]->isVisible())
+    while (listed < 24 && c.titleButtons[listed + 1]->isVisible())
         ++listed;
     if (listed > 0) {
-        tick(c.Check2);
-        Label *slot = c.Label2[slotForDeletion(seq, listed)];
+        tick(c.deleteModeTick);
+        Label *slot = c.titleButtons[slotForDeletion(seq, listed)];
         const QString title = slot->Caption();
         announce(journal, seq, "delete", title);
         QElapsedTimer clock;
@@ -144,7 +143,7 @@ void deleteStep(Journal &journal, int seq)
             giveUp(journal, seq, shownPrompts());
         confirm(journal, seq, clock);
     }
-    click(c.Label2[0]);
+    click(c.titleButtons[0]);
     settle();
 }
 
@@ -169,13 +168,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     registerFonts();
-    MessageBoxes::setAnswerer([](const ShownMessage &) { return MsgResult::OK; });
     Stage &stage = Stage::instance();
+    FakeServices::install();
+    stage.setHomeScreen([] { mainMenu().Show(); });
     stage.resize(1024, 768);
     stage.show();
     if (!QTest::qWaitForWindowExposed(&stage))
         return 2;
-    Module1::SoundOn = 1;
+    session().soundOn = true;
     mainMenu().Show();
     QApplication::setActiveWindow(&stage);
     settle();

@@ -123,13 +123,13 @@ void FullDiskTest::savingWithoutRoom()
     Label *action = nullptr;
     if (title.isEmpty()) {
         worksheetCatalogue().Show();
-        tick(worksheetCatalogue().Check2);
-        action = worksheetCatalogue().Label2[1];
+        tick(worksheetCatalogue().deleteModeTick);
+        action = worksheetCatalogue().titleButtons[1];
     } else {
         worksheetWizard().Show();
         QApplication::setActiveWindow(&Stage::instance());
         typeWorksheet(worksheetWizard(), title, questions);
-        action = worksheetWizard().Label3[1];
+        action = worksheetWizard().entryButtons[1];
     }
     {
         std::unique_ptr<FileSizeLimit> limit;

@@ -93,12 +93,12 @@ void PrintedDocumentsTest::certificateOnOnePageOfAnyPaper()
     TERRALORE_CHOOSE_PAPER(queue, paper);
     QCOMPARE(defaultQueue(), loaded.printer);
     // Full marks after an ordering activity.
-    Module1::Score = 4;
-    Module1::QuestionCount = 4;
+    session().progress.score = 4;
+    session().progress.questionCount = 4;
     resultsScreen().Show();
     settle();
-    QTest::keyClicks(resultsScreen().Text1, QStringLiteral("Megan Pritchard"));
-    click(resultsScreen().Label3[0]);
+    QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Megan Pritchard"));
+    click(resultsScreen().entryButtons[0]);
     settle();
     QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your certificate is now printing.")});
     QString pdf;
@@ -133,9 +133,9 @@ void PrintedDocumentsTest::worksheetWholeAndInOrder()
     QFETCH(int, pageCount);
     TERRALORE_CHOOSE_PAPER(QString(), paper);
     scienceHub().Show();
-    click(scienceHub().Label3[0]);
+    click(scienceHub().entryButtons[0]);
     settle();
-    click(quizScreen().Label3[3]);
+    click(quizScreen().entryButtons[3]);
     settle();
     QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
     QCOMPARE(topForm(), quizScreenIfLoaded());
@@ -143,14 +143,16 @@ void PrintedDocumentsTest::worksheetWholeAndInOrder()
     QList<PdfPage> pages;
     TERRALORE_READ_LAST_JOB(pdf, pages);
     QCOMPARE(pages.size(), pageCount);
-    QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"), quizScreen().Label5->Caption(),
-                         quizScreen().Label6->Caption()};
+    QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"), quizScreen().productHeading->Caption(),
+                         quizScreen().quizTitle->Caption()};
     for (std::size_t q = 1; q <= 10; ++q) {
-        expected
-            << (QStringLiteral("Question %1 ").arg(q) + Module1::QuestionText[q]).simplified()
-            << (QStringLiteral("A. ") + Module1::OptionA[q] + QStringLiteral(" B. ") + Module1::OptionB[q]).simplified()
-            << (QStringLiteral("C. ") + Module1::OptionC[q] + QStringLiteral(" D. ") + Module1::OptionD[q])
-                   .simplified();
+        expected << (QStringLiteral("Question %1 ").arg(q) + session().quiz.questions[q - 1].text).simplified()
+                 << (QStringLiteral("A. ") + session().quiz.questions[q - 1].options[0] + QStringLiteral(" B. ") +
+                     session().quiz.questions[q - 1].options[1])
+                        .simplified()
+                 << (QStringLiteral("C. ") + session().quiz.questions[q - 1].options[2] + QStringLiteral(" D. ") +
+                     session().quiz.questions[q - 1].options[3])
+                        .simplified();
     }
     QStringList outside;
     QStringList lines = linesOf(pages, printableArea(), outside);
@@ -180,7 +182,7 @@ void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors()
     QFETCH(QString, which);
     Pager *pager = &openPager(which);
     settle();
-    click(pager->Label3[Print]);
+    click(pager->entryButtons[Print]);
     settle();
     QVERIFY(shownPrompts().isEmpty());
     QString pdf;
@@ -190,13 +192,13 @@ void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors()
     const QList<PdfWord> &words = pages.first().words;
     QVERIFY2(words.size() > 20, qPrintable(QString::number(words.size())));
     const QRectF area = printableArea();
-    const QSizeF size = pager->Image2->picture().sizeTwips() / 20.0;
+    const QSizeF size = pager->printCopy->picture().sizeTwips() / 20.0;
     const QRectF picture(area.topLeft() + QPointF(50, 50), size);
     for (const PdfWord &word : words)
         QVERIFY2(picture.adjusted(-1, -1, 1, 1).contains(word.box), qPrintable(word.text));
     // Without a print copy nothing goes to the printer.
     const int before = newestJobId();
-    QVERIFY(!printPagePicture(Picture()));
+    QVERIFY(!printPagePicture(Stage::instance().services(), Picture()));
     QCOMPARE(newestJobId(), before);
 }
 

@@ -94,22 +94,22 @@ void PrintFailuresTest::messageAndNothingElse()
     QWidget *screen = nullptr;
     Label *print = nullptr;
     if (document == QLatin1String("certificate")) {
-        Module1::Score = 5;
-        Module1::QuestionCount = 5;
+        session().progress.score = 5;
+        session().progress.questionCount = 5;
         resultsScreen().Show();
-        QTest::keyClicks(resultsScreen().Text1, QStringLiteral("Rhys"));
+        QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Rhys"));
         screen = &resultsScreen();
-        print = resultsScreen().Label3[0];
+        print = resultsScreen().entryButtons[0];
     } else if (document == QLatin1String("worksheet")) {
         scienceHub().Show();
-        click(scienceHub().Label3[0]);
+        click(scienceHub().entryButtons[0]);
         screen = &quizScreen();
-        print = quizScreen().Label3[3];
+        print = quizScreen().entryButtons[3];
     } else {
         Pager &pager = openPager(QStringLiteral("guide"));
         clickEntries(pager, QStringLiteral("N"));
         screen = &pager;
-        print = pager.Label3[Print];
+        print = pager.entryButtons[Print];
     }
     settle();
     QCOMPARE(topForm(), screen);
@@ -133,14 +133,14 @@ void PrintFailuresTest::messageAndNothingElse()
     QCOMPARE(newestJobId(), newestJob);
     QCOMPARE(QDir::temp().entryList({QStringLiteral("terralore-print-*")}), spoolBefore);
     if (document == QLatin1String("certificate")) {
-        QCOMPARE(resultsScreen().Text1->Text(), QStringLiteral("Rhys"));
-        QCOMPARE(resultsScreen().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
+        QCOMPARE(resultsScreen().nameBox->Text(), QStringLiteral("Rhys"));
+        QCOMPARE(resultsScreen().entryButtons[0]->Caption(), QStringLiteral("Print Certificate"));
     } else if (document == QLatin1String("page")) {
-        QCOMPARE(guidePager().Label1->Caption(), QStringLiteral("Page 2 of 5"));
+        QCOMPARE(guidePager().pageCounterLine->Caption(), QStringLiteral("Page 2 of 5"));
     }
 
     // With the fault gone, the same entry prints.
-    MessageBoxes::clear();
+    fakeServices().messages.clear();
     click(print);
     settle();
     QVERIFY(PrinterSurface::lastJobId() > lastJob);

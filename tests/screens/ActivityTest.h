@@ -27,7 +27,7 @@ inline ScreenFixture &fixture()
 inline void freshStart()
 {
     fixture().reset();
-    Module1::SoundOn = 1;
+    session().soundOn = true;
 }
 
 inline Activity &activityNamed(const QString &name)
@@ -59,7 +59,7 @@ inline QString topicOf(const QString &name)
 inline Activity &openActivity(const QString &name)
 {
     Activity &a = activityNamed(name);
-    a.Label6->setCaption(topicOf(name));
+    a.topicTitle->setCaption(topicOf(name));
     a.Show();
     return a;
 }
@@ -91,7 +91,7 @@ inline void drag(Label *caption, QPoint to, Qt::MouseButton button = Qt::LeftBut
 // Drags caption c of the screen onto the middle of its target box t.
 inline void dropOnTarget(Activity &a, int c, int t)
 {
-    drag(a.Label2[c], centreOfBox(a.Label1[t]));
+    drag(a.captions[c], centreOfBox(a.targetBoxes[t]));
 }
 
 inline QPointF cornerOf(const Label *l)

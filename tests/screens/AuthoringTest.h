@@ -61,12 +61,12 @@ inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion>
 // Types a worksheet as a teacher does: into each box, then a tick click.
 inline void typeWorksheet(WorksheetWizard &w, const QString &title, const QList<TypedQuestion> &questions)
 {
-    QTest::keyClicks(w.Text1, title);
+    QTest::keyClicks(w.titleBox, title);
     for (int q = 0; q < 10; ++q) {
-        QTest::keyClicks(w.Text2[q], questions[q].text);
+        QTest::keyClicks(w.questionBoxes[q], questions[q].text);
         for (int j = 0; j < 4; ++j)
-            QTest::keyClicks(w.Text3[4 * q + j], questions[q].options[j]);
-        click(w.Check1[4 * q + questions[q].answer - 1], QPoint(6, 10));
+            QTest::keyClicks(w.optionBoxes[4 * q + j], questions[q].options[j]);
+        click(w.answerTicks[4 * q + questions[q].answer - 1], QPoint(6, 10));
     }
 }
 
@@ -124,7 +124,7 @@ inline QStringList visibleTitles()
 {
     QStringList titles;
     for (int k = 1; k <= 24; ++k) {
-        Label *slot = worksheetCatalogue().Label2[k];
+        Label *slot = worksheetCatalogue().titleButtons[k];
         if (slot->isVisible())
             titles << slot->Caption();
     }

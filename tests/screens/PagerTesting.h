@@ -24,11 +24,7 @@ constexpr int Previous = Pager::PreviousEntry;
 // its first page, then show.
 inline NotesPager &openPageSet(int count, const QString &set)
 {
-    Module1::PageCount = count;
-    Module1::PageSet = set;
-    notesPager().Image1->LoadPicture(QStringLiteral("wmf\\") + set + QStringLiteral("a.wmf"));
-    notesPager().Image2->LoadPicture(QStringLiteral("wmf2\\") + set + QStringLiteral("a.wmf"));
-    notesPager().Show();
+    notesPager().showPageSet(set, count);
     return notesPager();
 }
 
@@ -38,7 +34,7 @@ inline Pager &openPager(const QString &which)
     if (which == QLatin1String("notes"))
         return openPageSet(2, QStringLiteral("key science"));
     mainMenu().Show();
-    click(mainMenu().Label2[which == QLatin1String("guide") ? 20 : 19]);
+    click(mainMenu().entryButtons[which == QLatin1String("guide") ? 20 : 19]);
     if (which == QLatin1String("guide"))
         return guidePager();
     return notesPager();
@@ -47,30 +43,31 @@ inline Pager &openPager(const QString &which)
 inline void clickEntries(Pager &pager, const QString &clicks)
 {
     for (QChar c : clicks)
-        click(pager.Label3[c == QLatin1Char('N') ? Next : Previous]);
+        click(pager.entryButtons[c == QLatin1Char('N') ? Next : Previous]);
 }
 
 // Both copies of a page: the shown one in Image1 at its own size, the printed
 // one in Image2. A missing file or an empty name leaves an empty picture.
 inline void verifyPage(const Pager &pager, const QString &shown, const QString &printed, bool present = true)
 {
-    QCOMPARE(pager.Image1->PictureSource(), shown);
-    QCOMPARE(pager.Image2->PictureSource(), printed);
-    QCOMPARE(pager.Image1->picture().isNull(), !present);
-    QCOMPARE(pager.Image2->picture().isNull(), !present);
+    QCOMPARE(pager.pageImage->PictureSource(), shown);
+    QCOMPARE(pager.printCopy->PictureSource(), printed);
+    QCOMPARE(pager.pageImage->picture().isNull(), !present);
+    QCOMPARE(pager.printCopy->picture().isNull(), !present);
     const QSizeF size = present ? kShownSize : QSizeF(0, 0);
-    QCOMPARE(QRectF(pager.Image1->Left(), pager.Image1->Top(), pager.Image1->Width(), pager.Image1->Height()),
-             QRectF(QPointF(120, 0), size));
+    QCOMPARE(
+        QRectF(pager.pageImage->Left(), pager.pageImage->Top(), pager.pageImage->Width(), pager.pageImage->Height()),
+        QRectF(QPointF(120, 0), size));
     if (present)
-        QCOMPARE(pager.Image2->picture().sizeTwips(), kPrintedSize);
-    QVERIFY(!pager.Image2->Visible());
+        QCOMPARE(pager.printCopy->picture().sizeTwips(), kPrintedSize);
+    QVERIFY(!pager.printCopy->Visible());
 }
 
 inline void verifyEntries(const Pager &pager, const QString &counter, bool previous, bool next)
 {
-    QCOMPARE(pager.Label1->Caption(), counter);
-    QCOMPARE(pager.Label3[Previous]->Enabled(), previous);
-    QCOMPARE(pager.Label3[Next]->Enabled(), next);
+    QCOMPARE(pager.pageCounterLine->Caption(), counter);
+    QCOMPARE(pager.entryButtons[Previous]->Enabled(), previous);
+    QCOMPARE(pager.entryButtons[Next]->Enabled(), next);
 }
 
 } // namespace terralore::test

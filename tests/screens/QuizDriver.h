@@ -20,15 +20,17 @@ namespace terralore::test {
 inline const QString kRocksQuiz = QStringLiteral("multiple/The Science of Rocks.txt");
 
 // A quiz file as the test data holds it, read with the program's loader.
-struct QuizOnDisk : LoadedQuiz {
+struct QuizOnDisk : Quiz {
     bool ok = false;
 
     explicit QuizOnDisk(const QString &path)
     {
         FieldReader reader(readFile(path));
-        ok = loadQuizFile(reader, state());
+        ok = loadQuizFile(reader, *this);
     }
-    int digit(int q) const { return correctAnswer[std::size_t(q)].toInt(); }
+    // Question q counts from 1.
+    const QString &text(int q) const { return questions[std::size_t(q - 1)].text; }
+    int digit(int q) const { return questions[std::size_t(q - 1)].answer.toInt(); }
     // An option that is not the right one.
     int wrongOption(int q) const { return digit(q) % 4 + 1; }
 };
@@ -67,10 +69,10 @@ inline bool writeRocksQuizWithDigits(const TestData &data, const QStringList &di
 inline QuizScreen *openRocksQuiz()
 {
     mainMenu().Show();
-    click(mainMenu().Label2[10]);
+    click(mainMenu().entryButtons[10]);
     if (!scienceHubIfLoaded())
         return nullptr;
-    click(scienceHub().Label3[0]);
+    click(scienceHub().entryButtons[0]);
     return quizScreenIfLoaded();
 }
 
@@ -79,10 +81,10 @@ inline void answerAndGoOn(int option)
 {
     QuizScreen &quiz = quizScreen();
     if (option > 0) {
-        OptionButton *button = quiz.Option1[option];
+        OptionButton *button = quiz.answerButtons[option];
         click(button, QPoint(8, button->height() / 2));
     }
-    click(quiz.Label3[1]);
+    click(quiz.entryButtons[1]);
     settle();
 }
 
@@ -98,8 +100,8 @@ inline QStringList shownWrongEntries()
 {
     QStringList entries;
     for (int j = 0; j <= 9; ++j)
-        if (wrongAnswers().Label2[j]->Visible())
-            entries << wrongAnswers().Label2[j]->Caption();
+        if (wrongAnswers().wrongAnswerLines[j]->Visible())
+            entries << wrongAnswers().wrongAnswerLines[j]->Caption();
     return entries;
 }
 

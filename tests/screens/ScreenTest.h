@@ -5,10 +5,9 @@
 // recorded, and user input on the offscreen platform.
 
 #include "Control.h"
+#include "FakeServices.h"
 #include "Form.h"
-#include "MessageBox.h"
-#include "Module1.h"
-#include "Sound.h"
+#include "MainMenu.h"
 #include "Stage.h"
 #include "TestData.h"
 
@@ -18,11 +17,18 @@
 
 namespace terralore::test {
 
+inline FakeServices &fakeServices()
+{
+    return static_cast<FakeServices &>(Stage::instance().services());
+}
+
+inline Session &session()
+{
+    return Stage::instance().session();
+}
+
 class ScreenFixture {
 public:
-    // Answer every message box with this; the default is OK.
-    MsgResult answer = MsgResult::OK;
-
     ScreenFixture()
     {
         Stage &stage = Stage::instance();
@@ -30,19 +36,17 @@ public:
         stage.show();
         if (!QTest::qWaitForWindowExposed(&stage))
             qWarning("the stage was not exposed");
-        MessageBoxes::setAnswerer([this](const ShownMessage &) { return answer; });
+        FakeServices::install();
+        stage.setHomeScreen([] { mainMenu().Show(); });
     }
 
-    // Back to a fresh start: no screen loaded, shared state reset.
+    // Back to a fresh start: no screen loaded, a fresh session, nothing
+    // heard or shown yet.
     void reset()
     {
-        Stage::instance().unloadAll();
+        Stage::instance().startFreshSession();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Stage::instance().resetProgramEnded();
-        Module1::reset();
-        Sound::clearLog();
-        MessageBoxes::clear();
-        answer = MsgResult::OK;
+        fakeServices().clear();
         // Park the pointer, so a test's first move is a real move.
         QTest::mouseMove(&Stage::instance(), QPoint(1, 1));
     }
@@ -76,18 +80,12 @@ inline void hover(QWidget *w, QPoint at = QPoint(-1, -1))
 
 inline QStringList playedPaths()
 {
-    QStringList paths;
-    for (const PlayedEffect &effect : Sound::played())
-        paths << effect.path;
-    return paths;
+    return fakeServices().effects;
 }
 
 inline QStringList shownPrompts()
 {
-    QStringList prompts;
-    for (const ShownMessage &message : MessageBoxes::shown())
-        prompts << message.prompt;
-    return prompts;
+    return fakeServices().messages;
 }
 
 // The topmost visible form on the stage.

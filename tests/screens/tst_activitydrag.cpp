@@ -31,29 +31,30 @@ void ActivityDragTest::allCorrectScoresFull()
     QFETCH(QString, screen);
     QFETCH(int, n);
     Activity &a = openActivity(screen);
-    QCOMPARE(Module1::QuestionCount, n);
+    QCOMPARE(session().progress.questionCount, n);
     // From the highest index down, so no caption is dragged across a
     // caption lying above it.
     for (int i = n - 1; i >= 0; --i) {
-        QVERIFY2(!a.Label3[2]->isVisible(), "Check Score shown before every caption is placed");
+        QVERIFY2(!a.entryButtons[2]->isVisible(), "Check Score shown before every caption is placed");
         dropOnTarget(a, i, i);
-        QCOMPARE(cornerOf(a.Label2[i]), cornerOf(a.Label1[i]));
+        QCOMPARE(cornerOf(a.captions[i]), cornerOf(a.targetBoxes[i]));
     }
     QCOMPARE(countOf(kThud), n);
-    QVERIFY(a.Label3[2]->isVisible());
-    click(a.Label3[2]);
-    QCOMPARE(Module1::Score, n);
+    QVERIFY(a.entryButtons[2]->isVisible());
+    click(a.entryButtons[2]);
+    QCOMPARE(session().progress.score, n);
     // The results open over the activity, which stays as it was.
     QVERIFY(resultsScreenIfLoaded());
     QCOMPARE(topForm(), &resultsScreen());
-    QCOMPARE(resultsScreen().Label1->Caption(), QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
-    QVERIFY(resultsScreen().Label3[0]->isVisible());
-    QCOMPARE(resultsScreen().Label3[0]->Caption(), QStringLiteral("Print Certificate"));
-    click(resultsScreen().Label3[1]);
+    QCOMPARE(resultsScreen().scoreLineText->Caption(),
+             QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
+    QVERIFY(resultsScreen().entryButtons[0]->isVisible());
+    QCOMPARE(resultsScreen().entryButtons[0]->Caption(), QStringLiteral("Print Certificate"));
+    click(resultsScreen().entryButtons[1]);
     settle();
     QCOMPARE(topForm(), &a);
     for (int i = 0; i < n; ++i)
-        QCOMPARE(cornerOf(a.Label2[i]), cornerOf(a.Label1[i]));
+        QCOMPARE(cornerOf(a.captions[i]), cornerOf(a.targetBoxes[i]));
 }
 
 void ActivityDragTest::swappedLayersScoreTwo()
@@ -62,18 +63,18 @@ void ActivityDragTest::swappedLayersScoreTwo()
     dropOnTarget(a, 3, 3);
     dropOnTarget(a, 2, 2);
     dropOnTarget(a, 1, 0); // "Mantle" in the inner core's box
-    QVERIFY(!a.Label3[2]->isVisible());
+    QVERIFY(!a.entryButtons[2]->isVisible());
     dropOnTarget(a, 0, 1); // "Solid inner core" in the mantle's box
-    QCOMPARE(a.Label2[0]->Caption(), QStringLiteral("Solid inner core"));
-    QCOMPARE(a.Label2[1]->Caption(), QStringLiteral("Mantle"));
-    QCOMPARE(cornerOf(a.Label2[1]), cornerOf(a.Label1[0]));
-    QVERIFY(a.Label3[2]->isVisible());
-    click(a.Label3[2]);
-    QCOMPARE(Module1::Score, 2);
+    QCOMPARE(a.captions[0]->Caption(), QStringLiteral("Solid inner core"));
+    QCOMPARE(a.captions[1]->Caption(), QStringLiteral("Mantle"));
+    QCOMPARE(cornerOf(a.captions[1]), cornerOf(a.targetBoxes[0]));
+    QVERIFY(a.entryButtons[2]->isVisible());
+    click(a.entryButtons[2]);
+    QCOMPARE(session().progress.score, 2);
     QCOMPARE(topForm(), &resultsScreen());
-    QCOMPARE(resultsScreen().Label1->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
-    QVERIFY(resultsScreen().Label6->isVisible());
-    QVERIFY(!resultsScreen().Label3[0]->isVisible());
+    QCOMPARE(resultsScreen().scoreLineText->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
+    QVERIFY(resultsScreen().tryAgainLine->isVisible());
+    QVERIFY(!resultsScreen().entryButtons[0]->isVisible());
 }
 
 void ActivityDragTest::pressAndReleaseSnapsAgain_data()
@@ -96,29 +97,29 @@ void ActivityDragTest::pressAndReleaseSnapsAgain()
     Activity &a = openActivity(screen);
     if (inTarget)
         dropOnTarget(a, 1, 1);
-    const QPointF before = cornerOf(a.Label2[1]);
+    const QPointF before = cornerOf(a.captions[1]);
     const int thuds = countOf(kThud);
-    QTest::mouseClick(a.Label2[1], Qt::MouseButton(button), Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(cornerOf(a.Label2[1]), before);
+    QTest::mouseClick(a.captions[1], Qt::MouseButton(button), Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(cornerOf(a.captions[1]), before);
     QCOMPARE(countOf(kThud), thuds + 1);
 }
 
 void ActivityDragTest::rightButtonNeverMoves()
 {
     Activity &a = openActivity(QStringLiteral("beginningord"));
-    const QPointF home = cornerOf(a.Label2[2]);
-    drag(a.Label2[2], centreOfBox(a.Label1[2]), Qt::RightButton);
-    QCOMPARE(cornerOf(a.Label2[2]), home);
+    const QPointF home = cornerOf(a.captions[2]);
+    drag(a.captions[2], centreOfBox(a.targetBoxes[2]), Qt::RightButton);
+    QCOMPARE(cornerOf(a.captions[2]), home);
     QCOMPARE(countOf(kThud), 1); // released where it lay: its home box again
     // The left and right buttons together do not drag either.
     QWidget *client = a.client();
-    QTest::mousePress(a.Label2[2], Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
-    QTest::mousePress(a.Label2[2], Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
-    QTest::mouseMove(client, centreOfBox(a.Label1[2]));
-    QCOMPARE(cornerOf(a.Label2[2]), home);
-    QTest::mouseRelease(client, Qt::RightButton, Qt::NoModifier, centreOfBox(a.Label1[2]));
-    QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, centreOfBox(a.Label1[2]));
-    QCOMPARE(cornerOf(a.Label2[2]), home);
+    QTest::mousePress(a.captions[2], Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mousePress(a.captions[2], Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseMove(client, centreOfBox(a.targetBoxes[2]));
+    QCOMPARE(cornerOf(a.captions[2]), home);
+    QTest::mouseRelease(client, Qt::RightButton, Qt::NoModifier, centreOfBox(a.targetBoxes[2]));
+    QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, centreOfBox(a.targetBoxes[2]));
+    QCOMPARE(cornerOf(a.captions[2]), home);
 }
 
 void ActivityDragTest::releaseNearTheEdges_data()
@@ -146,14 +147,14 @@ void ActivityDragTest::releaseNearTheEdges()
     QFETCH(QPoint, pointer);
     QFETCH(QPointF, corner);
     Activity &a = openActivity(QStringLiteral("scienceord"));
-    drag(a.Label2[1], pointer);
+    drag(a.captions[1], pointer);
     if (corner == QPointF(-1, -1)) {
         QCOMPARE(countOf(kThud), 0);
         // Left where released: its centre under the pointer.
-        const QPoint centre = a.Label2[1]->geometry().center();
+        const QPoint centre = a.captions[1]->geometry().center();
         QVERIFY2((centre - pointer).manhattanLength() <= 2, qPrintable(QString::number(centre.x())));
     } else {
-        QCOMPARE(cornerOf(a.Label2[1]), corner);
+        QCOMPARE(cornerOf(a.captions[1]), corner);
         QCOMPARE(countOf(kThud), 1);
     }
 }
@@ -163,12 +164,12 @@ void ActivityDragTest::overlapGoesToTheLowerBox()
     // Target 1 (the top box, Top 840) and target 3 (Top 2160) both take a
     // caption whose corner lies between Top 1702.5 and 1755.
     Activity &a = openActivity(QStringLiteral("beginningord"));
-    const QPoint between(centreOfBox(a.Label1[1]).x(), 145);
-    drag(a.Label2[4], between);
-    QCOMPARE(cornerOf(a.Label2[4]), QPointF(7800, 840));
+    const QPoint between(centreOfBox(a.targetBoxes[1]).x(), 145);
+    drag(a.captions[4], between);
+    QCOMPARE(cornerOf(a.captions[4]), QPointF(7800, 840));
     QCOMPARE(countOf(kThud), 1);
-    drag(a.Label2[3], QPoint(between.x(), 148));
-    QCOMPARE(cornerOf(a.Label2[3]), QPointF(7800, 2160));
+    drag(a.captions[3], QPoint(between.x(), 148));
+    QCOMPARE(cornerOf(a.captions[3]), QPointF(7800, 2160));
     QCOMPARE(countOf(kThud), 2);
 }
 
@@ -179,19 +180,19 @@ void ActivityDragTest::startAgainSendsEveryCaptionHome()
     Activity &a = openActivity(screen);
     QList<QPointF> homes;
     for (int i = 0; i < n; ++i)
-        homes << cornerOf(a.Label2[i]);
+        homes << cornerOf(a.captions[i]);
     for (int i = n - 1; i >= 0; --i)
         dropOnTarget(a, i, (i + 1) % n);
-    drag(a.Label2[0], QPoint(400, 20)); // and one loose
-    QVERIFY(a.Label3[2]->isVisible());
-    click(a.Label3[1]);
+    drag(a.captions[0], QPoint(400, 20)); // and one loose
+    QVERIFY(a.entryButtons[2]->isVisible());
+    click(a.entryButtons[1]);
     for (int i = 0; i < n; ++i)
-        QCOMPARE(cornerOf(a.Label2[i]), homes[i]);
-    QVERIFY(!a.Label3[2]->isVisible());
-    QCOMPARE(Module1::Score, 0);
+        QCOMPARE(cornerOf(a.captions[i]), homes[i]);
+    QVERIFY(!a.entryButtons[2]->isVisible());
+    QCOMPARE(session().progress.score, 0);
     // Back in the arranging state: only a full set of placements shows Check Score.
     dropOnTarget(a, n - 1, n - 1);
-    QVERIFY(!a.Label3[2]->isVisible());
+    QVERIFY(!a.entryButtons[2]->isVisible());
 }
 
 QTEST_MAIN(ActivityDragTest)

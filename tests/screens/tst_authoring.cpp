@@ -28,14 +28,14 @@ class AuthoringTest : public QObject {
     WorksheetWizard &openWizard()
     {
         mainMenu().Show();
-        click(mainMenu().Label2[17]);
+        click(mainMenu().entryButtons[17]);
         return worksheetWizard();
     }
     void openCatalogue()
     {
         mainMenu().Show();
-        QTRY_VERIFY(!mainMenu().Timer1->Enabled());
-        click(mainMenu().Label2[18]);
+        QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
+        click(mainMenu().entryButtons[18]);
         settle();
     }
 
@@ -99,16 +99,16 @@ void AuthoringTest::validationStopsAtTheFirstProblem()
     const QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Rocks"));
     typeWorksheet(w, title, questions);
     for (int q : emptyTexts)
-        w.Text2[q - 1]->clear();
+        w.questionBoxes[q - 1]->clear();
     for (int i : emptyOptions)
-        w.Text3[i]->clear();
+        w.optionBoxes[i]->clear();
     for (int q : unticked)
-        click(w.Check1[4 * (q - 1) + questions[q - 1].answer - 1], QPoint(6, 10));
+        click(w.answerTicks[4 * (q - 1) + questions[q - 1].answer - 1], QPoint(6, 10));
     for (int q : twoTicks)
-        click(w.Check1[4 * (q - 1) + questions[q - 1].answer % 4], QPoint(6, 10));
+        click(w.answerTicks[4 * (q - 1) + questions[q - 1].answer % 4], QPoint(6, 10));
     const auto before = folderSnapshot(fx->data);
-    Sound::clearLog();
-    click(w.Label3[1]);
+    fakeServices().effects.clear();
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{message});
     QCOMPARE(playedPaths(), QStringList{"wav\\click.wav"});
     if (message != kSaved) {
@@ -118,9 +118,9 @@ void AuthoringTest::validationStopsAtTheFirstProblem()
     QCOMPARE(fx->data.read(QStringLiteral("multiple/Rocks.txt")), quizFileBytes(QStringLiteral("Rocks"), questions));
     QCOMPARE(fx->data.read(kIndex), indexFileBytes({"Rocks"}));
     // Saved again after a correction: the quiz file is rewritten, the index not.
-    w.Text2[0]->clear();
-    QTest::keyClicks(w.Text2[0], QStringLiteral("Which rock is soft?"));
-    click(w.Label3[1]);
+    w.questionBoxes[0]->clear();
+    QTest::keyClicks(w.questionBoxes[0], QStringLiteral("Which rock is soft?"));
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), (QStringList{kSaved, kSaved}));
     QVERIFY(fx->data.read(QStringLiteral("multiple/Rocks.txt")).contains("\r\nWhich rock is soft?\r\n"));
     QCOMPARE(fx->data.read(kIndex), indexFileBytes({"Rocks"}));
@@ -180,12 +180,12 @@ void AuthoringTest::titleRule()
     QFETCH(QString, problem);
     WorksheetWizard &w = openWizard();
     typeWorksheet(w, QStringLiteral("x"), sampleQuestions(QStringLiteral("Rocks")));
-    w.Text1->setText(title); // as pasted: the box holds what the keyboard cannot type
+    w.titleBox->setText(title); // as pasted: the box holds what the keyboard cannot type
     if (!problem.isEmpty())
-        w.Text2[4]->clear();
+        w.questionBoxes[4]->clear();
     const auto before = folderSnapshot(fx->data);
     const QStringList above = QDir(fx->data.path()).entryList(QDir::Files);
-    click(w.Label3[1]);
+    click(w.entryButtons[1]);
     if (!problem.isEmpty()) {
         QCOMPARE(shownPrompts(), QStringList{problem});
         QCOMPARE(folderSnapshot(fx->data), before);
@@ -193,13 +193,13 @@ void AuthoringTest::titleRule()
         return;
     }
     QCOMPARE(shownPrompts(), QStringList{kSaved});
-    click(w.Label3[0]);
+    click(w.entryButtons[0]);
     settle();
     openCatalogue();
     QCOMPARE(visibleTitles(), QStringList{shownWorksheetTitle(storedWorksheetTitle(title))});
-    click(worksheetCatalogue().Label2[1]);
+    click(worksheetCatalogue().titleButtons[1]);
     QCOMPARE(topForm(), quizScreenIfLoaded());
-    QCOMPARE(quizScreen().Label2->Caption(), QStringLiteral("Rocks question 1"));
+    QCOMPARE(quizScreen().questionText->Caption(), QStringLiteral("Rocks question 1"));
 }
 
 void AuthoringTest::saveFailures_data()
@@ -230,7 +230,7 @@ void AuthoringTest::saveFailures()
     const QByteArray indexBefore = fx->data.read(kIndex);
     WorksheetWizard &w = openWizard();
     typeWorksheet(w, QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks")));
-    click(w.Label3[1]);
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{message});
     QCOMPARE(fx->data.read(kIndex), message == kSaved ? indexFileBytes({"Rocks"}) : indexBefore);
     // A quiz file written before the index failed stays on disk.
@@ -261,18 +261,18 @@ void AuthoringTest::cataloguePages()
     openCatalogue();
     WorksheetCatalogue &c = worksheetCatalogue();
     QCOMPARE(visibleTitles(), titles.mid(0, 24));
-    QVERIFY(!c.Label3[0]->isVisible());
+    QVERIFY(!c.pageButtons[0]->isVisible());
     for (int page = 2; page <= lastPage; ++page) {
-        click(c.Label3[1]);
-        QCOMPARE(c.Label4->Caption(), QStringLiteral("Page %1").arg(page));
+        click(c.pageButtons[1]);
+        QCOMPARE(c.pageNumberLine->Caption(), QStringLiteral("Page %1").arg(page));
         QCOMPARE(visibleTitles(), titles.mid((page - 1) * 24, page == lastPage ? onLastPage : 24));
-        QVERIFY(c.Label3[0]->isVisible());
+        QVERIFY(c.pageButtons[0]->isVisible());
     }
-    QVERIFY(!c.Label3[1]->isVisible());
+    QVERIFY(!c.pageButtons[1]->isVisible());
     if (lastPage > 1) {
-        click(c.Label3[0]);
+        click(c.pageButtons[0]);
         QCOMPARE(visibleTitles(), titles.mid((lastPage - 2) * 24, 24));
-        QVERIFY(c.Label3[1]->isVisible());
+        QVERIFY(c.pageButtons[1]->isVisible());
     }
 }
 
@@ -302,20 +302,20 @@ void AuthoringTest::deletionClosesUpThePage()
     openCatalogue();
     WorksheetCatalogue &c = worksheetCatalogue();
     for (int p = 2; p <= page; ++p)
-        click(c.Label3[1]);
-    const bool previous = c.Label3[0]->isVisible(), next = c.Label3[1]->isVisible();
-    tick(c.Check2);
-    fx->answer = confirm ? MsgResult::OK : MsgResult::Cancel;
+        click(c.pageButtons[1]);
+    const bool previous = c.pageButtons[0]->isVisible(), next = c.pageButtons[1]->isVisible();
+    tick(c.deleteModeTick);
+    fakeServices().answer = confirm ? MsgResult::OK : MsgResult::Cancel;
     const QString title = titles[(page - 1) * 24 + slot - 1];
-    click(c.Label2[slot]);
+    click(c.titleButtons[slot]);
     QCOMPARE(shownPrompts(), QStringList{deleteQuestion(title)});
     if (confirm)
         titles.removeOne(title);
     QCOMPARE(fx->data.read(kIndex), indexFileBytes(titles));
     QCOMPARE(visibleTitles(), titles.mid((page - 1) * 24, 24));
-    QCOMPARE(c.Label4->Caption(), QStringLiteral("Page %1").arg(page));
-    QCOMPARE(c.Label3[0]->isVisible(), previous);
-    QCOMPARE(c.Label3[1]->isVisible(), next);
+    QCOMPARE(c.pageNumberLine->Caption(), QStringLiteral("Page %1").arg(page));
+    QCOMPARE(c.pageButtons[0]->isVisible(), previous);
+    QCOMPARE(c.pageButtons[1]->isVisible(), next);
     QCOMPARE(fx->data.read(QStringLiteral("multiple/") + title + QStringLiteral(".txt")),
              before.value(title + QStringLiteral(".txt")));
 }
@@ -324,23 +324,23 @@ void AuthoringTest::editingRoundTrip()
 {
     QVERIFY(putWorksheets(fx->data, {"Chalk", "Sand& silt"}));
     openCatalogue();
-    tick(worksheetCatalogue().Check1);
-    click(worksheetCatalogue().Label2[2]);
+    tick(worksheetCatalogue().editModeTick);
+    click(worksheetCatalogue().titleButtons[2]);
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(topForm(), worksheetWizardIfLoaded());
     WorksheetWizard &w = worksheetWizard();
-    QCOMPARE(w.Text1->Text(), QStringLiteral("Sand, silt"));
+    QCOMPARE(w.titleBox->Text(), QStringLiteral("Sand, silt"));
     QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Sand& silt"));
     for (int q = 0; q < 10; ++q) {
-        QCOMPARE(w.Text2[q]->Text(), QString(questions[q].text).replace('&', ','));
+        QCOMPARE(w.questionBoxes[q]->Text(), QString(questions[q].text).replace('&', ','));
         for (int j = 0; j < 4; ++j) {
-            QCOMPARE(w.Text3[4 * q + j]->Text(), questions[q].options[j]);
-            QCOMPARE(w.Check1[4 * q + j]->Value(), j == questions[q].answer - 1 ? 1 : 0);
+            QCOMPARE(w.optionBoxes[4 * q + j]->Text(), questions[q].options[j]);
+            QCOMPARE(w.answerTicks[4 * q + j]->Value(), j == questions[q].answer - 1 ? 1 : 0);
         }
     }
-    w.Text2[6]->clear();
-    QTest::keyClicks(w.Text2[6], QStringLiteral("Which, of these, is sand?"));
-    click(w.Label3[1]);
+    w.questionBoxes[6]->clear();
+    QTest::keyClicks(w.questionBoxes[6], QStringLiteral("Which, of these, is sand?"));
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{kSaved});
     questions[6].text = QStringLiteral("Which, of these, is sand?");
     QCOMPARE(fx->data.read(QStringLiteral("multiple/Sand& silt.txt")),
@@ -386,8 +386,8 @@ void AuthoringTest::unreadableWorksheets()
         QVERIFY(fx->data.remove(kIndex));
     const auto before = folderSnapshot(fx->data);
     if (mode > 0)
-        tick(mode == 1 ? worksheetCatalogue().Check1 : worksheetCatalogue().Check2);
-    click(worksheetCatalogue().Label2[2]);
+        tick(mode == 1 ? worksheetCatalogue().editModeTick : worksheetCatalogue().deleteModeTick);
+    click(worksheetCatalogue().titleButtons[2]);
     const QStringList expected =
         mode == 2 && damage == "no index" ? QStringList{deleteQuestion("Soil"), kCorrupted} : QStringList{kCorrupted};
     QCOMPARE(shownPrompts(), expected);

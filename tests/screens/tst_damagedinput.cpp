@@ -62,11 +62,11 @@ void addCorpusRows(const QString &kind, const QStringList &variants = {QString()
                 << file << variant;
 }
 
-LoadedQuiz quizIn(const QByteArray &bytes, bool *complete = nullptr)
+Quiz quizIn(const QByteArray &bytes, bool *complete = nullptr)
 {
-    LoadedQuiz quiz;
+    Quiz quiz;
     FieldReader reader(bytes);
-    const bool read = loadQuizFile(reader, quiz.state());
+    const bool read = loadQuizFile(reader, quiz);
     if (complete)
         *complete = read;
     return quiz;
@@ -91,44 +91,44 @@ void verifySalvage(const Picture &shown, const QString &file, const QByteArray &
 // The quiz screen shows every question of quiz, turned with "Next Question >>".
 // Answered, each question gets the option its digit names, and the score
 // counts the digits that name an option.
-void verifyQuizShown(const LoadedQuiz &quiz, bool answer = false)
+void verifyQuizShown(const Quiz &quiz, bool answer = false)
 {
     int fitting = 0;
     QCOMPARE(topForm(), quizScreenIfLoaded());
-    QCOMPARE(quizScreen().Label6->Caption(), quiz.title);
+    QCOMPARE(quizScreen().quizTitle->Caption(), quiz.title);
     for (std::size_t q = 1; q <= 10; ++q) {
-        QCOMPARE(quizScreen().Label2->Caption(), quiz.question[q]);
-        const QString options[] = {quiz.optionA[q], quiz.optionB[q], quiz.optionC[q], quiz.optionD[q]};
+        const QuizQuestion &question = quiz.questions[q - 1];
+        QCOMPARE(quizScreen().questionText->Caption(), question.text);
         for (int j = 1; j <= 4; ++j)
-            QCOMPARE(quizScreen().Option1[j]->text(), options[j - 1]);
-        const int digit = int(QStringList({"1", "2", "3", "4"}).indexOf(quiz.correctAnswer[q])) + 1;
+            QCOMPARE(quizScreen().answerButtons[j]->text(), question.options[std::size_t(j - 1)]);
+        const int digit = int(QStringList({"1", "2", "3", "4"}).indexOf(question.answer)) + 1;
         if (answer && digit > 0) {
-            click(quizScreen().Option1[digit], QPoint(8, quizScreen().Option1[digit]->height() / 2));
+            click(quizScreen().answerButtons[digit], QPoint(8, quizScreen().answerButtons[digit]->height() / 2));
             ++fitting;
         }
         if (q < 10 || answer)
-            click(quizScreen().Label3[1]);
+            click(quizScreen().entryButtons[1]);
     }
     if (answer) {
         settle();
         QCOMPARE(topForm(), resultsScreenIfLoaded());
-        QCOMPARE(Module1::Score, fitting);
+        QCOMPARE(session().progress.score, fitting);
     }
 }
 
-void verifyWizardShown(const LoadedQuiz &quiz)
+void verifyWizardShown(const Quiz &quiz)
 {
     QCOMPARE(topForm(), worksheetWizardIfLoaded());
     // A box holds one line: control characters the file held are gone.
-    QCOMPARE(worksheetWizard().Text1->Text(), singleLineText(quiz.title));
-    for (std::size_t q = 1; q <= 10; ++q) {
-        const int first = 4 * int(q - 1);
-        QCOMPARE(worksheetWizard().Text2[int(q - 1)]->Text(), singleLineText(quiz.question[q]));
-        const QString options[] = {quiz.optionA[q], quiz.optionB[q], quiz.optionC[q], quiz.optionD[q]};
+    QCOMPARE(worksheetWizard().titleBox->Text(), singleLineText(quiz.title));
+    for (int q = 0; q < 10; ++q) {
+        const QuizQuestion &question = quiz.questions[std::size_t(q)];
+        QCOMPARE(worksheetWizard().questionBoxes[q]->Text(), singleLineText(question.text));
         for (int j = 0; j < 4; ++j) {
-            QCOMPARE(worksheetWizard().Text3[first + j]->Text(), singleLineText(options[j]));
-            QCOMPARE(worksheetWizard().Check1[first + j]->Value(),
-                     quiz.correctAnswer[q] == QString::number(j + 1) ? 1 : 0);
+            QCOMPARE(worksheetWizard().optionBoxes[4 * q + j]->Text(),
+                     singleLineText(question.options[std::size_t(j)]));
+            QCOMPARE(worksheetWizard().answerTicks[4 * q + j]->Value(),
+                     question.answer == QString::number(j + 1) ? 1 : 0);
         }
     }
 }
@@ -145,20 +145,20 @@ PictureOnScreen openScreenShowing(const QString &target)
     mainMenu().Show();
     settle();
     if (target.startsWith(QLatin1String("Images/stair")))
-        return {mainMenu().Image1, &mainMenu(), mainMenu().Label2[10]};
+        return {mainMenu().picture, &mainMenu(), mainMenu().entryButtons[10]};
     if (target.startsWith(QLatin1String("Images/cave"))) {
-        click(mainMenu().Label2[10]);
-        return {scienceHub().Image1, &scienceHub(), scienceHub().Label3[2]};
+        click(mainMenu().entryButtons[10]);
+        return {scienceHub().picture, &scienceHub(), scienceHub().entryButtons[2]};
     }
-    click(mainMenu().Label2[19]); // the acknowledgments, with the logo running
-    if (!QTest::qWaitFor([] { return notesPager().Picture1->Visible(); }))
+    click(mainMenu().entryButtons[19]); // the acknowledgments, with the logo running
+    if (!QTest::qWaitFor([] { return notesPager().animatedLogo->Visible(); }))
         return {};
     // A few frames on, so the timer has gone over damaged frames and on.
-    const int first = Module1::LogoFrame;
-    if (!QTest::qWaitFor([first] { return (Module1::LogoFrame + 20 - first) % 20 >= 3; }))
+    const int first = session().pager.logoFrame;
+    if (!QTest::qWaitFor([first] { return (session().pager.logoFrame + 20 - first) % 20 >= 3; }))
         return {};
-    return {target.endsWith(QLatin1String(".bmp")) ? notesPager().Picture2 : notesPager().Picture1, &notesPager(),
-            notesPager().Label3[Exit]};
+    return {target.endsWith(QLatin1String(".bmp")) ? notesPager().stillLogo : notesPager().animatedLogo, &notesPager(),
+            notesPager().entryButtons[Exit]};
 }
 
 QString canonical(const QString &path)
@@ -190,7 +190,7 @@ private slots:
     }
     void cleanup()
     {
-        Sound::setDeviceEnabled(false);
+        qputenv("TERRALORE_NO_AUDIO", "1");
         QVERIFY(QDir::setCurrent(fx->data.path()));
         for (const QString &file : std::as_const(replaced))
             QVERIFY(fx->data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)));
@@ -227,25 +227,25 @@ void DamagedInputTest::quizFilesFromTheCatalogue()
     QVERIFY(putWorksheets(fx->data, {"Chalk", "Damaged"}));
     QVERIFY(fx->data.write(QStringLiteral("multiple/Damaged.txt"), bytes));
     bool complete = false;
-    const LoadedQuiz held = quizIn(bytes, &complete);
+    const Quiz held = quizIn(bytes, &complete);
     QCOMPARE(complete, !kUnreadableQuizzes.contains(file));
     bool digitsFit = complete;
-    for (std::size_t q = 1; q <= 10; ++q)
-        digitsFit = digitsFit && QStringList({"1", "2", "3", "4"}).contains(held.correctAnswer[q]);
-    const LoadedQuiz good = quizIn(fx->data.read(QStringLiteral("multiple/Chalk.txt")));
+    for (const QuizQuestion &question : held.questions)
+        digitsFit = digitsFit && QStringList({"1", "2", "3", "4"}).contains(question.answer);
+    const Quiz good = quizIn(fx->data.read(QStringLiteral("multiple/Chalk.txt")));
 
     mainMenu().Show();
-    QTRY_VERIFY(!mainMenu().Timer1->Enabled());
-    click(mainMenu().Label2[18]);
+    QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
+    click(mainMenu().entryButtons[18]);
     settle();
-    click(worksheetCatalogue().Label2[1]);
+    click(worksheetCatalogue().titleButtons[1]);
     verifyQuizShown(good);
     quizScreen().Unload();
     settle();
     if (edit)
-        click(worksheetCatalogue().Check1, QPoint(8, worksheetCatalogue().Check1->height() / 2));
+        click(worksheetCatalogue().editModeTick, QPoint(8, worksheetCatalogue().editModeTick->height() / 2));
     const auto before = folderSnapshot(fx->data);
-    click(worksheetCatalogue().Label2[2]);
+    click(worksheetCatalogue().titleButtons[2]);
     QCOMPARE(folderSnapshot(fx->data), before);
     if (edit ? digitsFit : complete) {
         QVERIFY(shownPrompts().isEmpty());
@@ -256,7 +256,7 @@ void DamagedInputTest::quizFilesFromTheCatalogue()
     QCOMPARE(topForm(), &worksheetCatalogue());
     QVERIFY(!quizScreenIfLoaded() && !worksheetWizardIfLoaded());
     // The catalogue goes on: the good worksheet opens, whole.
-    click(worksheetCatalogue().Label2[1]);
+    click(worksheetCatalogue().titleButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{kCorrupted});
     edit ? verifyWizardShown(good) : verifyQuizShown(good);
     QCOMPARE(folderSnapshot(fx->data), before);
@@ -270,15 +270,15 @@ void DamagedInputTest::indexFiles()
     QVERIFY(fx->data.write(QStringLiteral("multiple/track.txt"), bytes));
     const QStringList expected = kListedTitles.value(file);
     mainMenu().Show();
-    QTRY_VERIFY(!mainMenu().Timer1->Enabled());
-    QCOMPARE(Module1::WorksheetCount, expected.size());
+    QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
+    QCOMPARE(session().worksheets.count, expected.size());
     for (int i = 1; i <= expected.size(); ++i)
-        QCOMPARE(Module1::WorksheetNames[i], expected[i - 1]);
-    click(mainMenu().Label2[18]);
+        QCOMPARE(session().worksheets.names[i], expected[i - 1]);
+    click(mainMenu().entryButtons[18]);
     settle();
     QCOMPARE(topForm(), &worksheetCatalogue());
     QCOMPARE(visibleTitles(), expected);
-    QVERIFY(!worksheetCatalogue().Label3[0]->isVisible() && !worksheetCatalogue().Label3[1]->isVisible());
+    QVERIFY(!worksheetCatalogue().pageButtons[0]->isVisible() && !worksheetCatalogue().pageButtons[1]->isVisible());
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), bytes);
 }
@@ -324,22 +324,22 @@ void DamagedInputTest::metafilePages()
     QVERIFY(replace(QStringLiteral("wmf/") + page, bytes) && replace(QStringLiteral("wmf2/") + page, bytes));
     mainMenu().Show();
     settle();
-    click(mainMenu().Label2[guidePages ? 20 : 15]);
+    click(mainMenu().entryButtons[guidePages ? 20 : 15]);
     if (!guidePages)
-        click(beginningHub().Label3[4]);
+        click(beginningHub().entryButtons[4]);
     Pager &pager = guidePages ? static_cast<Pager &>(guidePager()) : notesPager();
     QCOMPARE(topForm(), &pager);
-    click(pager.Label3[Next]);
-    QCOMPARE(pager.Image1->PictureSource(), QStringLiteral("wmf\\") + page);
-    QCOMPARE(pager.Image2->PictureSource(), QStringLiteral("wmf2\\") + page);
-    verifySalvage(pager.Image1->picture(), file, bytes);
-    verifySalvage(pager.Image2->picture(), file, bytes);
+    click(pager.entryButtons[Next]);
+    QCOMPARE(pager.pageImage->PictureSource(), QStringLiteral("wmf\\") + page);
+    QCOMPARE(pager.printCopy->PictureSource(), QStringLiteral("wmf2\\") + page);
+    verifySalvage(pager.pageImage->picture(), file, bytes);
+    verifySalvage(pager.printCopy->picture(), file, bytes);
     verifyEntries(pager, guidePages ? QStringLiteral("Page 2 of 5") : QStringLiteral("Page 2 of 2"), true, guidePages);
     Stage::instance().grab();
-    click(pager.Label3[Previous]);
+    click(pager.entryButtons[Previous]);
     const QString first = guidePages ? QStringLiteral("guide1.wmf") : QStringLiteral("key beginninga.wmf");
     verifyPage(pager, QStringLiteral("wmf\\") + first, QStringLiteral("wmf2\\") + first);
-    click(pager.Label3[Exit]);
+    click(pager.entryButtons[Exit]);
     settle();
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(fx->data.read(QStringLiteral("wmf/") + page), bytes);
@@ -356,13 +356,14 @@ void DamagedInputTest::sounds()
     QVERIFY(own.isValid());
     const QByteArray bytes = fixture(QStringLiteral("wav"), file);
     QVERIFY(own.write(QStringLiteral("wav/click.wav"), bytes));
-    Sound::setDeviceEnabled(true);
+    qunsetenv("TERRALORE_NO_AUDIO");
+    fakeServices().soundThroughDevice = true;
     mainMenu().Show();
     settle();
-    click(mainMenu().Label2[10]);
+    click(mainMenu().entryButtons[10]);
     QTest::qWait(50);
     QCOMPARE(topForm(), &scienceHub());
-    click(scienceHub().Label3[2]);
+    click(scienceHub().entryButtons[2]);
     QTest::qWait(50);
     QCOMPARE(topForm(), &mainMenu());
     QCOMPARE(playedPaths(), QStringList(2, QStringLiteral("wav\\click.wav")));

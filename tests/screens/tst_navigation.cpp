@@ -23,27 +23,27 @@ MainMenu &menu()
 {
     mainMenu().Show();
     if (soundOff)
-        click(mainMenu().Option2, QPoint(8, 8));
+        click(mainMenu().soundOffButton, QPoint(8, 8));
     return mainMenu();
 }
 
 Hub &hub(int entry)
 {
-    click(menu().Label2[entry]);
+    click(menu().entryButtons[entry]);
     return *qobject_cast<Hub *>(topForm());
 }
 
 void catalogue(int titles)
 {
     putWorksheets(fixture().data, numberedTitles(titles));
-    click(menu().Label2[18]);
+    click(menu().entryButtons[18]);
     settle();
 }
 
 void quizWithWrong(const QSet<int> &wrong)
 {
     const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
-    click(hub(10).Label3[0]);
+    click(hub(10).entryButtons[0]);
     takeQuiz(quiz, wrong);
 }
 
@@ -70,42 +70,42 @@ const std::vector<Screen> &screens()
     static const std::vector<Screen> list = {
         {"intro0", [] {
              titleScreen().Show();
-             click(titleScreen().Command1);
+             click(titleScreen().okButton);
              // The title screen's OK comes before the sound can be switched off.
              if (soundOff) {
-                 click(mainMenu().Option2, QPoint(8, 8));
-                 Sound::clearLog();
+                 click(mainMenu().soundOffButton, QPoint(8, 8));
+                 fakeServices().effects.clear();
              }
-         }, [] { return mainMenu().Label2[16]; }, "Titlefrm", 1, 1,
-         [] { return QList<Label *>{mainMenu().Label2[17], mainMenu().Label2[10]}; }, {300, 120}},
-        {"science", [] { hub(10); }, [] { return scienceHub().Label3[2]; }, "intro0", 1, 1,
-         [] { return all(scienceHub().Label3); }, {788, 300}},
-        {"beginning", [] { hub(15); }, [] { return beginningHub().Label3[2]; }, "intro0", 1, 1,
-         [] { return all(beginningHub().Label3); }, {788, 300}},
-        {"multiple", [] { click(hub(10).Label3[0]); }, [] { return quizScreen().Label3[2]; }, "science", 2, 1,
-         [] { return QList<Label *>{quizScreen().Label3[2], quizScreen().Label3[1], quizScreen().Label3[3]}; }, {40, 300}},
-        {"Welldone", [] { quizWithWrong({3}); }, [] { return resultsScreen().Label3[1]; }, "science", 12, 1,
-         [] { return all(resultsScreen().Label3); }, {40, 450}},
-        {"Wrong", [] { quizWithWrong({3}); click(resultsScreen().Label3[0]); }, [] { return wrongAnswers().Label3[1]; },
+         }, [] { return mainMenu().entryButtons[16]; }, "Titlefrm", 1, 1,
+         [] { return QList<Label *>{mainMenu().entryButtons[17], mainMenu().entryButtons[10]}; }, {300, 120}},
+        {"science", [] { hub(10); }, [] { return scienceHub().entryButtons[2]; }, "intro0", 1, 1,
+         [] { return all(scienceHub().entryButtons); }, {788, 300}},
+        {"beginning", [] { hub(15); }, [] { return beginningHub().entryButtons[2]; }, "intro0", 1, 1,
+         [] { return all(beginningHub().entryButtons); }, {788, 300}},
+        {"multiple", [] { click(hub(10).entryButtons[0]); }, [] { return quizScreen().entryButtons[2]; }, "science", 2, 1,
+         [] { return QList<Label *>{quizScreen().entryButtons[2], quizScreen().entryButtons[1], quizScreen().entryButtons[3]}; }, {40, 300}},
+        {"Welldone", [] { quizWithWrong({3}); }, [] { return resultsScreen().entryButtons[1]; }, "science", 12, 1,
+         [] { return all(resultsScreen().entryButtons); }, {40, 450}},
+        {"Wrong", [] { quizWithWrong({3}); click(resultsScreen().entryButtons[0]); }, [] { return wrongAnswers().exitButton; },
          "science", 13, 0, {}, {}},
-        {"sciencelab", [] { click(hub(10).Label3[1]); }, [] { return scienceLabelling().Label3[0]; }, "science", 2, 1, {}, {}},
-        {"scienceord", [] { click(hub(10).Label3[3]); }, [] { return scienceOrdering().Label3[0]; }, "science", 2, 1,
-         [] { return QList<Label *>{scienceOrdering().Label3[1], scienceOrdering().Label3[0]}; }, {600, 30}},
-        {"beginninglab", [] { click(hub(15).Label3[1]); }, [] { return beginningLabelling().Label3[0]; }, "beginning", 2, 1,
+        {"sciencelab", [] { click(hub(10).entryButtons[1]); }, [] { return scienceLabelling().entryButtons[0]; }, "science", 2, 1, {}, {}},
+        {"scienceord", [] { click(hub(10).entryButtons[3]); }, [] { return scienceOrdering().entryButtons[0]; }, "science", 2, 1,
+         [] { return QList<Label *>{scienceOrdering().entryButtons[1], scienceOrdering().entryButtons[0]}; }, {600, 30}},
+        {"beginninglab", [] { click(hub(15).entryButtons[1]); }, [] { return beginningLabelling().entryButtons[0]; }, "beginning", 2, 1,
          {}, {}},
-        {"beginningord", [] { click(hub(15).Label3[3]); }, [] { return beginningOrdering().Label3[0]; }, "beginning", 2, 1,
-         [] { return QList<Label *>{beginningOrdering().Label3[1], beginningOrdering().Label3[0]}; }, {600, 30}},
-        {"teacher", [] { click(hub(10).Label3[4]); }, [] { return notesPager().Label3[Exit]; }, "science", 2, 0, {}, {}},
-        {"guide", [] { click(menu().Label2[20]); }, [] { return guidePager().Label3[Exit]; }, "intro0", 1, 0, {}, {}},
-        {"wizard", [] { click(menu().Label2[17]); }, [] { return worksheetWizard().Label3[0]; }, "intro0", 1, 1,
-         [] { return all(worksheetWizard().Label3); }, {310, 20}},
-        {"worksheets", [] { catalogue(30); }, [] { return worksheetCatalogue().Label2[0]; }, "intro0", 1, 1,
-         [] { return QList<Label *>{worksheetCatalogue().Label2[7], worksheetCatalogue().Label2[0], worksheetCatalogue().Label2[24]}; },
+        {"beginningord", [] { click(hub(15).entryButtons[3]); }, [] { return beginningOrdering().entryButtons[0]; }, "beginning", 2, 1,
+         [] { return QList<Label *>{beginningOrdering().entryButtons[1], beginningOrdering().entryButtons[0]}; }, {600, 30}},
+        {"teacher", [] { click(hub(10).entryButtons[4]); }, [] { return notesPager().entryButtons[Exit]; }, "science", 2, 0, {}, {}},
+        {"guide", [] { click(menu().entryButtons[20]); }, [] { return guidePager().entryButtons[Exit]; }, "intro0", 1, 0, {}, {}},
+        {"wizard", [] { click(menu().entryButtons[17]); }, [] { return worksheetWizard().entryButtons[0]; }, "intro0", 1, 1,
+         [] { return all(worksheetWizard().entryButtons); }, {310, 20}},
+        {"worksheets", [] { catalogue(30); }, [] { return worksheetCatalogue().titleButtons[0]; }, "intro0", 1, 1,
+         [] { return QList<Label *>{worksheetCatalogue().titleButtons[7], worksheetCatalogue().titleButtons[0], worksheetCatalogue().titleButtons[24]}; },
          {60, 80}},
-        {"multiple", [] { catalogue(2); click(worksheetCatalogue().Label2[2]); }, [] { return quizScreen().Label3[2]; },
+        {"multiple", [] { catalogue(2); click(worksheetCatalogue().titleButtons[2]); }, [] { return quizScreen().entryButtons[2]; },
          "worksheets", 2, 1, {}, {}},
-        {"wizard", [] { catalogue(2); tick(worksheetCatalogue().Check1); click(worksheetCatalogue().Label2[1]); },
-         [] { return worksheetWizard().Label3[0]; }, "worksheets", 2, 1, {}, {}},
+        {"wizard", [] { catalogue(2); tick(worksheetCatalogue().editModeTick); click(worksheetCatalogue().titleButtons[1]); },
+         [] { return worksheetWizard().entryButtons[0]; }, "worksheets", 2, 1, {}, {}},
     };
     return list;
 }
@@ -156,7 +156,7 @@ void NavigationTest::opensAndExits()
     QFETCH(bool, sound);
     const Screen &s = screens()[std::size_t(row)];
     soundOff = !sound;
-    Module1::SoundOn = sound ? 1 : 0;
+    session().soundOn = sound;
     s.open();
     settle();
     QVERIFY(topForm());
@@ -182,8 +182,9 @@ void NavigationTest::hoverLightsOnlyTheButtonUnderThePointer()
     s.open();
     settle();
     // The results bring their picture a moment after they open.
-    QTRY_VERIFY(!resultsScreenIfLoaded() || !(resultsScreen().Timer1->Enabled() || resultsScreen().Timer2->Enabled() ||
-                                              resultsScreen().Timer3->Enabled()));
+    QTRY_VERIFY(!resultsScreenIfLoaded() ||
+                !(resultsScreen().pictureTimer->Enabled() || resultsScreen().focusTimer->Enabled() ||
+                  resultsScreen().celebrationTimer->Enabled()));
     const QList<Label *> buttons = s.buttons();
     auto lit = [&buttons] {
         QList<bool> on;
@@ -228,14 +229,14 @@ void NavigationTest::pagesTurn()
     QFETCH(int, hubEntry);
     QFETCH(QStringList, pages);
     if (hubEntry < 0)
-        click(menu().Label2[menuEntry]);
+        click(menu().entryButtons[menuEntry]);
     else
-        click(hub(menuEntry).Label3[hubEntry]);
+        click(hub(menuEntry).entryButtons[hubEntry]);
     auto *pager = qobject_cast<Pager *>(topForm());
     QVERIFY(pager);
     const int n = int(pages.size());
-    QCOMPARE(pager->Label1->isVisible(), n > 1);
-    QCOMPARE(pager->Label3[Next]->isVisible(), n > 1);
+    QCOMPARE(pager->pageCounterLine->isVisible(), n > 1);
+    QCOMPARE(pager->entryButtons[Next]->isVisible(), n > 1);
     const QString order = QString(n - 1, QLatin1Char('N')) + QString(n - 1, QLatin1Char('P'));
     for (int step = 0; step <= order.size(); ++step) {
         const int page = step < n ? step + 1 : 2 * n - 1 - step;
@@ -247,7 +248,7 @@ void NavigationTest::pagesTurn()
     }
     // Disabled entries do nothing.
     clickEntries(*pager, QStringLiteral("P"));
-    QCOMPARE(Module1::PageNumber, 1);
+    QCOMPARE(session().pager.pageNumber, 1);
 }
 
 QTEST_MAIN(NavigationTest)

@@ -42,25 +42,25 @@ void QuizTest::scoreAndWrongAnswers()
     QVERIFY(quiz.ok && openRocksQuiz());
     takeQuiz(quiz, QSet<int>(wrong.cbegin(), wrong.cend()));
     QCOMPARE(topForm(), resultsScreenIfLoaded());
-    QCOMPARE(Module1::Score, 10 - int(wrong.size()));
-    QCOMPARE(resultsScreen().Label1->Caption(), line);
+    QCOMPARE(session().progress.score, 10 - int(wrong.size()));
+    QCOMPARE(resultsScreen().scoreLineText->Caption(), line);
     // Full marks ask for a name to print on the certificate.
     const bool full = wrong.isEmpty();
-    QCOMPARE(resultsScreen().Text1->isVisible(), full);
-    QCOMPARE(resultsScreen().Label3[0]->Caption(),
+    QCOMPARE(resultsScreen().nameBox->isVisible(), full);
+    QCOMPARE(resultsScreen().entryButtons[0]->Caption(),
              full ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
     if (full)
         return;
-    click(resultsScreen().Label3[0]);
+    click(resultsScreen().entryButtons[0]);
     QCOMPARE(topForm(), wrongAnswersIfLoaded());
-    QCOMPARE(wrongAnswers().Label6->Caption(), quiz.title);
+    QCOMPARE(wrongAnswers().quizTitle->Caption(), quiz.title);
     // One block from the top, in question order.
     QStringList expected;
     for (int q : wrong)
-        expected << QStringLiteral(" %1. ").arg(q) + quiz.question[std::size_t(q)];
+        expected << QStringLiteral(" %1. ").arg(q) + quiz.text(q);
     QCOMPARE(shownWrongEntries(), expected);
     for (int j = 0; j < wrong.size(); ++j)
-        QVERIFY(wrongAnswers().Label2[j]->isVisible());
+        QVERIFY(wrongAnswers().wrongAnswerLines[j]->isVisible());
 }
 
 void QuizTest::aRevisitedQuestionStartsBlank_data()
@@ -77,14 +77,14 @@ void QuizTest::aRevisitedQuestionStartsBlank()
     QVERIFY(openRocksQuiz());
     answerAndGoOn(quiz.digit(1));
     answerAndGoOn(quiz.digit(2));
-    click(quizScreen().Label3[0]);
-    QCOMPARE(quizScreen().Label4->Caption(), QStringLiteral("Question 2"));
-    QVERIFY(quizScreen().Option1[5]->Value());
+    click(quizScreen().entryButtons[0]);
+    QCOMPARE(quizScreen().questionNumber->Caption(), QStringLiteral("Question 2"));
+    QVERIFY(quizScreen().answerButtons[5]->Value());
     answerAndGoOn(answerAgain ? quiz.digit(2) : 0);
     for (int q = 3; q <= 10; ++q)
         answerAndGoOn(quiz.digit(q));
-    QCOMPARE(Module1::Score, answerAgain ? 10 : 9);
-    QCOMPARE(shownWrongEntries(), answerAgain ? QStringList{} : QStringList{QStringLiteral(" 2. ") + quiz.question[2]});
+    QCOMPARE(session().progress.score, answerAgain ? 10 : 9);
+    QCOMPARE(shownWrongEntries(), answerAgain ? QStringList{} : QStringList{QStringLiteral(" 2. ") + quiz.text(2)});
 }
 
 void QuizTest::answerDigitOutsideTheOptions_data()
@@ -108,13 +108,13 @@ void QuizTest::answerDigitOutsideTheOptions()
     const QuizOnDisk quiz(fx->data.file(kRocksQuiz));
     QStringList digits;
     for (int q = 1; q <= 10; ++q)
-        digits << (q == 4 ? digit : quiz.correctAnswer[std::size_t(q)]);
+        digits << (q == 4 ? digit : quiz.questions[std::size_t(q - 1)].answer);
     QVERIFY(writeRocksQuizWithDigits(fx->data, digits));
     QVERIFY(openRocksQuiz());
     for (int q = 1; q <= 10; ++q)
         answerAndGoOn(q == 4 ? chosen : quiz.digit(q));
-    QCOMPARE(Module1::Score, 9);
-    QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 4. ") + quiz.question[4]});
+    QCOMPARE(session().progress.score, 9);
+    QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 4. ") + quiz.text(4)});
 }
 
 void QuizTest::eachQuizListsOnlyItsOwnWrongAnswers()
@@ -123,15 +123,15 @@ void QuizTest::eachQuizListsOnlyItsOwnWrongAnswers()
     QVERIFY(openRocksQuiz());
     takeQuiz(quiz, {1, 2, 3});
     QCOMPARE(shownWrongEntries().size(), 3);
-    click(resultsScreen().Label3[1]);
+    click(resultsScreen().entryButtons[1]);
     settle();
-    click(scienceHub().Label3[0]);
+    click(scienceHub().entryButtons[0]);
     takeQuiz(quiz, {8});
-    QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 8. ") + quiz.question[8]});
-    QCOMPARE(wrongAnswers().Label2[1]->Caption(), QString());
-    click(resultsScreen().Label3[1]);
+    QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 8. ") + quiz.text(8)});
+    QCOMPARE(wrongAnswers().wrongAnswerLines[1]->Caption(), QString());
+    click(resultsScreen().entryButtons[1]);
     settle();
-    click(scienceHub().Label3[0]);
+    click(scienceHub().entryButtons[0]);
     takeQuiz(quiz, {});
     QVERIFY(shownWrongEntries().isEmpty());
 }

@@ -47,8 +47,8 @@ QString observable()
 {
     Form *top = topForm();
     return QStringList{top ? top->FormName() : QStringLiteral("none"),
-                       QStringLiteral("page %1").arg(Module1::PageNumber),
-                       QStringLiteral("question %1").arg(Module1::CurrentQuestion),
+                       QStringLiteral("page %1").arg(session().pager.pageNumber),
+                       QStringLiteral("question %1").arg(session().progress.currentQuestion),
                        shownPrompts().join(QLatin1Char('|')), playedPaths().join(QLatin1Char('|'))}
         .join(QLatin1Char(';'));
 }
@@ -65,35 +65,35 @@ struct DoubleClickCase {
 const std::vector<DoubleClickCase> &doubleClickCases()
 {
     static const std::vector<DoubleClickCase> cases = {
-        {"Next Page on key facts", [] { return openPageSet(3, QStringLiteral("key science")).Label3[Next]; }, {}},
+        {"Next Page on key facts", [] { return openPageSet(3, QStringLiteral("key science")).entryButtons[Next]; }, {}},
         {"a menu entry",
          [] {
              mainMenu().Show();
-             return mainMenu().Label2[20];
+             return mainMenu().entryButtons[20];
          },
          {}},
         {"Next Question",
          [] {
              scienceHub().Show();
-             click(scienceHub().Label3[0]);
-             click(quizScreen().Option1[1], QPoint(8, quizScreen().Option1[1]->height() / 2));
-             return quizScreen().Label3[1];
+             click(scienceHub().entryButtons[0]);
+             click(quizScreen().answerButtons[1], QPoint(8, quizScreen().answerButtons[1]->height() / 2));
+             return quizScreen().entryButtons[1];
          },
          {}},
         {"Save Worksheet",
          [] {
              worksheetWizard().Show();
-             return worksheetWizard().Label3[1];
+             return worksheetWizard().entryButtons[1];
          },
          {}},
         {"a tick box",
          [] {
              worksheetWizard().Show();
-             return worksheetWizard().Check1[5];
+             return worksheetWizard().answerTicks[5];
          },
-         [] { return QString::number(worksheetWizard().Check1[5]->Value()); }},
-        {"a caption tile", [] { return openActivity(QStringLiteral("scienceord")).Label2[1]; },
-         [] { return describe(activityNamed(QStringLiteral("scienceord")).Label2[1]); }},
+         [] { return QString::number(worksheetWizard().answerTicks[5]->Value()); }},
+        {"a caption tile", [] { return openActivity(QStringLiteral("scienceord")).captions[1]; },
+         [] { return describe(activityNamed(QStringLiteral("scienceord")).captions[1]); }},
     };
     return cases;
 }
@@ -144,7 +144,7 @@ void RealHandsTest::screensStayCentredOnAnyStage()
     QVERIFY2(centredOnStage(&titleScreen()), qPrintable(describe(&titleScreen())));
     Stage::instance().resize(then);
     QVERIFY2(centredOnStage(&titleScreen()), qPrintable(describe(&titleScreen())));
-    click(titleScreen().Command1);
+    click(titleScreen().okButton);
     settle();
     QCOMPARE(topForm(), mainMenuIfLoaded());
     QVERIFY2(centredOnStage(&mainMenu()), qPrintable(describe(&mainMenu())));
@@ -168,8 +168,8 @@ void RealHandsTest::aDoubleClickActsAsOneClick()
         freshStart();
         QWidget *target = c.open();
         settle();
-        MessageBoxes::clear();
-        Sound::clearLog();
+        fakeServices().messages.clear();
+        fakeServices().effects.clear();
         if (twice)
             QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(8, target->height() / 2));
         else
@@ -203,23 +203,23 @@ void RealHandsTest::pastedLineBreaksAndTabsNeverReachTheFile()
     WorksheetWizard &w = worksheetWizard();
     w.Show();
     typeWorksheet(w, QStringLiteral("Pasted"), sampleQuestions(QStringLiteral("Pasted")));
-    w.Text3[9]->clear();
-    paste(w.Text3[9], pasted);
-    paste(w.Text2[4], pasted);
-    QCOMPARE(w.Text3[9]->Text(), shown);
-    click(w.Label3[1]);
+    w.optionBoxes[9]->clear();
+    paste(w.optionBoxes[9], pasted);
+    paste(w.questionBoxes[4], pasted);
+    QCOMPARE(w.optionBoxes[9]->Text(), shown);
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{kSaved});
 
     const QByteArray bytes = data().read(QStringLiteral("multiple/Pasted.txt"));
     QCOMPARE(bytes.count("\r\n"), kQuizLines);
     QVERIFY(!bytes.contains('\t'));
-    LoadedQuiz quiz;
+    Quiz quiz;
     FieldReader reader(bytes);
-    QVERIFY(loadQuizFile(reader, quiz.state()));
+    QVERIFY(loadQuizFile(reader, quiz));
     QVERIFY(reader.atEnd());
-    QCOMPARE(quiz.optionB[3], shown);
-    QCOMPARE(quiz.question[5], QStringLiteral("Pasted question 5") + shown);
-    QCOMPARE(quiz.correctAnswer[10], QStringLiteral("2"));
+    QCOMPARE(quiz.questions[2].options[1], shown);
+    QCOMPARE(quiz.questions[4].text, QStringLiteral("Pasted question 5") + shown);
+    QCOMPARE(quiz.questions[9].answer, QStringLiteral("2"));
 }
 
 void RealHandsTest::charactersTheFileCannotHoldAreRefusedByBox_data()
@@ -227,15 +227,15 @@ void RealHandsTest::charactersTheFileCannotHoldAreRefusedByBox_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a subscript in a question") << "Text2(2)" << QString::fromUtf8("CO\u2082 is a gas")
+    QTest::newRow("a subscript in a question") << "questionBoxes(2)" << QString::fromUtf8("CO\u2082 is a gas")
                                                << QString::fromUtf8("Question 3 cannot contain the character \u2082.");
     QTest::newRow("an arrow in an option")
-        << "Text3(25)" << QString::fromUtf8("Rain \u2192 river")
+        << "optionBoxes(25)" << QString::fromUtf8("Rain \u2192 river")
         << QString::fromUtf8("Option B of Question 7 cannot contain the character \u2192.");
     QTest::newRow("a minus sign in option D")
-        << "Text3(39)" << QString::fromUtf8("\u22125 degrees")
+        << "optionBoxes(39)" << QString::fromUtf8("\u22125 degrees")
         << QString::fromUtf8("Option D of Question 10 cannot contain the character \u2212.");
-    QTest::newRow("a picture character") << "Text3(0)" << QString::fromUtf8("Rock \U0001F48E")
+    QTest::newRow("a picture character") << "optionBoxes(0)" << QString::fromUtf8("Rock \U0001F48E")
                                          << QString::fromUtf8(
                                                 "Option A of Question 1 cannot contain the character \U0001F48E.");
 }
@@ -250,13 +250,13 @@ void RealHandsTest::charactersTheFileCannotHoldAreRefusedByBox()
     WorksheetWizard &w = worksheetWizard();
     w.Show();
     typeWorksheet(w, QStringLiteral("Chars"), sampleQuestions(QStringLiteral("Chars")));
-    paste(w.Text2[0], QString::fromUtf8("\u2019s caf\u00e9"));
+    paste(w.questionBoxes[0], QString::fromUtf8("\u2019s caf\u00e9"));
     auto *target = w.client()->findChild<TextBox *>(box);
     QVERIFY(target);
     target->clear();
     paste(target, text);
     const auto before = folderSnapshot(data());
-    click(w.Label3[1]);
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{message});
     QCOMPARE(folderSnapshot(data()), before);
 }
@@ -284,23 +284,23 @@ void RealHandsTest::aTitleInUseIsReplacedOnlyWhenConfirmed()
     QFETCH(bool, replaced);
     QVERIFY(putWorksheets(data(), {QStringLiteral("Granite"), QStringLiteral("Basalt")}));
     const auto before = folderSnapshot(data());
-    fixture().answer = confirm ? MsgResult::OK : MsgResult::Cancel;
+    fakeServices().answer = confirm ? MsgResult::OK : MsgResult::Cancel;
     WorksheetWizard &w = worksheetWizard();
     if (fromEdit) {
         worksheetCatalogue().Show();
-        click(worksheetCatalogue().Check1, QPoint(8, worksheetCatalogue().Check1->height() / 2));
-        click(worksheetCatalogue().Label2[int(visibleTitles().indexOf(QStringLiteral("Granite"))) + 1]);
+        click(worksheetCatalogue().editModeTick, QPoint(8, worksheetCatalogue().editModeTick->height() / 2));
+        click(worksheetCatalogue().titleButtons[int(visibleTitles().indexOf(QStringLiteral("Granite"))) + 1]);
         settle();
         QCOMPARE(topForm(), worksheetWizardIfLoaded());
-        QCOMPARE(w.Text1->Text(), QStringLiteral("Granite"));
-        w.Text1->clear();
-        QTest::keyClicks(w.Text1, title);
-        QTest::keyClicks(w.Text2[0], QStringLiteral(" (edited)"));
+        QCOMPARE(w.titleBox->Text(), QStringLiteral("Granite"));
+        w.titleBox->clear();
+        QTest::keyClicks(w.titleBox, title);
+        QTest::keyClicks(w.questionBoxes[0], QStringLiteral(" (edited)"));
     } else {
         w.Show();
         typeWorksheet(w, title, sampleQuestions(QStringLiteral("New")));
     }
-    click(w.Label3[1]);
+    click(w.entryButtons[1]);
     const QString question =
         QStringLiteral("A worksheet called ") + title + QStringLiteral(" already exists. Do you want to replace it?");
     QCOMPARE(shownPrompts().contains(question), asked);
@@ -312,8 +312,8 @@ void RealHandsTest::aTitleInUseIsReplacedOnlyWhenConfirmed()
         return;
     }
     // What is on screen is now that worksheet: saving again asks nothing more.
-    MessageBoxes::clear();
-    click(w.Label3[1]);
+    fakeServices().messages.clear();
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{kSaved});
 }
 
@@ -329,18 +329,18 @@ void RealHandsTest::editingKeepsValuesLongerThanTheBoxes()
     QVERIFY(data().write(QStringLiteral("multiple/Long.txt"), original));
     QVERIFY(data().write(QStringLiteral("multiple/track.txt"), indexFileBytes({QStringLiteral("Long")})));
     worksheetCatalogue().Show();
-    click(worksheetCatalogue().Check1, QPoint(8, worksheetCatalogue().Check1->height() / 2));
-    click(worksheetCatalogue().Label2[1]);
+    click(worksheetCatalogue().editModeTick, QPoint(8, worksheetCatalogue().editModeTick->height() / 2));
+    click(worksheetCatalogue().titleButtons[1]);
     settle();
     WorksheetWizard &w = worksheetWizard();
-    QCOMPARE(w.Text2[3]->Text(), questions[3].text);
-    QCOMPARE(w.Text3[34]->Text(), questions[8].options[2]);
+    QCOMPARE(w.questionBoxes[3]->Text(), questions[3].text);
+    QCOMPARE(w.optionBoxes[34]->Text(), questions[8].options[2]);
     // Typing still stops at the limit once a value is back within it.
-    w.Text3[34]->clear();
-    QTest::keyClicks(w.Text3[34], questions[8].options[2]);
-    QCOMPARE(w.Text3[34]->Text(), questions[8].options[2].left(30));
-    w.Text3[34]->setText(questions[8].options[2]);
-    click(w.Label3[1]);
+    w.optionBoxes[34]->clear();
+    QTest::keyClicks(w.optionBoxes[34], questions[8].options[2]);
+    QCOMPARE(w.optionBoxes[34]->Text(), questions[8].options[2].left(30));
+    w.optionBoxes[34]->setText(questions[8].options[2]);
+    click(w.entryButtons[1]);
     QCOMPARE(shownPrompts(), QStringList{kSaved});
     QCOMPARE(data().read(QStringLiteral("multiple/Long.txt")), original);
 }

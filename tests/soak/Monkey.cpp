@@ -5,7 +5,6 @@
 #include "Control.h"
 #include "Form.h"
 #include "Label.h"
-#include "MessageBox.h"
 #include "QuizFile.h"
 #include "QuizScreen.h"
 #include "ScreenTest.h"
@@ -219,11 +218,11 @@ int Monkey::pressButton(Form &top)
 int Monkey::answerQuestion(Form &top)
 {
     auto &quiz = static_cast<QuizScreen &>(top);
-    OptionButton *option = quiz.Option1[1 + random(4)];
+    OptionButton *option = quiz.answerButtons[1 + random(4)];
     note(QStringLiteral("answer"), option);
     if (random(5) != 0)
         QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(6, option->height() / 2));
-    QTest::mouseClick(quiz.Label3[1], Qt::LeftButton);
+    QTest::mouseClick(quiz.entryButtons[1], Qt::LeftButton);
     settle();
     return 2;
 }
@@ -231,9 +230,9 @@ int Monkey::answerQuestion(Form &top)
 int Monkey::dropCaption(Form &top)
 {
     auto &a = static_cast<Activity &>(top);
-    const int n = a.Label2.count();
-    Label *caption = a.Label2[random(n)];
-    Label *box = a.Label1[random(n)];
+    const int n = a.captions.count();
+    Label *caption = a.captions[random(n)];
+    Label *box = a.targetBoxes[random(n)];
     if (!caption || !box || !caption->isVisible())
         return hoverSomewhere(top);
     QWidget *client = top.client();
@@ -264,32 +263,32 @@ int Monkey::saveWorksheet()
         typeText(box, text);
         ++actions;
     };
-    retype(w.Text1, sheet.title);
+    retype(w.titleBox, sheet.title);
     const int variant = random(1000);
     for (int q = 0; q < kQuizQuestions; ++q) {
         QuizQuestionText &question = sheet.questions[size_t(q)];
         question.text = QStringLiteral("Q%1 v%2: which is it, really?").arg(q + 1).arg(variant);
-        retype(w.Text2[q], question.text);
+        retype(w.questionBoxes[q], question.text);
         for (int j = 0; j < 4; ++j) {
             question.options[size_t(j)] = QStringLiteral("Option %1%2").arg(QChar(u'A' + j)).arg(variant);
-            retype(w.Text3[4 * q + j], question.options[size_t(j)]);
+            retype(w.optionBoxes[4 * q + j], question.options[size_t(j)]);
         }
         question.answer = 1 + random(4);
         for (int j = 0; j < 4; ++j) {
-            CheckBox *tick = w.Check1[4 * q + j];
+            CheckBox *tick = w.answerTicks[4 * q + j];
             if ((tick->Value() == 1) != (j + 1 == question.answer)) {
                 QTest::mouseClick(tick, Qt::LeftButton, Qt::NoModifier, QPoint(6, 10));
                 ++actions;
             }
         }
     }
-    const qsizetype shownBefore = MessageBoxes::shown().size();
-    QTest::mouseClick(w.Label3[1], Qt::LeftButton);
+    const qsizetype shownBefore = fakeServices().messages.size();
+    QTest::mouseClick(w.entryButtons[1], Qt::LeftButton);
     settle();
     ++actions;
-    const QList<ShownMessage> &shown = MessageBoxes::shown();
+    const QStringList &shown = fakeServices().messages;
     for (qsizetype i = shownBefore; i < shown.size(); ++i) {
-        if (shown[i].prompt != QLatin1String("Your worksheet has been saved."))
+        if (shown[i] != QLatin1String("Your worksheet has been saved."))
             continue;
         ++fullSaves;
         QFile file(QStringLiteral("multiple/") + escapeQuizValue(sheet.title) + QStringLiteral(".txt"));

@@ -7,7 +7,6 @@
 #include "Monkey.h"
 #include "ScreenTest.h"
 
-#include "Module1.h"
 #include "TitleScreen.h"
 
 #include <QDir>
@@ -68,8 +67,7 @@ void SoakTest::monkey()
     QVERIFY(fx.data.isValid());
     Monkey monkey(seed);
     // Message boxes get either answer, as a hurried teacher gives them.
-    MessageBoxes::setAnswerer(
-        [&monkey](const ShownMessage &) { return monkey.random(4) == 0 ? MsgResult::Cancel : MsgResult::OK; });
+    fakeServices().answerer = [&monkey] { return monkey.random(4) == 0 ? MsgResult::Cancel : MsgResult::OK; };
     const QString folder = fx.data.file(QStringLiteral("multiple"));
     const QMap<QString, QByteArray> shipped = shippedQuizzes();
     QString lastSignature;
@@ -107,8 +105,8 @@ void SoakTest::monkey()
                                 .arg(actions)
                                 .arg(problems.join(QLatin1String("; ")), monkey.recent().join(QLatin1String(", ")))));
         // Keep the record of shown messages short over a long run.
-        if (MessageBoxes::shown().size() > 200)
-            MessageBoxes::clear();
+        if (fakeServices().messages.size() > 200)
+            fakeServices().messages.clear();
     }
     qInfo("%d actions in %d steps, seed %u: %d restarts, %d prints, %d worksheets saved, %d folder checks, "
           "%lld titles listed at the end",

@@ -23,12 +23,12 @@ QString quizProblem(const QByteArray &bytes)
                           bytes.count('\n') == kQuizLines && bytes.count("\r\n") == kQuizLines;
     if (!crlfOnly)
         return QStringLiteral("a quiz file is not 72 CR LF lines: ");
-    LoadedQuiz quiz;
+    Quiz quiz;
     FieldReader reader(bytes);
-    if (!loadQuizFile(reader, quiz.state()))
+    if (!loadQuizFile(reader, quiz))
         return QStringLiteral("a quiz file does not read: ");
-    for (int q = 1; q <= kQuizQuestions; ++q)
-        if (!QStringList({"1", "2", "3", "4"}).contains(quiz.correctAnswer[std::size_t(q)]))
+    for (const QuizQuestion &question : quiz.questions)
+        if (!QStringList({"1", "2", "3", "4"}).contains(question.answer))
             return QStringLiteral("a quiz file has a bad answer digit: ");
     return {};
 }

@@ -10,8 +10,6 @@ using namespace terralore;
 
 namespace {
 
-using Loaded = LoadedQuiz;
-
 // A 72-line file: the worked example's first question, then nine more
 // whose values name their question and field.
 QStringList exampleLines()
@@ -83,14 +81,16 @@ void QuizFileTest::valueRules()
     QList<QByteArray> lines = crlf(exampleLines()).split('\n');
     lines[line - 1] = raw + '\r';
     FieldReader reader(lines.join('\n'));
-    Loaded l;
-    QVERIFY(loadQuizFile(reader, l.state()));
+    Quiz l;
+    QVERIFY(loadQuizFile(reader, l));
+    const QuizQuestion &first = l.questions[0];
     const QString values[] = {
-        l.title, {}, l.question[1], l.optionA[1], l.optionB[1], l.optionC[1], l.optionD[1], l.correctAnswer[1], {}};
+        l.title,          {},           first.text, first.options[0], first.options[1], first.options[2],
+        first.options[3], first.answer, {}};
     QCOMPARE(values[line - 1], loaded);
     // The rest of the quiz is where it belongs.
-    QCOMPARE(l.question[2], QStringLiteral("Question 2"));
-    QCOMPARE(l.correctAnswer[10], QStringLiteral("3"));
+    QCOMPARE(l.questions[1].text, QStringLiteral("Question 2"));
+    QCOMPARE(l.questions[9].answer, QStringLiteral("3"));
 }
 
 static QuizSheet sampleSheet()

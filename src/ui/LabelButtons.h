@@ -20,26 +20,27 @@ struct LabelButton {
     bool visible = true;
 };
 
+// The controls of a screen's button array share the name "entryButtons".
 terralore::LabelDesign labelButtonDesign(const LabelButton &button, double points = 15.75,
                                          const QColor &back = QColor(0, 0, 0));
 
 // Creates the buttons of a table into an array, in table order, and routes
-// their clicks and moves to the form's handlers (either may be null).
+// their clicks and the pointer's moves over them to the form's handlers
+// (either may be null), by entry.
 template <class F>
 void makeLabelButtons(F *form, terralore::ControlArray<terralore::Label> &array, std::span<const LabelButton> table,
-                      std::type_identity_t<void (F::*)(int)> click,
-                      std::type_identity_t<void (F::*)(int, int, int, float, float)> move, double points = 15.75)
+                      std::type_identity_t<void (F::*)(int)> click, std::type_identity_t<void (F::*)(int)> hover,
+                      double points = 15.75)
 {
     for (const LabelButton &b : table) {
         auto *label = new terralore::Label(form, labelButtonDesign(b, points));
         array.add(b.index, label);
-        const int index = b.index;
+        const int entry = b.index;
         if (click)
-            QObject::connect(label, &terralore::Label::Click, form, [form, click, index] { (form->*click)(index); });
-        if (move)
-            QObject::connect(
-                label, &terralore::Label::MouseMove, form,
-                [form, move, index](int bt, int s, float x, float y) { (form->*move)(index, bt, s, x, y); });
+            QObject::connect(label, &terralore::Label::Click, form, [form, click, entry] { (form->*click)(entry); });
+        if (hover)
+            QObject::connect(label, &terralore::Label::MouseMove, form,
+                             [form, hover, entry] { (form->*hover)(entry); });
     }
 }
 

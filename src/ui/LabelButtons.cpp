@@ -4,7 +4,7 @@ using namespace terralore;
 
 LabelDesign labelButtonDesign(const LabelButton &b, double points, const QColor &back)
 {
-    return {.name = "Label3",
+    return {.name = "entryButtons",
             .index = b.index,
             .left = b.left,
             .top = b.top,

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "QuizFile.h"
+#include "QuizResults.h"
+#include "WorksheetIndex.h"
+
+#include <QString>
+
+namespace terralore {
+
+// The quiz or activity in progress and what it scored.
+struct QuizProgress {
+    int score = 0;
+    // The maximum score: 10 for a quiz, the number of captions for an activity.
+    int questionCount = 0;
+    // 1 to 10 while a quiz is on screen.
+    int currentQuestion = 0;
+    QuizAnswers rightAnswers{};
+    // The topic a full-marks certificate names.
+    QString certificateHeading;
+};
+
+// The teachers' worksheets as the index lists them, and the catalogue's place.
+struct WorksheetList {
+    int count = 0;
+    WorksheetNameArray names;
+    QString selected;
+    int cataloguePage = 0;
+};
+
+// The page readers: the page shown, how many the set has and its file stem.
+struct PagerState {
+    int pageNumber = 0;
+    int pageCount = 0;
+    QString pageSet;
+    // The acknowledgments' logo animation.
+    int logoFrame = 0;
+};
+
+// Everything the screens share while the program runs. The stage owns one;
+// a fresh value is a fresh start.
+struct Session {
+    bool soundOn = false;
+    Quiz quiz;
+    QuizProgress progress;
+    WorksheetList worksheets;
+    PagerState pager;
+};
+
+} // namespace terralore

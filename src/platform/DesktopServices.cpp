@@ -1,0 +1,76 @@
+#include "Services.h"
+
+#include "Devices.h"
+#include "Fonts.h"
+#include "ResourcePath.h"
+#include "Stage.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace terralore {
+
+namespace {
+
+class DesktopServices final : public Services {
+public:
+    MsgResult showMessage(const QString &prompt, MsgButtons buttons) override
+    {
+        QMessageBox box(Stage::exists() ? &Stage::instance() : nullptr);
+        box.setWindowTitle(QStringLiteral("Terralore"));
+        box.setText(prompt);
+        box.setIcon(buttons == MsgButtons::OKCancel ? QMessageBox::Question : QMessageBox::Information);
+        box.setStandardButtons(buttons == MsgButtons::OKCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                               : QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok ? MsgResult::OK : MsgResult::Cancel;
+    }
+
+    void playEffect(const QString &relativePath) override
+    {
+        QString path;
+        if (SoundDevice *device = deviceFor(relativePath, path))
+            device->play(path);
+    }
+
+    void prepareEffect(const QString &relativePath) override
+    {
+        QString path;
+        if (SoundDevice *device = deviceFor(relativePath, path))
+            device->prepare(path);
+    }
+
+    bool print(const std::function<void(PrintSurface &)> &document) override
+    {
+        // The printer's fonts are the screens' faces.
+        registerFonts();
+        PrinterDevice *printer = printerDevice();
+        return printer && printer->print(document);
+    }
+
+private:
+    // The device and the file's path; nothing when the machine's sound is
+    // switched off (TERRALORE_NO_AUDIO) or the file is missing.
+    static SoundDevice *deviceFor(const QString &relativePath, QString &path)
+    {
+        if (!qEnvironmentVariableIsEmpty("TERRALORE_NO_AUDIO") || !QCoreApplication::instance())
+            return nullptr;
+        path = resolveResource(relativePath);
+        return QFileInfo::exists(path) ? soundDevice() : nullptr;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Services> makeDesktopServices()
+{
+    return std::make_unique<DesktopServices>();
+}
+
+MsgResult showMessage(const QString &prompt, MsgButtons buttons)
+{
+    return Stage::instance().services().showMessage(prompt, buttons);
+}
+
+} // namespace terralore

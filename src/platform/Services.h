@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace terralore {
+
+class PrintSurface;
+
+enum class MsgButtons { OK, OKCancel };
+enum class MsgResult { OK, Cancel };
+
+// What the screens need from outside the stage: message boxes, sound effects
+// and the printer. The stage holds one set; tests put in fakes that answer
+// messages and record what would be heard and printed.
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal message over the stage, captioned with the program's name.
+    virtual MsgResult showMessage(const QString &prompt, MsgButtons buttons) = 0;
+    // Starts a WAV file, named relative to the data folder, without blocking.
+    // A missing file or no audio device is silent.
+    virtual void playEffect(const QString &relativePath) = 0;
+    // Readies an effect so that its first play starts at once.
+    virtual void prepareEffect(const QString &relativePath) = 0;
+    // Prints one document on the default printer, without a dialog: the
+    // routine draws it and ends it with EndDoc. False when the printer is
+    // missing or the job failed; a failed job is aborted, nothing of it printed.
+    virtual bool print(const std::function<void(PrintSurface &)> &document) = 0;
+};
+
+// The real dialogs, sound device and default printer.
+std::unique_ptr<Services> makeDesktopServices();
+
+// Shorthand for the stage's services.
+MsgResult showMessage(const QString &prompt, MsgButtons buttons = MsgButtons::OK);
+
+} // namespace terralore

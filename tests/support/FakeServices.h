@@ -1,0 +1,66 @@
+#pragma once
+
+// Services for tests: every message is recorded and answered without a
+// dialog, every effect recorded instead of heard, and printing goes to the
+// real default printer unless a test makes the printer fail.
+
+#include "Services.h"
+#include "Stage.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace terralore::test {
+
+class FakeServices final : public Services {
+public:
+    QStringList messages;
+    QStringList effects;
+    MsgResult answer = MsgResult::OK;
+    // When set, answers in place of answer.
+    std::function<MsgResult()> answerer;
+    bool printerFails = false;
+    // Effects are also played on the real sound device.
+    bool soundThroughDevice = false;
+
+    MsgResult showMessage(const QString &prompt, MsgButtons) override
+    {
+        messages << prompt;
+        return answerer ? answerer() : answer;
+    }
+    void playEffect(const QString &relativePath) override
+    {
+        effects << relativePath;
+        if (soundThroughDevice)
+            m_desktop->playEffect(relativePath);
+    }
+    void prepareEffect(const QString &) override {}
+    bool print(const std::function<void(PrintSurface &)> &document) override
+    {
+        return !printerFails && m_desktop->print(document);
+    }
+
+    void clear()
+    {
+        messages.clear();
+        effects.clear();
+        answer = MsgResult::OK;
+        printerFails = false;
+        soundThroughDevice = false;
+    }
+
+    // Puts a fresh set on the stage and returns it; the stage owns it.
+    static FakeServices &install()
+    {
+        auto services = std::make_unique<FakeServices>();
+        FakeServices &installed = *services;
+        Stage::instance().setServices(std::move(services));
+        return installed;
+    }
+
+private:
+    std::unique_ptr<Services> m_desktop = makeDesktopServices();
+};
+
+} // namespace terralore::test
