@@ -59,15 +59,12 @@ void QuizFileTest::valueRules_data()
     QTest::addColumn<int>("line");       // 1-based line of the file replaced
     QTest::addColumn<QByteArray>("raw"); // its bytes
     QTest::addColumn<QString>("loaded"); // what the value loads as
-    // Line 3 is question 1's text, 4 its option A, 8 its answer digit.
+    // Line 3 is question 1's text, 4 its option A, 8 its answer digit. How
+    // blanks, quotes and code page bytes read is the field reader's (tst_files).
     QTest::newRow("ampersand in a question") << 3 << QByteArray("Rocks & stones?") << "Rocks , stones?";
     QTest::newRow("ampersands in an option") << 4 << QByteArray("Sand&silt&clay") << "Sand,silt,clay";
-    QTest::newRow("leading blanks") << 4 << QByteArray("   Granite") << "Granite";
-    QTest::newRow("leading tab") << 5 << QByteArray("\tChalk") << "Chalk";
     QTest::newRow("trailing blanks kept") << 5 << QByteArray("Chalk  ") << "Chalk  ";
     QTest::newRow("title with ampersand") << 1 << QByteArray("Sand& silt and clay") << "Sand, silt and clay";
-    QTest::newRow("quotes are ordinary") << 4 << QByteArray("\"Granite\" rock") << "\"Granite\" rock";
-    QTest::newRow("windows-1252 byte") << 6 << QByteArray("Caf\xe9 slate") << QString::fromUtf8("Café slate");
     QTest::newRow("digit with a blank before") << 8 << QByteArray(" 2") << "2";
     QTest::newRow("digit not unescaped") << 8 << QByteArray("&") << "&";
     QTest::newRow("empty option") << 7 << QByteArray("") << "";
