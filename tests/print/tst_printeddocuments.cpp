@@ -51,7 +51,7 @@ Printed print(const QString &document)
     Printed printed{reached.screen, lastJobPages(), {}, {}};
     const QRectF printable = printableArea();
     for (const PdfPage &page : std::as_const(printed.pages)) {
-        for (const PdfLine &line : page.lines()) {
+        for (const PdfWord &line : page.lines()) {
             printed.lines << line.text;
             QRectF box = line.box;
             box.setRight(std::min(box.right(), printable.right()));

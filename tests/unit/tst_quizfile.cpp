@@ -10,36 +10,19 @@ using namespace terralore;
 
 namespace {
 
-using Loaded = LoadedQuiz;
-
-// A 72-line file: the worked example's first question, then nine more
-// whose values name their question and field.
-QStringList exampleLines()
+// Ten questions, with commas in every text, and answers 1, 2, 3, 4, 1...
+QuizSheet sampleSheet()
 {
-    QStringList lines{"Chalk& flint and slate",
-                      " ",
-                      "Which rock is made from shells?",
-                      "Granite",
-                      "Chalk",
-                      "Slate",
-                      "Marble",
-                      "2",
-                      " "};
-    for (int q = 2; q <= 10; ++q) {
-        lines << QStringLiteral("Question %1").arg(q);
-        for (const char *option : {"A", "B", "C", "D"})
-            lines << QStringLiteral("Q%1 option %2").arg(q).arg(QLatin1String(option));
-        lines << QString::number((q % 4) + 1) << QStringLiteral(" ");
+    QuizSheet sheet;
+    sheet.title = QStringLiteral("Sand, silt and clay");
+    for (int q = 0; q < kQuizQuestions; ++q) {
+        QuizQuestionText &question = sheet.questions[std::size_t(q)];
+        question.text = QStringLiteral("Which, of these, is %1?").arg(q + 1);
+        for (int o = 0; o < 4; ++o)
+            question.options[std::size_t(o)] = QStringLiteral("Option %1,%2").arg(q + 1).arg(o + 1);
+        question.answer = (q % 4) + 1;
     }
-    return lines;
-}
-
-QByteArray crlf(const QStringList &lines)
-{
-    LineWriter writer;
-    for (const QString &line : lines)
-        writer.writeLine(line);
-    return writer.bytes();
+    return sheet;
 }
 
 } // namespace
@@ -77,31 +60,19 @@ void QuizFileTest::valueRules()
     QFETCH(int, line);
     QFETCH(QByteArray, raw);
     QFETCH(QString, loaded);
-    QList<QByteArray> lines = crlf(exampleLines()).split('\n');
+    LineWriter writer;
+    writeQuizFile(writer, sampleSheet());
+    QList<QByteArray> lines = writer.bytes().split('\n');
     lines[line - 1] = raw + '\r';
     FieldReader reader(lines.join('\n'));
-    Loaded l;
+    LoadedQuiz l;
     QVERIFY(loadQuizFile(reader, l.state()));
     const QString values[] = {
         l.title, {}, l.question[1], l.optionA[1], l.optionB[1], l.optionC[1], l.optionD[1], l.correctAnswer[1], {}};
     QCOMPARE(values[line - 1], loaded);
     // The rest of the quiz is where it belongs.
-    QCOMPARE(l.question[2], QStringLiteral("Question 2"));
-    QCOMPARE(l.correctAnswer[10], QStringLiteral("3"));
-}
-
-static QuizSheet sampleSheet()
-{
-    QuizSheet sheet;
-    sheet.title = QStringLiteral("Sand, silt and clay");
-    for (int q = 0; q < kQuizQuestions; ++q) {
-        QuizQuestionText &question = sheet.questions[std::size_t(q)];
-        question.text = QStringLiteral("Which, of these, is %1?").arg(q + 1);
-        for (int o = 0; o < 4; ++o)
-            question.options[std::size_t(o)] = QStringLiteral("Option %1,%2").arg(q + 1).arg(o + 1);
-        question.answer = (q % 4) + 1;
-    }
-    return sheet;
+    QCOMPARE(l.question[2], QStringLiteral("Which, of these, is 2?"));
+    QCOMPARE(l.correctAnswer[10], QStringLiteral("2"));
 }
 
 void QuizFileTest::onlyValuesThatReadBackAreWritten_data()

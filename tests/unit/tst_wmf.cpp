@@ -190,10 +190,10 @@ void WmfTest::matchesReference()
 {
     QFETCH(QString, name);
     QFETCH(QList<QRect>, darkBands);
-    const Picture picture = Picture::load(fixturePath(QStringLiteral("wmf/lo/%1.wmf").arg(name)));
+    const Picture picture = Picture::load(fixturesFolder() + QStringLiteral("/wmf/lo/%1.wmf").arg(name));
     QVERIFY(picture.isVector());
-    const QImage reference =
-        QImage(fixturePath(QStringLiteral("wmf/lo/%1-reference.png").arg(name))).convertToFormat(QImage::Format_RGB32);
+    const QImage reference = QImage(fixturesFolder() + QStringLiteral("/wmf/lo/%1-reference.png").arg(name))
+                                 .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(reference.size(), QSize(400, 300));
     // LibreOffice centres the frame at its natural size on the page.
     const QSizeF frame = picture.sizeTwips() / 15.0;
@@ -225,11 +225,11 @@ void WmfTest::damagedFilesDrawWithoutHarm_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     for (const char *folder : {"wmf", "wmf/fuzz", "damaged/wmf"}) {
-        const QDir dir(fixturePath(QString::fromLatin1(folder)));
+        const QDir dir(fixturesFolder() + QLatin1Char('/') + QLatin1String(folder));
         for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
             QTest::addRow("%s/%s", folder, qPrintable(name)) << readFile(dir.filePath(name));
     }
-    const QByteArray page = readFile(fixturePath(QStringLiteral("wmf/page.wmf")));
+    const QByteArray page = readFile(fixturesFolder() + QStringLiteral("/wmf/page.wmf"));
     for (qsizetype length = 0; length < page.size(); length += 37)
         QTest::addRow("page.wmf cut at %lld", qlonglong(length)) << page.left(length);
 }
