@@ -95,7 +95,7 @@ e2e_wait_pixel() { # x y [not] "r,g,b" what
 }
 
 BACKDROP="48,133,214" FORM="39,63,137" EARTH_HUB="115,155,207"
-BLACK="0,0,0" WHITE="255,255,255" NAVY="0,0,128"
+BLACK="0,0,0" WHITE="255,255,255"
 
 # A 1024 by 768 display: every screen spans 112..912 by 84..684 and its
 # client area starts at 116,110, so twips x,y lie at 116 + x/15, 110 + y/15.
