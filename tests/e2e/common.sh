@@ -74,6 +74,20 @@ e2e_pixel() {
     sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
+# Whether a message box is shown over the program's window.
+e2e_message_box() { xdotool search --onlyvisible --name '^Terralore$' 2>/dev/null | grep -vx "$E2E_WIN" | grep -q .; }
+e2e_no_message_box() { ! e2e_message_box; }
+# Waits for a message box, keeps its picture, and answers it with Enter
+# (OK, the default button); the box has the keyboard focus.
+e2e_answer_message() { # shot
+  e2e_wait "no message box appeared for $1" e2e_message_box
+  sleep 0.3
+  e2e_shot "$1"
+  xdotool key Return
+  e2e_wait "the message box for $1 did not close" e2e_no_message_box
+  sleep 0.3
+}
+
 # Waits up to five seconds for a command to succeed.
 e2e_wait() { # what command...
   local what=$1

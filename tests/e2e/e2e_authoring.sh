@@ -9,19 +9,7 @@
 # The tick box of question q (0..9), option j (0..3), in twips.
 tick_box() { local x=$(($1 < 5 ? 240 : 6120)) y=$((1440 * ($1 % 5))); echo $((x + ($2 % 2 ? 3090 : 240))) $((y + ($2 < 2 ? 1230 : 1560))); }
 
-# Waits for a message box, keeps its picture, and answers it with Enter
-# (OK, the default button); the box has the keyboard focus.
-message_box() { xdotool search --onlyvisible --name '^Terralore$' 2>/dev/null | grep -vx "$E2E_WIN" | tail -n 1; }
-no_message_box() { [ -z "$(message_box)" ]; }
-answer_message() { # artefact-name
-  e2e_wait "no message box appeared for $1" message_box
-  sleep 0.3
-  e2e_shot "$1"
-  xdotool key Return
-  e2e_wait "the message box for $1 did not close" no_message_box
-  sleep 0.3
-}
-save() { e2e_click_entry save; answer_message "$1"; }
+save() { e2e_click_entry save; e2e_answer_message "$1"; }
 
 crlf_lines() { tr -cd '\n' <"$1" | wc -c; }
 line_is() { # number expected what
@@ -116,7 +104,7 @@ e2e_click_entry exit
 e2e_click_entry delete_ticked
 e2e_shot 11-delete-ticked
 e2e_click_entry first_title
-answer_message 12-delete-question
+e2e_answer_message 12-delete-question
 printf ' 0 \r\n' | cmp -s - "$index" || e2e_fail "deleting did not leave the index with the count 0"
 [ -f "$quiz" ] || e2e_fail "deleting removed the quiz file"
 e2e_shot 13-catalogue-empty
