@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 // Fonts and painting need a GUI application; the offscreen platform needs no display.
 inline void startFuzzApplication()
@@ -21,4 +22,11 @@ inline void startFuzzApplication()
 inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+// A property the fuzzer must never break: a crash it keeps the input of.
+inline void fuzzCheck(bool condition)
+{
+    if (!condition)
+        std::abort();
 }

@@ -4,14 +4,9 @@
 # a window manager, "--window --mute --data DIR" gives a normal window of the
 # stage's size whose main menu has Sound Off chosen, on the data folder DIR
 # rather than TERRALORE_DATA's.
-#   e2e_commandline.sh PROGRAM DATA ARTEFACTS
-set -uo pipefail
-PROGRAM=$1 DATA=$2 ARTEFACTS=$3
 . "$(dirname "$0")/common.sh"
-trap e2e_stop EXIT
 
-top=$(cd "$(dirname "$0")/../.." && pwd)
-version=$(sed -nE 's/^project\(Terralore VERSION ([0-9.]+).*/\1/p' "$top/CMakeLists.txt")
+version=$(sed -nE 's/^project\(Terralore VERSION ([0-9.]+).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 [ -n "$version" ] || e2e_fail "no project version in CMakeLists.txt"
 
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" "$@"; }
@@ -29,33 +24,19 @@ status=$?
 e2e_start_x 1280x1024
 e2e_start_wm
 chosen="$ARTEFACTS/chosen-data"
-TERRALORE_DATA="$DATA" TERRALORE_NO_AUDIO=1 "$PROGRAM" --window --mute --data "$chosen" \
-  >"$ARTEFACTS/program.log" 2>&1 &
-E2E_PID=$!
-for _ in $(seq 100); do
-  E2E_WIN=$(xdotool search --onlyvisible --name '^Terralore$' 2>/dev/null | head -n 1)
-  [ -n "$E2E_WIN" ] && break
-  sleep 0.1
-done
-[ -n "$E2E_WIN" ] || e2e_fail "no window appeared"
-sleep 0.5
+e2e_start_program --window --mute --data "$chosen"
 size=$(xwininfo -id "$E2E_WIN" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 # The stage opens at 1024 by 768; full screen would be the display's 1280 by 1024.
 [ "$size" = 1024x768 ] || e2e_fail "--window gave a window of $size, not the stage's 1024x768"
 [ -f "$chosen/multiple/track.txt" ] || e2e_fail "--data did not fill the folder it names"
 
 # Inside the window, positions are those of a 1024 by 768 display.
-win_pixel() {
-  import -window "$E2E_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 |
-    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-xdotool mousemove --window "$E2E_WIN" 462 582 click 1 # the title screen's OK
-for _ in $(seq 50); do [ "$(win_pixel 150 300)" = "39,63,137" ] && break; sleep 0.1; done
-[ "$(win_pixel 150 300)" = "39,63,137" ] || e2e_fail "the title screen's OK did not open the menu"
-import -window "$E2E_WIN" "$ARTEFACTS/menu.png"
+E2E_PIXEL_WINDOW=$E2E_WIN
+xdotool mousemove --window "$E2E_WIN" "${TITLE_OK[@]}" click 1
+e2e_wait_pixel "${MENU_MARK[@]}" "$FORM" "the title screen's OK opens the menu"
 # The option buttons' circles: white when clear, a dark dot when chosen.
-sound_on=$(win_pixel 819 126) sound_off=$(win_pixel 819 150)
-[ "$sound_on" = "255,255,255" ] || e2e_fail "Sound On is chosen after --mute (its circle is $sound_on)"
-[ "$sound_off" != "255,255,255" ] || e2e_fail "Sound Off is not chosen after --mute"
+sound_on=$(e2e_pixel 819 126) sound_off=$(e2e_pixel 819 150)
+[ "$sound_on" = "$WHITE" ] || e2e_fail "Sound On is chosen after --mute (its circle is $sound_on)"
+[ "$sound_off" != "$WHITE" ] || e2e_fail "Sound Off is not chosen after --mute"
 e2e_running || e2e_fail "the program ended"
 echo "e2e command line: ok"

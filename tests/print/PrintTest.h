@@ -2,12 +2,19 @@
 
 // What the printing tests share: the default printer (a cups-pdf queue made
 // by tests/print/cups-setup.sh), the folder its PDFs land in, the printable
-// area the program prints into, and waiting for a job's PDF.
+// area the program prints into, reaching each document's Print entry as its
+// user does, and reading a job back from its PDF.
 
+#include "PagerTesting.h"
 #include "PdfPages.h"
 #include "PrinterSurface.h"
 
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "ScienceHub.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -16,20 +23,25 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+
 namespace terralore::test {
 
-inline bool haveDefaultPrinter()
-{
-    return !QPrinterInfo::defaultPrinter().isNull();
-}
-
 #define TERRALORE_SKIP_WITHOUT_PRINTER()                                                                               \
-    if (!haveDefaultPrinter())                                                                                         \
+    if (QPrinterInfo::defaultPrinter().isNull())                                                                       \
     QSKIP("No default CUPS printer: run tests/print/cups-setup.sh start (as root) first")
 
 inline QString defaultQueue()
 {
     return QPrinterInfo::defaultPrinterName().section(QLatin1Char('/'), 0, 0);
+}
+
+// Runs a command (cupsreject, lpadmin...); true when it succeeded.
+inline bool run(const QStringList &command)
+{
+    QProcess process;
+    process.start(command.first(), command.mid(1));
+    return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 // Where cups-pdf writes: TERRALORE_PDF_DIR, else what the set-up script says.
@@ -54,72 +66,90 @@ inline QRectF printableArea()
     return printer.pageLayout().paintRectPoints();
 }
 
-// The PDF of a job, once the spooler has completed it; empty until then.
-inline QString completedJobPdf(int job)
+// The ids of the spooler's jobs: all, or only those completed.
+inline QList<int> jobIds(bool completedOnly = false)
 {
     cups_job_t *jobs = nullptr;
-    const int count = cupsGetJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_COMPLETED);
-    bool done = false;
+    const int count = cupsGetJobs(&jobs, nullptr, 0, completedOnly ? CUPS_WHICHJOBS_COMPLETED : CUPS_WHICHJOBS_ALL);
+    QList<int> ids;
     for (int i = 0; i < count; ++i)
-        done = done || (jobs[i].id == job && jobs[i].state == IPP_JSTATE_COMPLETED);
+        if (!completedOnly || jobs[i].state == IPP_JSTATE_COMPLETED)
+            ids << jobs[i].id;
     cupsFreeJobs(count, jobs);
-    if (!done)
-        return QString();
-    const QStringList found =
-        QDir(pdfFolder()).entryList({QStringLiteral("*-job_%1.pdf").arg(job)}, QDir::Files, QDir::Time);
-    return found.isEmpty() ? QString() : QDir(pdfFolder()).filePath(found.first());
+    return ids;
 }
 
-// The highest job id the spooler knows, finished or not.
 inline int newestJobId()
 {
-    cups_job_t *jobs = nullptr;
-    const int count = cupsGetJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
-    int newest = 0;
-    for (int i = 0; i < count; ++i)
-        newest = std::max(newest, jobs[i].id);
-    cupsFreeJobs(count, jobs);
-    return newest;
+    const QList<int> ids = jobIds();
+    return ids.isEmpty() ? 0 : *std::max_element(ids.begin(), ids.end());
 }
 
-// Runs an administration command on the queue (cupsreject, lpadmin...).
-inline bool queueCommand(const QString &program, const QStringList &arguments)
+// The words of the program's last job, read from its PDF once the spooler
+// has completed it; empty if that takes over a minute.
+inline QList<PdfPage> lastJobPages()
 {
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    const int job = PrinterSurface::lastJobId();
+    const QString pattern = QStringLiteral("*-job_%1.pdf").arg(job);
+    QElapsedTimer waited;
+    waited.start();
+    while (job > 0 && waited.elapsed() < 60000) {
+        const QDir folder(pdfFolder());
+        const QStringList found = folder.entryList({pattern}, QDir::Files);
+        if (jobIds(true).contains(job) && !found.isEmpty())
+            return readPdfWords(folder.filePath(found.first()));
+        QTest::qWait(100);
+    }
+    return {};
 }
 
 // A change to the default queue (cupsdisable, lpadmin -o ...) made for one
 // test and undone when it goes out of scope. Needs root or lpadmin rights.
 class QueueChange {
 public:
-    QueueChange(const QString &program, const QStringList &arguments, const QString &undoProgram,
-                const QStringList &undoArguments)
-        : m_undoProgram(undoProgram), m_undoArguments(undoArguments)
-    {
-        m_ok = queueCommand(program, arguments);
-    }
+    QueueChange(const QStringList &change, QStringList undo) : m_undo(std::move(undo)), m_ok(run(change)) {}
     ~QueueChange()
     {
         if (m_ok)
-            queueCommand(m_undoProgram, m_undoArguments);
+            run(m_undo);
     }
     QueueChange(const QueueChange &) = delete;
     QueueChange &operator=(const QueueChange &) = delete;
     bool ok() const { return m_ok; }
 
 private:
-    QString m_undoProgram;
-    QStringList m_undoArguments;
-    bool m_ok = false;
+    QStringList m_undo;
+    bool m_ok;
 };
 
-} // namespace terralore::test
+// The screen that prints a document, reached as its user does, and its Print
+// entry: the certificate after full marks, the rocks worksheet, or a page of
+// the "notes" or the "guide".
+struct PrintingScreen {
+    QWidget *screen;
+    Label *print;
+};
 
-// Waits for the last job's PDF and reads its words into `pages`.
-#define TERRALORE_READ_LAST_JOB(pdf, pages)                                                                            \
-    QVERIFY(PrinterSurface::lastJobId() > 0);                                                                          \
-    QTRY_VERIFY_WITH_TIMEOUT(!(pdf = completedJobPdf(PrinterSurface::lastJobId())).isEmpty(), 60000);                  \
-    pages = readPdfWords(pdf);                                                                                         \
-    QVERIFY(!pages.isEmpty())
+inline PrintingScreen reachPrint(const QString &document)
+{
+    PrintingScreen found{};
+    if (document == QLatin1String("certificate")) {
+        session().progress.score = 4;
+        session().progress.questionCount = 4;
+        resultsScreen().Show();
+        settle();
+        QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Megan Pritchard"));
+        found = {&resultsScreen(), resultsScreen().entryButtons[0]};
+    } else if (document == QLatin1String("worksheet")) {
+        scienceHub().Show();
+        click(scienceHub().entryButtons[0]);
+        found = {&quizScreen(), quizScreen().entryButtons[3]};
+    } else {
+        Pager &pager = openPager(document);
+        found = {&pager, pager.entryButtons[Print]};
+    }
+    settle();
+    return found;
+}
+
+} // namespace terralore::test

@@ -1,23 +1,17 @@
 #!/bin/sh
-# A real printer queue for the printing tests: a local CUPS scheduler with a
-# cups-pdf queue as the default printer. Run as root.
-#
-#   cups-setup.sh start   start the scheduler (if it is not running), add the
-#                         queue, make it the default; prints the folder the
-#                         PDFs land in
+# A real printer queue for the printing tests, run as root: a local CUPS
+# scheduler with a cups-pdf queue as the default printer, and a second queue,
+# <queue>Margins, through the same driver with the half-inch margins of a
+# common office printer on every paper size.
+#   cups-setup.sh start   start the scheduler if it is not running, add the
+#                         queues, make the first the default; print the PDF folder
 #   cups-setup.sh stop    stop the scheduler this script started
 #   cups-setup.sh out     print the PDF folder only
-#
-# Idempotent: starting twice reuses the running scheduler and the queue.
-# cups-pdf writes each job as <title>-job_<id>.pdf into the folder, owned by
-# the job's user (root's jobs by the anonymous user "nobody"), so the folder
-# is world-writable with the sticky bit, like /tmp.
-#
-# A second queue, <queue>Margins, prints through the same driver with the
-# half-inch margins of a common office printer on every paper size.
-#
-# Environment: TERRALORE_PRINT_QUEUE (queue name, default TerralorePDF),
-# TERRALORE_PRINT_OUT (PDF folder, default /var/spool/cups-pdf/terralore).
+# Starting twice reuses the scheduler and the queues. cups-pdf writes each job
+# as <title>-job_<id>.pdf, owned by the job's user (root's by "nobody"), so
+# the folder is world-writable with the sticky bit, like /tmp.
+# Environment: TERRALORE_PRINT_QUEUE (default TerralorePDF), TERRALORE_PRINT_OUT
+# (default /var/spool/cups-pdf/terralore).
 set -eu
 
 QUEUE=${TERRALORE_PRINT_QUEUE:-TerralorePDF}
@@ -25,16 +19,12 @@ OUT=${TERRALORE_PRINT_OUT:-/var/spool/cups-pdf/terralore}
 PIDFILE=/run/terralore-cupsd.pid
 PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
-scheduler_running() {
-    lpstat -r 2>/dev/null | grep -q "is running"
-}
+scheduler_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
 
-wait_for() {
-    # $1: "up" or "down"; about five seconds at most
+wait_for() { # up|down, about five seconds at most
     i=0
     while [ $i -lt 100 ]; do
-        if [ "$1" = up ] && scheduler_running; then return 0; fi
-        if [ "$1" = down ] && ! scheduler_running; then return 0; fi
+        if scheduler_running; then [ "$1" = up ] && return 0; else [ "$1" = down ] && return 0; fi
         sleep 0.05
         i=$((i + 1))
     done
@@ -114,8 +104,5 @@ case "${1:-start}" in
 start) start ;;
 stop) stop ;;
 out) echo "$OUT" ;;
-*)
-    echo "usage: $0 start|stop|out" >&2
-    exit 2
-    ;;
+*) echo "usage: $0 start|stop|out" >&2 && exit 2 ;;
 esac

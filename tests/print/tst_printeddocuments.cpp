@@ -1,13 +1,9 @@
 // What lands on paper, read back from the PDF the default printer made: the
 // certificate, the quiz worksheet and a pager's page, each printed from its
 // screen by a click.
-#include "PagerTesting.h"
 #include "PrintTest.h"
 
 #include "PagePrinting.h"
-#include "QuizScreen.h"
-#include "ResultsScreen.h"
-#include "ScienceHub.h"
 #include "picture/Picture.h"
 
 using namespace terralore;
@@ -20,41 +16,50 @@ namespace {
 struct Paper {
     Paper(const QString &queueSuffix, const QString &size)
         : home(defaultQueue()), printer(home + queueSuffix),
-          chosen(QStringLiteral("lpadmin"), {QStringLiteral("-d"), printer}, QStringLiteral("lpadmin"),
-                 {QStringLiteral("-d"), home}),
-          loaded(QStringLiteral("lpadmin"), option(printer, size), QStringLiteral("lpadmin"),
-                 option(printer, QPrinterInfo::defaultPrinter().defaultPageSize().key()))
+          chosen({QStringLiteral("lpadmin"), QStringLiteral("-d"), printer},
+                 {QStringLiteral("lpadmin"), QStringLiteral("-d"), home}),
+          loaded(option(printer, size), option(printer, QPrinterInfo::defaultPrinter().defaultPageSize().key()))
     {}
     static QStringList option(const QString &queue, const QString &size)
     {
-        return {QStringLiteral("-p"), queue, QStringLiteral("-o"), QStringLiteral("PageSize=") + size};
+        return {QStringLiteral("lpadmin"), QStringLiteral("-p"), queue, QStringLiteral("-o"),
+                QStringLiteral("PageSize=") + size};
     }
-    bool ok() const { return chosen.ok() && loaded.ok(); }
     QString home, printer;
     QueueChange chosen, loaded;
 };
 
 #define TERRALORE_CHOOSE_PAPER(suffix, size)                                                                           \
     Paper loaded(suffix, size);                                                                                        \
-    if (!loaded.ok())                                                                                                  \
+    if (!loaded.chosen.ok() || !loaded.loaded.ok())                                                                    \
     QSKIP("The default printer and its paper cannot be changed here (lpadmin needs root)")
 
-// The lines of every page; those not inside the printable area go to outside
-// too. Text that runs on past the right edge (the certificate's bands, long
-// answers on narrow paper) is cut off there.
-QStringList linesOf(const QList<PdfPage> &pages, const QRectF &printable, QStringList &outside)
+// Prints from the screen and reads the job back: the lines of every page,
+// and those not inside the printable area. Text that runs on past the right
+// edge (the certificate's bands, long answers on narrow paper) is cut off there.
+struct Printed {
+    QWidget *screen;
+    QList<PdfPage> pages;
+    QStringList lines, outside;
+};
+
+Printed print(const QString &document)
 {
-    QStringList texts;
-    for (const PdfPage &page : pages) {
-        for (const PdfLine &line : page.lines()) {
-            texts << line.text;
+    const PrintingScreen reached = reachPrint(document);
+    click(reached.print);
+    settle();
+    Printed printed{reached.screen, lastJobPages(), {}, {}};
+    const QRectF printable = printableArea();
+    for (const PdfPage &page : std::as_const(printed.pages)) {
+        for (const PdfWord &line : page.lines()) {
+            printed.lines << line.text;
             QRectF box = line.box;
             box.setRight(std::min(box.right(), printable.right()));
             if (!printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box))
-                outside << line.text;
+                printed.outside << line.text;
         }
     }
-    return texts;
+    return printed;
 }
 
 } // namespace
@@ -87,32 +92,19 @@ void PrintedDocumentsTest::certificateOnOnePageOfAnyPaper_data()
 
 void PrintedDocumentsTest::certificateOnOnePageOfAnyPaper()
 {
-    TERRALORE_SKIP_WITHOUT_PRINTER();
     QFETCH(QString, queue);
     QFETCH(QString, paper);
     TERRALORE_CHOOSE_PAPER(queue, paper);
     QCOMPARE(defaultQueue(), loaded.printer);
-    // Full marks after an ordering activity.
-    session().progress.score = 4;
-    session().progress.questionCount = 4;
-    resultsScreen().Show();
-    settle();
-    QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Megan Pritchard"));
-    click(resultsScreen().entryButtons[0]);
-    settle();
+    const Printed printed = print(QStringLiteral("certificate"));
     QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your certificate is now printing.")});
-    QString pdf;
-    QList<PdfPage> pages;
-    TERRALORE_READ_LAST_JOB(pdf, pages);
-    QCOMPARE(pages.size(), 1);
-    QStringList outside;
-    const QStringList texts = linesOf(pages, printableArea(), outside);
-    QCOMPARE(outside, QStringList());
+    QCOMPARE(printed.outside, QStringList());
+    QCOMPARE(printed.pages.size(), 1);
     // How many "Well Done" a band shows depends on the paper's width.
-    QCOMPARE(texts.size(), 6);
-    QVERIFY(texts.first().startsWith(QStringLiteral("Well Done Well Done")));
-    QVERIFY(texts.last().startsWith(QStringLiteral("Well Done Well Done")));
-    QCOMPARE(texts.mid(1, 4),
+    QCOMPARE(printed.lines.size(), 6);
+    QVERIFY(printed.lines.first().startsWith(QStringLiteral("Well Done Well Done")));
+    QVERIFY(printed.lines.last().startsWith(QStringLiteral("Well Done Well Done")));
+    QCOMPARE(printed.lines.mid(1, 4),
              (QStringList{"Terralore", "Excellent Work", "Megan Pritchard", "You have scored 4 out of 4."}));
 }
 
@@ -128,43 +120,29 @@ void PrintedDocumentsTest::worksheetWholeAndInOrder_data()
 // lost at a page break, nothing doubled, nothing outside the printable area.
 void PrintedDocumentsTest::worksheetWholeAndInOrder()
 {
-    TERRALORE_SKIP_WITHOUT_PRINTER();
     QFETCH(QString, paper);
     QFETCH(int, pageCount);
     TERRALORE_CHOOSE_PAPER(QString(), paper);
-    scienceHub().Show();
-    click(scienceHub().entryButtons[0]);
-    settle();
-    click(quizScreen().entryButtons[3]);
-    settle();
+    const Printed printed = print(QStringLiteral("worksheet"));
     QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
     QCOMPARE(topForm(), quizScreenIfLoaded());
-    QString pdf;
-    QList<PdfPage> pages;
-    TERRALORE_READ_LAST_JOB(pdf, pages);
-    QCOMPARE(pages.size(), pageCount);
+    QCOMPARE(printed.outside, QStringList());
+    QCOMPARE(printed.pages.size(), pageCount);
     QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"), quizScreen().productHeading->Caption(),
                          quizScreen().quizTitle->Caption()};
     for (std::size_t q = 1; q <= 10; ++q) {
-        expected << (QStringLiteral("Question %1 ").arg(q) + session().quiz.questions[q - 1].text).simplified()
-                 << (QStringLiteral("A. ") + session().quiz.questions[q - 1].options[0] + QStringLiteral(" B. ") +
-                     session().quiz.questions[q - 1].options[1])
-                        .simplified()
-                 << (QStringLiteral("C. ") + session().quiz.questions[q - 1].options[2] + QStringLiteral(" D. ") +
-                     session().quiz.questions[q - 1].options[3])
-                        .simplified();
+        expected
+            << (QStringLiteral("Question %1 ").arg(q) + session().quiz.questions[q - 1].text).simplified()
+            << (QStringLiteral("A. ") + session().quiz.questions[q - 1].options[0] + QStringLiteral(" B. ") + session().quiz.questions[q - 1].options[1]).simplified()
+            << (QStringLiteral("C. ") + session().quiz.questions[q - 1].options[2] + QStringLiteral(" D. ") + session().quiz.questions[q - 1].options[3])
+                   .simplified();
     }
-    QStringList outside;
-    QStringList lines = linesOf(pages, printableArea(), outside);
-    QCOMPARE(outside, QStringList());
     // On narrow paper what runs past the right edge is cut off there.
-    if (pageCount > 1) {
-        QCOMPARE(lines.size(), expected.size());
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            QVERIFY2(lines[i].size() > 8 && expected[i].startsWith(lines[i]), qPrintable(lines[i]));
-        return;
-    }
-    QCOMPARE(lines, expected);
+    QCOMPARE(printed.lines.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        QVERIFY2(pageCount > 1 ? printed.lines[i].size() > 8 && expected[i].startsWith(printed.lines[i])
+                               : printed.lines[i] == expected[i],
+                 qPrintable(printed.lines[i]));
 }
 
 void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors_data()
@@ -178,22 +156,14 @@ void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors_data()
 // vectors, all inside the picture placed at 1000, 1000 twips at its own size.
 void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors()
 {
-    TERRALORE_SKIP_WITHOUT_PRINTER();
     QFETCH(QString, which);
-    Pager *pager = &openPager(which);
-    settle();
-    click(pager->entryButtons[Print]);
-    settle();
+    const Printed printed = print(which);
     QVERIFY(shownPrompts().isEmpty());
-    QString pdf;
-    QList<PdfPage> pages;
-    TERRALORE_READ_LAST_JOB(pdf, pages);
-    QCOMPARE(pages.size(), 1);
-    const QList<PdfWord> &words = pages.first().words;
+    QCOMPARE(printed.pages.size(), 1);
+    const QList<PdfWord> &words = printed.pages.first().words;
     QVERIFY2(words.size() > 20, qPrintable(QString::number(words.size())));
-    const QRectF area = printableArea();
-    const QSizeF size = pager->printCopy->picture().sizeTwips() / 20.0;
-    const QRectF picture(area.topLeft() + QPointF(50, 50), size);
+    const QSizeF size = static_cast<Pager *>(printed.screen)->printCopy->picture().sizeTwips() / 20.0;
+    const QRectF picture(printableArea().topLeft() + QPointF(50, 50), size);
     for (const PdfWord &word : words)
         QVERIFY2(picture.adjusted(-1, -1, 1, 1).contains(word.box), qPrintable(word.text));
     // Without a print copy nothing goes to the printer.

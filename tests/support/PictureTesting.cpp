@@ -45,9 +45,4 @@ void registerTestFonts()
     }
 }
 
-QString fixturePath(const QString &relative)
-{
-    return QStringLiteral(TERRALORE_FIXTURES "/") + relative;
-}
-
 } // namespace terralore::test

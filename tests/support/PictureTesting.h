@@ -20,6 +20,4 @@ QRect darkBounds(const QImage &image, int threshold = 128);
 // The registered stand-in fonts (Wine's Tahoma when installed).
 void registerTestFonts();
 
-QString fixturePath(const QString &relative);
-
 } // namespace terralore::test

@@ -107,18 +107,17 @@ void WmfTest::recordFamilies_data()
         << "100,100 red; 100,20 white";
     QTest::newRow("twips, y up") << ink + Records{{SetMapMode, MmTwips}, box(Rectangle, 100, -300, 300, -100)}
                                  << "40,40 black; 70,70 white; 10,10 white";
-    QTest::newRow("anisotropic 2:1 window") << ink + Records{{SetMapMode, MmAnisotropic},
-                                                             {SetWindowOrg, 0, 0},
-                                                             {SetWindowExt, 1000, 2000},
-                                                             {SetViewportExt, 1000, 1000},
-                                                             box(Rectangle, 0, 0, 1000, 500)}
-                                            << "50,50 black; 150,50 white; 50,150 white";
-    QTest::newRow("isotropic 2:1 window") << ink + Records{{SetMapMode, MmIsotropic},
-                                                           {SetWindowOrg, 0, 0},
-                                                           {SetWindowExt, 1000, 2000},
-                                                           {SetViewportExt, 1000, 1000},
-                                                           box(Rectangle, 0, 0, 1000, 1000)}
-                                          << "50,50 black; 150,50 white; 50,150 white";
+    const auto tallWindow = [&](int mode, const QList<int> &shape) {
+        return ink + Records{{SetMapMode, mode},
+                             {SetWindowOrg, 0, 0},
+                             {SetWindowExt, 1000, 2000},
+                             {SetViewportExt, 1000, 1000},
+                             shape};
+    };
+    QTest::newRow("anisotropic 2:1 window")
+        << tallWindow(MmAnisotropic, box(Rectangle, 0, 0, 1000, 500)) << "50,50 black; 150,50 white; 50,150 white";
+    QTest::newRow("isotropic 2:1 window")
+        << tallWindow(MmIsotropic, box(Rectangle, 0, 0, 1000, 1000)) << "50,50 black; 150,50 white; 50,150 white";
     QTest::newRow("viewport origin") << ink + Records{{SetMapMode, MmAnisotropic},
                                                       {SetViewportOrg, 500, 500},
                                                       box(Rectangle, 0, 0, 200, 200)}
@@ -135,25 +134,23 @@ void WmfTest::recordFamilies_data()
         << ink + changed + Records{{RestoreDC, -1}, box(Rectangle, 0, 0, 200, 200)} << "20,20 black; 120,20 white";
     QTest::newRow("RestoreDC past every save changes nothing")
         << ink + changed + Records{{RestoreDC, -5}, box(Rectangle, 0, 0, 200, 200)} << "20,20 white; 120,20 red";
-    const Records pen = {{CreatePenIndirect, PsNull, 0, 0, 0, 0}, {SelectObject, 0}};
+    // No pen, these objects, then the page filled.
+    const auto filled = [](const Records &objects) {
+        return Records{{CreatePenIndirect, PsNull, 0, 0, 0, 0}, {SelectObject, 0}} + objects +
+               Records{box(Rectangle, 0, 0, 1000, 1000)};
+    };
+    const QList<int> red = {CreateBrushIndirect, BsSolid, 0x00FF, 0, 0};
     QTest::newRow("a deleted object's index is the lowest free")
-        << pen + Records{{CreateBrushIndirect, BsSolid, 0x00FF, 0, 0},
-                         {CreateBrushIndirect, BsSolid, 0xFF00, 0, 0},
-                         {DeleteObject, 1},
-                         {CreateBrushIndirect, BsSolid, 0, 0x00FF, 0},
-                         {SelectObject, 1},
-                         box(Rectangle, 0, 0, 1000, 1000)}
+        << filled({red,
+                   {CreateBrushIndirect, BsSolid, 0xFF00, 0, 0},
+                   {DeleteObject, 1},
+                   {CreateBrushIndirect, BsSolid, 0, 0x00FF, 0},
+                   {SelectObject, 1}})
         << "100,100 blue";
-    QTest::newRow("a palette takes a slot") << pen + Records{{CreatePalette, 0x0300, 2, 0, 0, 1, 0},
-                                                             {CreateBrushIndirect, BsSolid, 0x00FF, 0, 0},
-                                                             {SelectObject, 2},
-                                                             box(Rectangle, 0, 0, 1000, 1000)}
-                                            << "100,100 red";
-    QTest::newRow("a damaged pen keeps its slot") << pen + Records{{CreatePenIndirect, 0},
-                                                                   {CreateBrushIndirect, BsSolid, 0x00FF, 0, 0},
-                                                                   {SelectObject, 2},
-                                                                   box(Rectangle, 0, 0, 1000, 1000)}
-                                                  << "100,100 red";
+    QTest::newRow("a palette takes a slot")
+        << filled({{CreatePalette, 0x0300, 2, 0, 0, 1, 0}, red, {SelectObject, 2}}) << "100,100 red";
+    QTest::newRow("a damaged pen keeps its slot")
+        << filled({{CreatePenIndirect, 0}, red, {SelectObject, 2}}) << "100,100 red";
     QTest::newRow("intersect clip") << ink + Records{box(IntersectClipRect, 200, 200, 600, 600),
                                                      box(Rectangle, 0, 0, 1000, 1000)}
                                     << "80,80 black; 20,20 white; 150,150 white";
@@ -193,10 +190,10 @@ void WmfTest::matchesReference()
 {
     QFETCH(QString, name);
     QFETCH(QList<QRect>, darkBands);
-    const Picture picture = Picture::load(fixturePath(QStringLiteral("wmf/lo/%1.wmf").arg(name)));
+    const Picture picture = Picture::load(fixturesFolder() + QStringLiteral("/wmf/lo/%1.wmf").arg(name));
     QVERIFY(picture.isVector());
-    const QImage reference =
-        QImage(fixturePath(QStringLiteral("wmf/lo/%1-reference.png").arg(name))).convertToFormat(QImage::Format_RGB32);
+    const QImage reference = QImage(fixturesFolder() + QStringLiteral("/wmf/lo/%1-reference.png").arg(name))
+                                 .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(reference.size(), QSize(400, 300));
     // LibreOffice centres the frame at its natural size on the page.
     const QSizeF frame = picture.sizeTwips() / 15.0;
@@ -228,11 +225,11 @@ void WmfTest::damagedFilesDrawWithoutHarm_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     for (const char *folder : {"wmf", "wmf/fuzz", "damaged/wmf"}) {
-        const QDir dir(fixturePath(QString::fromLatin1(folder)));
+        const QDir dir(fixturesFolder() + QLatin1Char('/') + QLatin1String(folder));
         for (const QString &name : dir.entryList({QStringLiteral("*.wmf")}, QDir::Files))
             QTest::addRow("%s/%s", folder, qPrintable(name)) << readFile(dir.filePath(name));
     }
-    const QByteArray page = readFile(fixturePath(QStringLiteral("wmf/page.wmf")));
+    const QByteArray page = readFile(fixturesFolder() + QStringLiteral("/wmf/page.wmf"));
     for (qsizetype length = 0; length < page.size(); length += 37)
         QTest::addRow("page.wmf cut at %lld", qlonglong(length)) << page.left(length);
 }
