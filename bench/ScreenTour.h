@@ -80,7 +80,7 @@ inline void leave()
 inline void answerNine()
 {
     for (int q = 1; q <= 9; ++q)
-        press(quizScreen().entryButtons[1]);
+        press(quizScreen().entryButtons[QuizScreen::NextEntry]);
     settle();
 }
 
@@ -89,7 +89,7 @@ inline std::vector<TourStop> screenTour()
     auto menuEntry = [](int index) { return [index] { press(mainMenu().entryButtons[index]); }; };
     auto hubEntry = [](int index) { return [index] { press(scienceHub().entryButtons[index]); }; };
     auto openScience = [] {
-        press(mainMenu().entryButtons[10]);
+        press(mainMenu().entryButtons[MainMenu::ScienceEntry]);
         settle();
     };
     return {
@@ -120,20 +120,20 @@ inline std::vector<TourStop> screenTour()
          [=] {
              toMenu();
              openScience();
-             press(scienceHub().entryButtons[0]);
+             press(scienceHub().entryButtons[Hub::QuizEntry]);
              answerNine();
          },
-         [] { press(quizScreen().entryButtons[1]); }, leave},
+         [] { press(quizScreen().entryButtons[QuizScreen::NextEntry]); }, leave},
         {"Wrong",
          [=] {
              toMenu();
              openScience();
-             press(scienceHub().entryButtons[0]);
+             press(scienceHub().entryButtons[Hub::QuizEntry]);
              answerNine();
-             press(quizScreen().entryButtons[1]);
+             press(quizScreen().entryButtons[QuizScreen::NextEntry]);
              settle();
          },
-         [] { press(resultsScreen().entryButtons[0]); }, leave},
+         [] { press(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]); }, leave},
         {"sciencelab",
          [=] {
              toMenu();
@@ -149,14 +149,14 @@ inline std::vector<TourStop> screenTour()
         {"beginninglab",
          [] {
              toMenu();
-             press(mainMenu().entryButtons[15]);
+             press(mainMenu().entryButtons[MainMenu::BeginningEntry]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Labelling Activity")); }, leave},
         {"beginningord",
          [] {
              toMenu();
-             press(mainMenu().entryButtons[15]);
+             press(mainMenu().entryButtons[MainMenu::BeginningEntry]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Ordering Activity")); }, leave},

@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     if (!program.ready)
         return 1;
     mainMenu().Show();
-    click(mainMenu().entryButtons[10]);
+    click(mainMenu().entryButtons[MainMenu::ScienceEntry]);
     settle();
 
     const int warmUp = 5;
@@ -62,16 +62,16 @@ int main(int argc, char *argv[])
     for (int run = 0; run < warmUp + runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        click(scienceHub().entryButtons[0]);
+        click(scienceHub().entryButtons[Hub::QuizEntry]);
         paint();
         const double opened = milliseconds(timer);
 
         for (int q = 1; q <= 9; ++q)
-            click(quizScreen().entryButtons[1]);
+            click(quizScreen().entryButtons[QuizScreen::NextEntry]);
         paint();
         settle();
         timer.restart();
-        click(quizScreen().entryButtons[1]);
+        click(quizScreen().entryButtons[QuizScreen::NextEntry]);
         paint();
         const double scored = milliseconds(timer);
         // The results' picture comes on the first timer tick after the show.
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
         paint();
         const double pictured = milliseconds(timer);
 
-        click(resultsScreen().entryButtons[1]);
+        click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
         settle();
         if (run >= warmUp) {
             toQuiz.push_back(opened);

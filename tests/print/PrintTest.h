@@ -139,11 +139,11 @@ inline PrintingScreen reachPrint(const QString &document)
         resultsScreen().Show();
         settle();
         QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Megan Pritchard"));
-        found = {&resultsScreen(), resultsScreen().entryButtons[0]};
+        found = {&resultsScreen(), resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]};
     } else if (document == QLatin1String("worksheet")) {
         scienceHub().Show();
-        click(scienceHub().entryButtons[0]);
-        found = {&quizScreen(), quizScreen().entryButtons[3]};
+        click(scienceHub().entryButtons[Hub::QuizEntry]);
+        found = {&quizScreen(), quizScreen().entryButtons[QuizScreen::PrintEntry]};
     } else {
         Pager &pager = openPager(document);
         found = {&pager, pager.entryButtons[Print]};
