@@ -41,7 +41,7 @@ std::vector<DropRect> rectsOf(const ControlArray<Label> &boxes)
 {
     std::vector<DropRect> rects;
     boxes.forEach([&](int, const Label *box) {
-        rects.push_back({box->Left(), box->Top(), box->Width(), box->Height()});
+        rects.push_back({box->leftTwips(), box->topTwips(), box->widthTwips(), box->heightTwips()});
     });
     return rects;
 }
@@ -49,7 +49,9 @@ std::vector<DropRect> rectsOf(const ControlArray<Label> &boxes)
 std::vector<DropCorner> cornersOf(const ControlArray<Label> &captions)
 {
     std::vector<DropCorner> corners;
-    captions.forEach([&](int, const Label *caption) { corners.push_back({caption->Left(), caption->Top()}); });
+    captions.forEach([&](int, const Label *caption) {
+        corners.push_back({caption->leftTwips(), caption->topTwips()});
+    });
     return corners;
 }
 
@@ -124,14 +126,14 @@ void Activity::setUpCaptions()
 {
     const int n = captions.count();
     for (int i = 0; i < n; ++i) {
-        homeBoxes[i]->setWidth(captions[i]->Width());
-        homeBoxes[i]->setHeight(captions[i]->Height());
+        homeBoxes[i]->setWidthTwips(captions[i]->widthTwips());
+        homeBoxes[i]->setHeightTwips(captions[i]->heightTwips());
     }
     for (int i = 0; i < n; ++i) {
         captions[i]->setCaption(targetBoxes[i]->Caption());
         targetBoxes[i]->setCaption(QString());
         targetBoxes[i]->setBackStyle(vbTransparent);
-        homeBoxes[i]->Move(captions[i]->Left(), captions[i]->Top());
+        homeBoxes[i]->moveTwips(captions[i]->leftTwips(), captions[i]->topTwips());
     }
     for (int i = 0; i < n; ++i) {
         captions[i]->setVisible(true);
@@ -147,16 +149,17 @@ void Activity::onCaptionDragged(int index, int button, int, float x, float y)
     if (button != vbLeftButton)
         return;
     Label *caption = captions[index];
-    caption->Move(caption->Left() + x - caption->Width() / 2, caption->Top() + y - caption->Height() / 2);
+    caption->moveTwips(caption->leftTwips() + x - caption->widthTwips() / 2,
+                       caption->topTwips() + y - caption->heightTwips() / 2);
 }
 
 void Activity::onCaptionDropped(int index)
 {
     Label *caption = captions[index];
     const std::vector<DropRect> targets = rectsOf(targetBoxes);
-    const SnapResult snap = snapCaption({caption->Left(), caption->Top()}, targets, rectsOf(homeBoxes));
+    const SnapResult snap = snapCaption({caption->leftTwips(), caption->topTwips()}, targets, rectsOf(homeBoxes));
     if (snap.snaps > 0)
-        caption->Move(snap.corner.left, snap.corner.top);
+        caption->moveTwips(snap.corner.left, snap.corner.top);
     for (int k = 0; k < snap.snaps; ++k)
         playSound(QStringLiteral("wav\\thud3.wav"));
     if (placedCount(cornersOf(captions), targets) == session().progress.questionCount)
@@ -172,7 +175,8 @@ void Activity::onEntryClicked(int entry)
         Unload();
         break;
     case StartAgainEntry:
-        captions.forEach([this](int i, Label *caption) { caption->Move(homeBoxes[i]->Left(), homeBoxes[i]->Top()); });
+        captions.forEach(
+            [this](int i, Label *caption) { caption->moveTwips(homeBoxes[i]->leftTwips(), homeBoxes[i]->topTwips()); });
         entryButtons[CheckScoreEntry]->setVisible(false);
         break;
     case CheckScoreEntry:

@@ -35,7 +35,7 @@ BeginningLabelling::BeginningLabelling() : Activity(QStringLiteral("beginninglab
     // Bottom to top: diagram, targets, buttons and homes, title,
     // instruction, captions, pointer lines.
     diagram = new Image(this, QStringLiteral("diagram"));
-    diagram->Move(0, -480);
+    diagram->moveTwips(0, -480);
     createTargets();
     createButtons();
     createHomes();

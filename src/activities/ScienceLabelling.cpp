@@ -39,7 +39,7 @@ ScienceLabelling::ScienceLabelling() : Activity(QStringLiteral("sciencelab"), {k
     for (int i = 0; i < int(std::size(kFossils)); ++i) {
         auto *image = new Image(this, QStringLiteral("fossilPictures"), i);
         image->setStretch(true);
-        image->Move(kFossils[i].left, kFossils[i].top, kFossils[i].width, kFossils[i].height);
+        image->moveTwips(kFossils[i].left, kFossils[i].top, kFossils[i].width, kFossils[i].height);
         fossilPictures.add(i, image);
     }
     createTargets();

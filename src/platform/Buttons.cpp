@@ -24,7 +24,7 @@ void applyButtonDesign(QAbstractButton *button, Control *control, const ButtonDe
     button->setFont(makeFont(QString::fromLatin1(d.face), d.points, d.bold));
     button->setMouseTracking(true);
     setButtonColors(button, d.fore, d.back);
-    control->Move(d.left, d.top, d.width, d.height);
+    control->moveTwips(d.left, d.top, d.width, d.height);
 }
 
 OptionButton::OptionButton(Form *form, const ButtonDesign &d, QWidget *parent)

@@ -17,38 +17,38 @@ Control::Control(QWidget *self, Form *form, const QString &name, int index)
     form->registerControl(this);
 }
 
-void Control::setLeft(float twips)
+void Control::setLeftTwips(float twips)
 {
     m_left = twips;
     applyGeometry();
 }
 
-void Control::setTop(float twips)
+void Control::setTopTwips(float twips)
 {
     m_top = twips;
     applyGeometry();
 }
 
-void Control::setWidth(float twips)
+void Control::setWidthTwips(float twips)
 {
     m_width = twips;
     applyGeometry();
 }
 
-void Control::setHeight(float twips)
+void Control::setHeightTwips(float twips)
 {
     m_height = twips;
     applyGeometry();
 }
 
-void Control::Move(float left, float top)
+void Control::moveTwips(float left, float top)
 {
     m_left = left;
     m_top = top;
     applyGeometry();
 }
 
-void Control::Move(float left, float top, float width, float height)
+void Control::moveTwips(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;

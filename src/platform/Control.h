@@ -21,16 +21,16 @@ public:
     Form *form() const { return m_form; }
     QWidget *widget() const { return m_self; }
 
-    float Left() const { return m_left; }
-    float Top() const { return m_top; }
-    float Width() const { return m_width; }
-    float Height() const { return m_height; }
-    void setLeft(float twips);
-    void setTop(float twips);
-    void setWidth(float twips);
-    void setHeight(float twips);
-    void Move(float left, float top);
-    void Move(float left, float top, float width, float height);
+    float leftTwips() const { return m_left; }
+    float topTwips() const { return m_top; }
+    float widthTwips() const { return m_width; }
+    float heightTwips() const { return m_height; }
+    void setLeftTwips(float twips);
+    void setTopTwips(float twips);
+    void setWidthTwips(float twips);
+    void setHeightTwips(float twips);
+    void moveTwips(float left, float top);
+    void moveTwips(float left, float top, float width, float height);
 
     // Visible as the design sees it: shown whenever its form is.
     bool Visible() const;

@@ -53,33 +53,33 @@ void Form::centreOnStage()
     applyGeometry();
 }
 
-void Form::setLeft(float twips)
+void Form::setLeftTwips(float twips)
 {
     m_centred = false;
     m_left = twips;
     applyGeometry();
 }
 
-void Form::setTop(float twips)
+void Form::setTopTwips(float twips)
 {
     m_centred = false;
     m_top = twips;
     applyGeometry();
 }
 
-void Form::setWidth(float twips)
+void Form::setWidthTwips(float twips)
 {
     m_width = twips;
     applyGeometry();
 }
 
-void Form::setHeight(float twips)
+void Form::setHeightTwips(float twips)
 {
     m_height = twips;
     applyGeometry();
 }
 
-void Form::Move(float left, float top)
+void Form::moveTwips(float left, float top)
 {
     m_centred = false;
     m_left = left;
@@ -87,12 +87,12 @@ void Form::Move(float left, float top)
     applyGeometry();
 }
 
-float Form::ScaleWidth() const
+float Form::clientWidthTwips() const
 {
     return float(m_client->width()) * kTwipsPerPixel;
 }
 
-float Form::ScaleHeight() const
+float Form::clientHeightTwips() const
 {
     return float(m_client->height()) * kTwipsPerPixel;
 }

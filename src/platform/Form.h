@@ -32,20 +32,20 @@ public:
     const QString &FormName() const { return m_name; }
     QWidget *client() const;
 
-    float Left() const { return m_left; }
-    float Top() const { return m_top; }
-    float Width() const { return m_width; }
-    float Height() const { return m_height; }
-    void setLeft(float twips);
-    void setTop(float twips);
-    void setWidth(float twips);
-    void setHeight(float twips);
-    void Move(float left, float top);
+    float leftTwips() const { return m_left; }
+    float topTwips() const { return m_top; }
+    float widthTwips() const { return m_width; }
+    float heightTwips() const { return m_height; }
+    void setLeftTwips(float twips);
+    void setTopTwips(float twips);
+    void setWidthTwips(float twips);
+    void setHeightTwips(float twips);
+    void moveTwips(float left, float top);
     // Centres the form on the stage, now and whenever the stage's size
     // changes, until it is moved elsewhere.
     void centreOnStage();
-    float ScaleWidth() const;
-    float ScaleHeight() const;
+    float clientWidthTwips() const;
+    float clientHeightTwips() const;
 
     QColor BackColor() const { return m_backColor; }
     void setBackColor(const QColor &color);

@@ -10,7 +10,7 @@ Frame::Frame(Form *form, const char *name, float left, float top, float width, f
     : QWidget(form->client()), Control(this, form, QString::fromLatin1(name), -1)
 {
     setMouseTracking(true);
-    Move(left, top, width, height);
+    moveTwips(left, top, width, height);
 }
 
 void Frame::paintEvent(QPaintEvent *)

@@ -17,7 +17,7 @@ Label::Label(Form *form, const LabelDesign &d, QWidget *parent)
 {
     setMouseTracking(true);
     setFont(makeFont(m_face, m_points, m_bold));
-    Move(d.left, d.top, d.width, d.height);
+    moveTwips(d.left, d.top, d.width, d.height);
     setEnabled(d.enabled);
     setVisible(d.visible);
 }

@@ -20,7 +20,8 @@ Line::Line(Form *form, const char *name, int index, float x1, float y1, float x2
     setAttribute(Qt::WA_NoMousePropagation, false);
     setMouseTracking(true);
     const float half = float(widthPixels) * kTwipsPerPixel / 2.0f;
-    Move(std::min(x1, x2) - half, std::min(y1, y2) - half, std::abs(x2 - x1) + 2 * half, std::abs(y2 - y1) + 2 * half);
+    moveTwips(std::min(x1, x2) - half, std::min(y1, y2) - half, std::abs(x2 - x1) + 2 * half,
+              std::abs(y2 - y1) + 2 * half);
     if (x1 != x2 && y1 != y2) {
         QPainterPath path;
         path.moveTo(QPointF(toPixels(x1), toPixels(y1)) - pos());

@@ -68,8 +68,8 @@ void Image::pictureChanged()
 {
     if (!m_stretch) {
         const QSizeF size = picture().sizeTwips();
-        setWidth(float(size.width()));
-        setHeight(float(size.height()));
+        setWidthTwips(float(size.width()));
+        setHeightTwips(float(size.height()));
     }
 }
 
@@ -102,8 +102,8 @@ void PictureBox::pictureChanged()
 {
     if (m_autoSize && !picture().isNull()) {
         const QSizeF size = picture().sizeTwips();
-        setWidth(float(size.width()));
-        setHeight(float(size.height()));
+        setWidthTwips(float(size.width()));
+        setHeightTwips(float(size.height()));
     }
 }
 

@@ -40,7 +40,7 @@ TextBox::TextBox(Form *form, const char *name, int index, float left, float top,
     // A value longer than the limit (set whole) may shrink back to it, but
     // typing never takes the box past the longer of the two.
     connect(this, &QLineEdit::textChanged, this, &TextBox::applyLimit);
-    Move(left, top, width, height);
+    moveTwips(left, top, width, height);
 }
 
 void TextBox::setText(const QString &text)

@@ -52,7 +52,7 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("multiple"))
     productHeading = new Label(this, heading("productHeading", 120, 1200, 6465, 615, 24, QColor(0, 255, 0), vbCenter));
     quizTitle = new Label(this, heading("quizTitle", 120, 1920, 6465, 615, 24, QColor(128, 128, 255), vbCenter));
     picture = new PictureBox(this, QStringLiteral("picture"));
-    picture->Move(6840, 240, 4800, 1560);
+    picture->moveTwips(6840, 240, 4800, 1560);
     // The no-answer marker comes first among the option buttons, so it is
     // the one that holds the keyboard focus when the screen opens.
     auto *none = new OptionButton(
@@ -86,7 +86,7 @@ void QuizScreen::onLoad()
     progress.questionCount = 10;
     progress.currentQuestion = 1;
     progress.rightAnswers.fill(false);
-    answerButtons[NoAnswer]->Move(picture->Left() + 240, picture->Top() + 240);
+    answerButtons[NoAnswer]->moveTwips(picture->leftTwips() + 240, picture->topTwips() + 240);
     for (int i = AnswerA; i <= AnswerD; ++i)
         answerButtons[i]->setBackColor(kScreenBlue);
     quizTitle->setCaption(session().quiz.title);

@@ -73,7 +73,7 @@ ResultsScreen::ResultsScreen() : Form(QStringLiteral("Welldone"))
     wellDone.bold = true;
     heading = new Label(this, wellDone);
     picture = new PictureBox(this, QStringLiteral("picture"));
-    picture->Move(5880, 1440, 4800, 3600);
+    picture->moveTwips(5880, 1440, 4800, 3600);
     makeLabelButtons(this, entryButtons, std::span(kButtons), &ResultsScreen::onEntryClicked,
                      &ResultsScreen::onEntryHovered);
     scoreLineText = new Label(this, line("scoreLineText", 0, 5400, 12000, 855, 24, true));

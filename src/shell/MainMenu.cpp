@@ -58,7 +58,7 @@ MainMenu::MainMenu() : Form(QStringLiteral("intro0"))
 {
     picture = new Image(this, QStringLiteral("picture"));
     picture->setStretch(true);
-    picture->Move(6840, 1560, 4800, 3600);
+    picture->moveTwips(6840, 1560, 4800, 3600);
     title = new Label(this, {.name = "title",
                              .left = 0,
                              .top = 120,

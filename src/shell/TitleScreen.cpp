@@ -24,8 +24,8 @@ TitleScreen::TitleScreen() : Form(QStringLiteral("Titlefrm"))
 {
     setCaption(QStringLiteral(" "));
     setBackColor(kGrey);
-    setWidth(kInnerWidth + 2 * Form::kBorder * 15);
-    setHeight(kInnerHeight + (2 * Form::kBorder + Form::kTitleStrip) * 15);
+    setWidthTwips(kInnerWidth + 2 * Form::kBorder * 15);
+    setHeightTwips(kInnerHeight + (2 * Form::kBorder + Form::kTitleStrip) * 15);
 
     frame = new Frame(this, "frame", 0, -90, 5480, 6660);
     auto text = [this](LabelDesign d) { return new Label(this, d, frame); };
@@ -42,7 +42,7 @@ TitleScreen::TitleScreen() : Form(QStringLiteral("Titlefrm"))
                       .backStyle = vbTransparent,
                       .alignment = vbCenter});
     picture = new PictureBox(this, QStringLiteral("picture"), -1, frame);
-    picture->Move(300, 1200, 4800, 3600);
+    picture->moveTwips(300, 1200, 4800, 3600);
     writtenByLine = text({.name = "writtenByLine",
                           .left = 360,
                           .top = 4980,

@@ -34,7 +34,7 @@ const LabelButton kEntries[] = {
 Hub::Hub(const HubTable &table) : Form(QString::fromLatin1(table.formName)), m_table(table)
 {
     picture = new Image(this, QStringLiteral("picture"));
-    picture->Move(table.pictureLeft, table.pictureTop);
+    picture->moveTwips(table.pictureLeft, table.pictureTop);
     connect(picture, &Image::MouseMove, this, [this] { onPictureHovered(); });
     title = new Label(this, {.name = "title",
                              .left = table.titleLeft,
@@ -57,7 +57,7 @@ void Hub::onLoad()
     setBackColor(m_table.backColor);
     picture->LoadPicture(QString::fromLatin1(m_table.picture));
     if (m_table.centrePicture)
-        picture->setLeft((12000 - picture->Width()) / 2);
+        picture->setLeftTwips((12000 - picture->widthTwips()) / 2);
 }
 
 void Hub::onEntryClicked(int entry)

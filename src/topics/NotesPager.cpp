@@ -31,10 +31,10 @@ NotesPager::NotesPager() : Pager(QStringLiteral("teacher"), {.image2Left = 0, .i
 {
     createEntries();
     animatedLogo = new PictureBox(this, QStringLiteral("animatedLogo"));
-    animatedLogo->Move(9000, 4320, 1800, 1800);
+    animatedLogo->moveTwips(9000, 4320, 1800, 1800);
     animatedLogo->setVisible(false);
     stillLogo = new PictureBox(this, QStringLiteral("stillLogo"));
-    stillLogo->Move(9030, 6240, 1800, 1335);
+    stillLogo->moveTwips(9030, 6240, 1800, 1335);
     // The still logo sits on the acknowledgments page's own blue.
     stillLogo->setBackColor(QColor(49, 130, 212));
     stillLogo->setVisible(false);

@@ -22,9 +22,9 @@ const LabelButton kEntries[] = {
 Pager::Pager(const QString &name, const Design &design) : Form(name)
 {
     pageImage = new Image(this, QStringLiteral("pageImage"));
-    pageImage->Move(120, 0);
+    pageImage->moveTwips(120, 0);
     printCopy = new Image(this, QStringLiteral("printCopy"));
-    printCopy->Move(design.image2Left, design.image2Top);
+    printCopy->moveTwips(design.image2Left, design.image2Top);
     printCopy->setVisible(false);
     pageCounterLine = new Label(this, {.name = "pageCounterLine",
                                        .left = 4200,

@@ -13,8 +13,8 @@ void setUpStandardScreen(terralore::Form &screen, terralore::PictureBox *picture
     screen.setCaption(QStringLiteral("Terralore"));
     if (pictureBox)
         pictureBox->setBackColor(QColor(49, 135, 214));
-    screen.setWidth(12000);
-    screen.setHeight(9000);
+    screen.setWidthTwips(12000);
+    screen.setHeightTwips(9000);
     screen.centreOnStage();
     // A screen always comes up with the default pointer.
     while (QGuiApplication::overrideCursor())

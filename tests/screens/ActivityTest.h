@@ -55,12 +55,10 @@ inline QString topicOf(const QString &name)
                                                      : QStringLiteral("The Beginning: the Earth");
 }
 
-// As the hub does it: the title first (which loads the screen), then show.
 inline Activity &openActivity(const QString &name)
 {
     Activity &a = activityNamed(name);
-    a.topicTitle->setCaption(topicOf(name));
-    a.Show();
+    a.showForTopic(topicOf(name));
     return a;
 }
 
@@ -72,7 +70,7 @@ inline QPoint pixelAt(float x, float y)
 
 inline QPoint centreOfBox(const Label *box)
 {
-    return pixelAt(box->Left() + box->Width() / 2, box->Top() + box->Height() / 2);
+    return pixelAt(box->leftTwips() + box->widthTwips() / 2, box->topTwips() + box->heightTwips() / 2);
 }
 
 // Presses a button on the caption, moves in several steps with it held and
@@ -96,7 +94,7 @@ inline void dropOnTarget(Activity &a, int c, int t)
 
 inline QPointF cornerOf(const Label *l)
 {
-    return QPointF(l->Left(), l->Top());
+    return QPointF(l->leftTwips(), l->topTwips());
 }
 
 inline int countOf(const QString &path)

@@ -43,8 +43,7 @@ inline QList<TypedQuestion> sampleQuestions(const QString &tag)
 }
 
 // The 72 lines of a quiz file, each ending in CR LF, commas written as "&".
-inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion> &questions,
-                                const QStringList &answers = {})
+inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion> &questions)
 {
     auto escaped = [](QString s) { return s.replace(QLatin1Char(','), QLatin1Char('&')).toLatin1() + "\r\n"; };
     QByteArray bytes = escaped(title) + " \r\n";
@@ -52,7 +51,7 @@ inline QByteArray quizFileBytes(const QString &title, const QList<TypedQuestion>
         bytes += escaped(questions[q].text);
         for (const QString &option : questions[q].options)
             bytes += escaped(option);
-        bytes += (answers.isEmpty() ? QByteArray::number(questions[q].answer) : answers[q].toLatin1()) + "\r\n";
+        bytes += QByteArray::number(questions[q].answer) + "\r\n";
         bytes += " \r\n";
     }
     return bytes;

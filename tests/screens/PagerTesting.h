@@ -55,9 +55,9 @@ inline void verifyPage(const Pager &pager, const QString &shown, const QString &
     QCOMPARE(pager.pageImage->picture().isNull(), !present);
     QCOMPARE(pager.printCopy->picture().isNull(), !present);
     const QSizeF size = present ? kShownSize : QSizeF(0, 0);
-    QCOMPARE(
-        QRectF(pager.pageImage->Left(), pager.pageImage->Top(), pager.pageImage->Width(), pager.pageImage->Height()),
-        QRectF(QPointF(120, 0), size));
+    QCOMPARE(QRectF(pager.pageImage->leftTwips(), pager.pageImage->topTwips(), pager.pageImage->widthTwips(),
+                    pager.pageImage->heightTwips()),
+             QRectF(QPointF(120, 0), size));
     if (present)
         QCOMPARE(pager.printCopy->picture().sizeTwips(), kPrintedSize);
     QVERIFY(!pager.printCopy->Visible());

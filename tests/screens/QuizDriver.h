@@ -69,10 +69,10 @@ inline bool writeRocksQuizWithDigits(const TestData &data, const QStringList &di
 inline QuizScreen *openRocksQuiz()
 {
     mainMenu().Show();
-    click(mainMenu().entryButtons[10]);
+    click(mainMenu().entryButtons[MainMenu::ScienceEntry]);
     if (!scienceHubIfLoaded())
         return nullptr;
-    click(scienceHub().entryButtons[0]);
+    click(scienceHub().entryButtons[Hub::QuizEntry]);
     return quizScreenIfLoaded();
 }
 
@@ -84,7 +84,7 @@ inline void answerAndGoOn(int option)
         OptionButton *button = quiz.answerButtons[option];
         click(button, QPoint(8, button->height() / 2));
     }
-    click(quiz.entryButtons[1]);
+    click(quiz.entryButtons[QuizScreen::NextEntry]);
     settle();
 }
 

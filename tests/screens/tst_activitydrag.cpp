@@ -35,22 +35,24 @@ void ActivityDragTest::allCorrectScoresFull()
     // From the highest index down, so no caption is dragged across a
     // caption lying above it.
     for (int i = n - 1; i >= 0; --i) {
-        QVERIFY2(!a.entryButtons[2]->isVisible(), "Check Score shown before every caption is placed");
+        QVERIFY2(!a.entryButtons[Activity::CheckScoreEntry]->isVisible(),
+                 "Check Score shown before every caption is placed");
         dropOnTarget(a, i, i);
         QCOMPARE(cornerOf(a.captions[i]), cornerOf(a.targetBoxes[i]));
     }
     QCOMPARE(countOf(kThud), n);
-    QVERIFY(a.entryButtons[2]->isVisible());
-    click(a.entryButtons[2]);
+    QVERIFY(a.entryButtons[Activity::CheckScoreEntry]->isVisible());
+    click(a.entryButtons[Activity::CheckScoreEntry]);
     QCOMPARE(session().progress.score, n);
     // The results open over the activity, which stays as it was.
     QVERIFY(resultsScreenIfLoaded());
     QCOMPARE(topForm(), &resultsScreen());
     QCOMPARE(resultsScreen().scoreLineText->Caption(),
              QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
-    QVERIFY(resultsScreen().entryButtons[0]->isVisible());
-    QCOMPARE(resultsScreen().entryButtons[0]->Caption(), QStringLiteral("Print Certificate"));
-    click(resultsScreen().entryButtons[1]);
+    QVERIFY(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->isVisible());
+    QCOMPARE(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->Caption(),
+             QStringLiteral("Print Certificate"));
+    click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
     settle();
     QCOMPARE(topForm(), &a);
     for (int i = 0; i < n; ++i)
@@ -63,18 +65,18 @@ void ActivityDragTest::swappedLayersScoreTwo()
     dropOnTarget(a, 3, 3);
     dropOnTarget(a, 2, 2);
     dropOnTarget(a, 1, 0); // "Mantle" in the inner core's box
-    QVERIFY(!a.entryButtons[2]->isVisible());
+    QVERIFY(!a.entryButtons[Activity::CheckScoreEntry]->isVisible());
     dropOnTarget(a, 0, 1); // "Solid inner core" in the mantle's box
     QCOMPARE(a.captions[0]->Caption(), QStringLiteral("Solid inner core"));
     QCOMPARE(a.captions[1]->Caption(), QStringLiteral("Mantle"));
     QCOMPARE(cornerOf(a.captions[1]), cornerOf(a.targetBoxes[0]));
-    QVERIFY(a.entryButtons[2]->isVisible());
-    click(a.entryButtons[2]);
+    QVERIFY(a.entryButtons[Activity::CheckScoreEntry]->isVisible());
+    click(a.entryButtons[Activity::CheckScoreEntry]);
     QCOMPARE(session().progress.score, 2);
     QCOMPARE(topForm(), &resultsScreen());
     QCOMPARE(resultsScreen().scoreLineText->Caption(), QStringLiteral("Good work. You have scored 2 out of 4."));
     QVERIFY(resultsScreen().tryAgainLine->isVisible());
-    QVERIFY(!resultsScreen().entryButtons[0]->isVisible());
+    QVERIFY(!resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->isVisible());
 }
 
 void ActivityDragTest::pressAndReleaseSnapsAgain_data()
@@ -184,15 +186,15 @@ void ActivityDragTest::startAgainSendsEveryCaptionHome()
     for (int i = n - 1; i >= 0; --i)
         dropOnTarget(a, i, (i + 1) % n);
     drag(a.captions[0], QPoint(400, 20)); // and one loose
-    QVERIFY(a.entryButtons[2]->isVisible());
-    click(a.entryButtons[1]);
+    QVERIFY(a.entryButtons[Activity::CheckScoreEntry]->isVisible());
+    click(a.entryButtons[Activity::StartAgainEntry]);
     for (int i = 0; i < n; ++i)
         QCOMPARE(cornerOf(a.captions[i]), homes[i]);
-    QVERIFY(!a.entryButtons[2]->isVisible());
+    QVERIFY(!a.entryButtons[Activity::CheckScoreEntry]->isVisible());
     QCOMPARE(session().progress.score, 0);
     // Back in the arranging state: only a full set of placements shows Check Score.
     dropOnTarget(a, n - 1, n - 1);
-    QVERIFY(!a.entryButtons[2]->isVisible());
+    QVERIFY(!a.entryButtons[Activity::CheckScoreEntry]->isVisible());
 }
 
 QTEST_MAIN(ActivityDragTest)

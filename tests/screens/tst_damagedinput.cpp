@@ -107,7 +107,7 @@ void verifyQuizShown(const Quiz &quiz, bool answer = false)
             ++fitting;
         }
         if (q < 10 || answer)
-            click(quizScreen().entryButtons[1]);
+            click(quizScreen().entryButtons[QuizScreen::NextEntry]);
     }
     if (answer) {
         settle();
@@ -145,12 +145,12 @@ PictureOnScreen openScreenShowing(const QString &target)
     mainMenu().Show();
     settle();
     if (target.startsWith(QLatin1String("Images/stair")))
-        return {mainMenu().picture, &mainMenu(), mainMenu().entryButtons[10]};
+        return {mainMenu().picture, &mainMenu(), mainMenu().entryButtons[MainMenu::ScienceEntry]};
     if (target.startsWith(QLatin1String("Images/cave"))) {
-        click(mainMenu().entryButtons[10]);
-        return {scienceHub().picture, &scienceHub(), scienceHub().entryButtons[2]};
+        click(mainMenu().entryButtons[MainMenu::ScienceEntry]);
+        return {scienceHub().picture, &scienceHub(), scienceHub().entryButtons[Hub::ExitEntry]};
     }
-    click(mainMenu().entryButtons[19]); // the acknowledgments, with the logo running
+    click(mainMenu().entryButtons[MainMenu::AcknowledgmentsEntry]); // the acknowledgments, with the logo running
     if (!QTest::qWaitFor([] { return notesPager().animatedLogo->Visible(); }))
         return {};
     // A few frames on, so the timer has gone over damaged frames and on.
@@ -236,7 +236,7 @@ void DamagedInputTest::quizFilesFromTheCatalogue()
 
     mainMenu().Show();
     QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
-    click(mainMenu().entryButtons[18]);
+    click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
     settle();
     click(worksheetCatalogue().titleButtons[1]);
     verifyQuizShown(good);
@@ -274,11 +274,12 @@ void DamagedInputTest::indexFiles()
     QCOMPARE(session().worksheets.count, expected.size());
     for (int i = 1; i <= expected.size(); ++i)
         QCOMPARE(session().worksheets.names[i], expected[i - 1]);
-    click(mainMenu().entryButtons[18]);
+    click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
     settle();
     QCOMPARE(topForm(), &worksheetCatalogue());
     QCOMPARE(visibleTitles(), expected);
-    QVERIFY(!worksheetCatalogue().pageButtons[0]->isVisible() && !worksheetCatalogue().pageButtons[1]->isVisible());
+    QVERIFY(!worksheetCatalogue().pageButtons[WorksheetCatalogue::PreviousPageEntry]->isVisible() &&
+            !worksheetCatalogue().pageButtons[WorksheetCatalogue::NextPageEntry]->isVisible());
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), bytes);
 }
@@ -326,7 +327,7 @@ void DamagedInputTest::metafilePages()
     settle();
     click(mainMenu().entryButtons[guidePages ? 20 : 15]);
     if (!guidePages)
-        click(beginningHub().entryButtons[4]);
+        click(beginningHub().entryButtons[Hub::KeyFactsEntry]);
     Pager &pager = guidePages ? static_cast<Pager &>(guidePager()) : notesPager();
     QCOMPARE(topForm(), &pager);
     click(pager.entryButtons[Next]);
@@ -360,10 +361,10 @@ void DamagedInputTest::sounds()
     fakeServices().soundThroughDevice = true;
     mainMenu().Show();
     settle();
-    click(mainMenu().entryButtons[10]);
+    click(mainMenu().entryButtons[MainMenu::ScienceEntry]);
     QTest::qWait(50);
     QCOMPARE(topForm(), &scienceHub());
-    click(scienceHub().entryButtons[2]);
+    click(scienceHub().entryButtons[Hub::ExitEntry]);
     QTest::qWait(50);
     QCOMPARE(topForm(), &mainMenu());
     QCOMPARE(playedPaths(), QStringList(2, QStringLiteral("wav\\click.wav")));

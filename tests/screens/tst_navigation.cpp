@@ -1,12 +1,15 @@
 // Every screen as its user reaches it: what opens it, what its Exit
 // uncovers, the click sounds on the way (none with the sound off), the hover
-// light of its buttons, and the pages of the pagers.
+// light of its buttons, the pages of the pagers, screens centred on a stage
+// of any size, and a double click taken as one click.
 #include "ActivityTest.h"
 #include "AuthoringTest.h"
 #include "PagerTesting.h"
 #include "QuizDriver.h"
 
 #include "BeginningHub.h"
+#include "QuizScreen.h"
+#include "ScienceHub.h"
 #include "TitleScreen.h"
 
 #include <functional>
@@ -36,14 +39,14 @@ Hub &hub(int entry)
 void catalogue(int titles)
 {
     putWorksheets(fixture().data, numberedTitles(titles));
-    click(menu().entryButtons[18]);
+    click(menu().entryButtons[MainMenu::CatalogueEntry]);
     settle();
 }
 
 void quizWithWrong(const QSet<int> &wrong)
 {
     const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
-    click(hub(10).entryButtons[0]);
+    click(hub(10).entryButtons[Hub::QuizEntry]);
     takeQuiz(quiz, wrong);
 }
 
@@ -76,40 +79,108 @@ const std::vector<Screen> &screens()
                  click(mainMenu().soundOffButton, QPoint(8, 8));
                  fakeServices().effects.clear();
              }
-         }, [] { return mainMenu().entryButtons[16]; }, "Titlefrm", 1, 1,
-         [] { return QList<Label *>{mainMenu().entryButtons[17], mainMenu().entryButtons[10]}; }, {300, 120}},
-        {"science", [] { hub(10); }, [] { return scienceHub().entryButtons[2]; }, "intro0", 1, 1,
+         }, [] { return mainMenu().entryButtons[MainMenu::ExitEntry]; }, "Titlefrm", 1, 1,
+         [] { return QList<Label *>{mainMenu().entryButtons[MainMenu::WizardEntry], mainMenu().entryButtons[MainMenu::ScienceEntry]}; }, {300, 120}},
+        {"science", [] { hub(10); }, [] { return scienceHub().entryButtons[Hub::ExitEntry]; }, "intro0", 1, 1,
          [] { return all(scienceHub().entryButtons); }, {788, 300}},
-        {"beginning", [] { hub(15); }, [] { return beginningHub().entryButtons[2]; }, "intro0", 1, 1,
+        {"beginning", [] { hub(15); }, [] { return beginningHub().entryButtons[Hub::ExitEntry]; }, "intro0", 1, 1,
          [] { return all(beginningHub().entryButtons); }, {788, 300}},
-        {"multiple", [] { click(hub(10).entryButtons[0]); }, [] { return quizScreen().entryButtons[2]; }, "science", 2, 1,
-         [] { return QList<Label *>{quizScreen().entryButtons[2], quizScreen().entryButtons[1], quizScreen().entryButtons[3]}; }, {40, 300}},
-        {"Welldone", [] { quizWithWrong({3}); }, [] { return resultsScreen().entryButtons[1]; }, "science", 12, 1,
+        {"multiple", [] { click(hub(10).entryButtons[Hub::QuizEntry]); }, [] { return quizScreen().entryButtons[QuizScreen::ExitEntry]; }, "science", 2, 1,
+         [] { return QList<Label *>{quizScreen().entryButtons[QuizScreen::ExitEntry], quizScreen().entryButtons[QuizScreen::NextEntry], quizScreen().entryButtons[QuizScreen::PrintEntry]}; }, {40, 300}},
+        {"Welldone", [] { quizWithWrong({3}); }, [] { return resultsScreen().entryButtons[ResultsScreen::ExitEntry]; }, "science", 12, 1,
          [] { return all(resultsScreen().entryButtons); }, {40, 450}},
-        {"Wrong", [] { quizWithWrong({3}); click(resultsScreen().entryButtons[0]); }, [] { return wrongAnswers().exitButton; },
+        {"Wrong", [] { quizWithWrong({3}); click(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]); }, [] { return wrongAnswers().exitButton; },
          "science", 13, 0, {}, {}},
-        {"sciencelab", [] { click(hub(10).entryButtons[1]); }, [] { return scienceLabelling().entryButtons[0]; }, "science", 2, 1, {}, {}},
-        {"scienceord", [] { click(hub(10).entryButtons[3]); }, [] { return scienceOrdering().entryButtons[0]; }, "science", 2, 1,
-         [] { return QList<Label *>{scienceOrdering().entryButtons[1], scienceOrdering().entryButtons[0]}; }, {600, 30}},
-        {"beginninglab", [] { click(hub(15).entryButtons[1]); }, [] { return beginningLabelling().entryButtons[0]; }, "beginning", 2, 1,
+        {"sciencelab", [] { click(hub(10).entryButtons[Hub::LabellingEntry]); }, [] { return scienceLabelling().entryButtons[Activity::ExitEntry]; }, "science", 2, 1, {}, {}},
+        {"scienceord", [] { click(hub(10).entryButtons[Hub::OrderingEntry]); }, [] { return scienceOrdering().entryButtons[Activity::ExitEntry]; }, "science", 2, 1,
+         [] { return QList<Label *>{scienceOrdering().entryButtons[Activity::StartAgainEntry], scienceOrdering().entryButtons[Activity::ExitEntry]}; }, {600, 30}},
+        {"beginninglab", [] { click(hub(15).entryButtons[Hub::LabellingEntry]); }, [] { return beginningLabelling().entryButtons[Activity::ExitEntry]; }, "beginning", 2, 1,
          {}, {}},
-        {"beginningord", [] { click(hub(15).entryButtons[3]); }, [] { return beginningOrdering().entryButtons[0]; }, "beginning", 2, 1,
-         [] { return QList<Label *>{beginningOrdering().entryButtons[1], beginningOrdering().entryButtons[0]}; }, {600, 30}},
-        {"teacher", [] { click(hub(10).entryButtons[4]); }, [] { return notesPager().entryButtons[Exit]; }, "science", 2, 0, {}, {}},
-        {"guide", [] { click(menu().entryButtons[20]); }, [] { return guidePager().entryButtons[Exit]; }, "intro0", 1, 0, {}, {}},
-        {"wizard", [] { click(menu().entryButtons[17]); }, [] { return worksheetWizard().entryButtons[0]; }, "intro0", 1, 1,
+        {"beginningord", [] { click(hub(15).entryButtons[Hub::OrderingEntry]); }, [] { return beginningOrdering().entryButtons[Activity::ExitEntry]; }, "beginning", 2, 1,
+         [] { return QList<Label *>{beginningOrdering().entryButtons[Activity::StartAgainEntry], beginningOrdering().entryButtons[Activity::ExitEntry]}; }, {600, 30}},
+        {"teacher", [] { click(hub(10).entryButtons[Hub::KeyFactsEntry]); }, [] { return notesPager().entryButtons[Exit]; }, "science", 2, 0, {}, {}},
+        {"guide", [] { click(menu().entryButtons[MainMenu::GuideEntry]); }, [] { return guidePager().entryButtons[Exit]; }, "intro0", 1, 0, {}, {}},
+        {"wizard", [] { click(menu().entryButtons[MainMenu::WizardEntry]); }, [] { return worksheetWizard().entryButtons[WorksheetWizard::ExitEntry]; }, "intro0", 1, 1,
          [] { return all(worksheetWizard().entryButtons); }, {310, 20}},
         {"worksheets", [] { catalogue(30); }, [] { return worksheetCatalogue().titleButtons[0]; }, "intro0", 1, 1,
          [] { return QList<Label *>{worksheetCatalogue().titleButtons[7], worksheetCatalogue().titleButtons[0], worksheetCatalogue().titleButtons[24]}; },
          {60, 80}},
-        {"multiple", [] { catalogue(2); click(worksheetCatalogue().titleButtons[2]); }, [] { return quizScreen().entryButtons[2]; },
+        {"multiple", [] { catalogue(2); click(worksheetCatalogue().titleButtons[2]); }, [] { return quizScreen().entryButtons[QuizScreen::ExitEntry]; },
          "worksheets", 2, 1, {}, {}},
         {"wizard", [] { catalogue(2); tick(worksheetCatalogue().editModeTick); click(worksheetCatalogue().titleButtons[1]); },
-         [] { return worksheetWizard().entryButtons[0]; }, "worksheets", 2, 1, {}, {}},
+         [] { return worksheetWizard().entryButtons[WorksheetWizard::ExitEntry]; }, "worksheets", 2, 1, {}, {}},
     };
     return list;
 }
 // clang-format on
+
+QString describe(const QWidget *w)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+}
+
+// Within a pixel of the stage's centre (an odd stage size leaves half a pixel).
+bool centredOnStage(const Form *form)
+{
+    const QPointF gap = QRectF(form->geometry()).center() - QRectF(Stage::instance().rect()).center();
+    return std::abs(gap.x()) <= 1 && std::abs(gap.y()) <= 1;
+}
+
+// What a user can see or find on disk after an action.
+QString observable()
+{
+    Form *top = topForm();
+    return QStringList{top ? top->FormName() : QStringLiteral("none"),
+                       QStringLiteral("page %1").arg(session().pager.pageNumber),
+                       QStringLiteral("question %1").arg(session().progress.currentQuestion),
+                       shownPrompts().join(QLatin1Char('|')), playedPaths().join(QLatin1Char('|'))}
+        .join(QLatin1Char(';'));
+}
+
+// One control a pupil or teacher may double-click: how to reach it, and what
+// else to look at besides the screen, the page, the question, the messages
+// and the sounds.
+struct DoubleClickCase {
+    const char *name;
+    std::function<QWidget *()> open;
+    std::function<QString()> extra;
+};
+
+const std::vector<DoubleClickCase> &doubleClickCases()
+{
+    static const std::vector<DoubleClickCase> cases = {
+        {"Next Page on key facts", [] { return openPageSet(3, QStringLiteral("key science")).entryButtons[Next]; }, {}},
+        {"a menu entry",
+         [] {
+             mainMenu().Show();
+             return mainMenu().entryButtons[MainMenu::GuideEntry];
+         },
+         {}},
+        {"Next Question",
+         [] {
+             scienceHub().Show();
+             click(scienceHub().entryButtons[Hub::QuizEntry]);
+             click(quizScreen().answerButtons[1], QPoint(8, quizScreen().answerButtons[1]->height() / 2));
+             return quizScreen().entryButtons[QuizScreen::NextEntry];
+         },
+         {}},
+        {"Save Worksheet",
+         [] {
+             worksheetWizard().Show();
+             return worksheetWizard().entryButtons[WorksheetWizard::SaveEntry];
+         },
+         {}},
+        {"a tick box",
+         [] {
+             worksheetWizard().Show();
+             return worksheetWizard().answerTicks[5];
+         },
+         [] { return QString::number(worksheetWizard().answerTicks[5]->Value()); }},
+        {"a caption tile", [] { return openActivity(QStringLiteral("scienceord")).captions[1]; },
+         [] { return describe(activityNamed(QStringLiteral("scienceord")).captions[1]); }},
+    };
+    return cases;
+}
 
 int clicksHeard()
 {
@@ -128,6 +199,7 @@ private slots:
         QVERIFY(resetWorksheetFolder(fixture().data));
         QVERIFY(restoreShippedQuizzes(fixture().data));
         soundOff = false;
+        Stage::instance().resize(1024, 768);
     }
 
     void opensAndExits_data();
@@ -136,6 +208,10 @@ private slots:
     void hoverLightsOnlyTheButtonUnderThePointer();
     void pagesTurn_data();
     void pagesTurn();
+    void screensStayCentredOnAnyStage_data();
+    void screensStayCentredOnAnyStage();
+    void aDoubleClickActsAsOneClick_data();
+    void aDoubleClickActsAsOneClick();
 };
 
 void NavigationTest::opensAndExits_data()
@@ -249,6 +325,61 @@ void NavigationTest::pagesTurn()
     // Disabled entries do nothing.
     clickEntries(*pager, QStringLiteral("P"));
     QCOMPARE(session().pager.pageNumber, 1);
+}
+
+void NavigationTest::screensStayCentredOnAnyStage_data()
+{
+    QTest::addColumn<QSize>("first");
+    QTest::addColumn<QSize>("then");
+    QTest::newRow("laptop, then a projector") << QSize(1366, 768) << QSize(1920, 1080);
+    QTest::newRow("portrait") << QSize(1080, 1920) << QSize(900, 1600);
+}
+
+void NavigationTest::screensStayCentredOnAnyStage()
+{
+    QFETCH(QSize, first);
+    QFETCH(QSize, then);
+    Stage::instance().resize(first);
+    titleScreen().Show();
+    settle();
+    QVERIFY2(centredOnStage(&titleScreen()), qPrintable(describe(&titleScreen())));
+    Stage::instance().resize(then);
+    QVERIFY2(centredOnStage(&titleScreen()), qPrintable(describe(&titleScreen())));
+    click(titleScreen().okButton);
+    settle();
+    QCOMPARE(topForm(), mainMenuIfLoaded());
+    QVERIFY2(centredOnStage(&mainMenu()), qPrintable(describe(&mainMenu())));
+    Stage::instance().resize(first);
+    QVERIFY2(centredOnStage(&mainMenu()), qPrintable(describe(&mainMenu())));
+}
+
+void NavigationTest::aDoubleClickActsAsOneClick_data()
+{
+    QTest::addColumn<int>("which");
+    for (std::size_t i = 0; i < doubleClickCases().size(); ++i)
+        QTest::newRow(doubleClickCases()[i].name) << int(i);
+}
+
+// Whatever one click does, a double click does, and no more.
+void NavigationTest::aDoubleClickActsAsOneClick()
+{
+    QFETCH(int, which);
+    const DoubleClickCase &c = doubleClickCases()[std::size_t(which)];
+    auto after = [&](bool twice) {
+        freshStart();
+        QWidget *target = c.open();
+        settle();
+        fakeServices().messages.clear();
+        fakeServices().effects.clear();
+        if (twice)
+            QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(8, target->height() / 2));
+        else
+            click(target, QPoint(8, target->height() / 2));
+        settle();
+        return observable() + (c.extra ? QStringLiteral(";") + c.extra() : QString());
+    };
+    const QString once = after(false);
+    QCOMPARE(after(true), once);
 }
 
 QTEST_MAIN(NavigationTest)

@@ -47,11 +47,11 @@ void QuizTest::scoreAndWrongAnswers()
     // Full marks ask for a name to print on the certificate.
     const bool full = wrong.isEmpty();
     QCOMPARE(resultsScreen().nameBox->isVisible(), full);
-    QCOMPARE(resultsScreen().entryButtons[0]->Caption(),
+    QCOMPARE(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->Caption(),
              full ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
     if (full)
         return;
-    click(resultsScreen().entryButtons[0]);
+    click(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]);
     QCOMPARE(topForm(), wrongAnswersIfLoaded());
     QCOMPARE(wrongAnswers().quizTitle->Caption(), quiz.title);
     // One block from the top, in question order.
@@ -77,7 +77,7 @@ void QuizTest::aRevisitedQuestionStartsBlank()
     QVERIFY(openRocksQuiz());
     answerAndGoOn(quiz.digit(1));
     answerAndGoOn(quiz.digit(2));
-    click(quizScreen().entryButtons[0]);
+    click(quizScreen().entryButtons[QuizScreen::PreviousEntry]);
     QCOMPARE(quizScreen().questionNumber->Caption(), QStringLiteral("Question 2"));
     QVERIFY(quizScreen().answerButtons[5]->Value());
     answerAndGoOn(answerAgain ? quiz.digit(2) : 0);
@@ -123,15 +123,15 @@ void QuizTest::eachQuizListsOnlyItsOwnWrongAnswers()
     QVERIFY(openRocksQuiz());
     takeQuiz(quiz, {1, 2, 3});
     QCOMPARE(shownWrongEntries().size(), 3);
-    click(resultsScreen().entryButtons[1]);
+    click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
     settle();
-    click(scienceHub().entryButtons[0]);
+    click(scienceHub().entryButtons[Hub::QuizEntry]);
     takeQuiz(quiz, {8});
     QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 8. ") + quiz.text(8)});
     QCOMPARE(wrongAnswers().wrongAnswerLines[1]->Caption(), QString());
-    click(resultsScreen().entryButtons[1]);
+    click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
     settle();
-    click(scienceHub().entryButtons[0]);
+    click(scienceHub().entryButtons[Hub::QuizEntry]);
     takeQuiz(quiz, {});
     QVERIFY(shownWrongEntries().isEmpty());
 }
