@@ -55,7 +55,7 @@ bool populateDataFolder(const QString &source, const QString &target)
     return ok;
 }
 
-QString prepareDataFolder(const QString &chosen)
+QString openDataFolder(const QString &chosen)
 {
     QString folder = chosen.isEmpty() ? qEnvironmentVariable("TERRALORE_DATA") : chosen;
     if (folder.isEmpty() && holdsDataFolders(QDir::currentPath()))
@@ -64,15 +64,32 @@ QString prepareDataFolder(const QString &chosen)
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return {};
-    const QString shipped = shippedResources();
-    if (!shipped.isEmpty() && QDir(shipped) != QDir(folder))
-        populateDataFolder(shipped, folder);
+    if (!holdsDataFolders(folder)) {
+        const QString shipped = shippedResources();
+        if (!shipped.isEmpty() && QDir(shipped) != QDir(folder))
+            populateDataFolder(shipped, folder);
+    }
     if (!QDir::setCurrent(folder))
         return {};
     // A save cut short by a crash or a power cut can leave its temporary
     // copy beside the worksheets; the old file is whole, the copy is not needed.
     removeInterruptedCommits(worksheetFolder());
     return QDir::currentPath();
+}
+
+void restoreShippedFiles()
+{
+    const QString shipped = shippedResources();
+    if (!shipped.isEmpty() && QDir(shipped) != QDir::current())
+        populateDataFolder(shipped, QDir::currentPath());
+}
+
+QString prepareDataFolder(const QString &chosen)
+{
+    const QString folder = openDataFolder(chosen);
+    if (!folder.isEmpty())
+        restoreShippedFiles();
+    return folder;
 }
 
 } // namespace terralore

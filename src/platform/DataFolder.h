@@ -17,6 +17,13 @@ namespace terralore {
 // Returns the folder, or an empty string when none could be prepared.
 QString prepareDataFolder(const QString &chosen = {});
 
+// The same in two steps, so that a start need not wait for the second:
+// openDataFolder() fills the folder only when it lacks the data folders
+// altogether (a first start); restoreShippedFiles() then copies any shipped
+// file still missing into the current data folder.
+QString openDataFolder(const QString &chosen = {});
+void restoreShippedFiles();
+
 // Copies every file of source missing in target; false when a copy failed.
 bool populateDataFolder(const QString &source, const QString &target);
 

@@ -4,20 +4,36 @@
 #include <QFontDatabase>
 
 #include <cmath>
+#include <future>
+#include <mutex>
 
 namespace terralore {
 
-void registerFonts()
+namespace {
+
+std::once_flag g_registered;
+std::future<void> g_background;
+
+void addFaces()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
     const char *files[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
     for (const char *file : files) {
         if (QFileInfo::exists(QString::fromLatin1(file)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
+}
+
+} // namespace
+
+void registerFonts()
+{
+    // A caller that comes while the background registration runs waits for it.
+    std::call_once(g_registered, addFaces);
+}
+
+void startRegisteringFonts()
+{
+    g_background = std::async(std::launch::async, registerFonts);
 }
 
 QFont makeFont(const QString &face, double points, bool bold)

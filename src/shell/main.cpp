@@ -56,12 +56,12 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.terralore.Terralore"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.terralore.Terralore")));
 
-    if (terralore::prepareDataFolder(options.dataFolder).isEmpty()) {
+    terralore::startRegisteringFonts();
+    if (terralore::openDataFolder(options.dataFolder).isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Terralore"),
                               QStringLiteral("Terralore could not find or create its data folder."));
         return 1;
     }
-    terralore::registerFonts();
 
     terralore::Stage &stage = terralore::Stage::instance();
     stage.setSoundOffAtStart(options.muted);
@@ -71,8 +71,10 @@ int main(int argc, char *argv[])
     else
         stage.showFullScreenOnItsScreen();
     std::function<void()> afterFirstFrame = [&stage] {
-        // The sound library loads now, not before the first frame, and the
-        // first click still sounds at once.
+        // Shipped files a teacher deleted come back, and the sound library
+        // loads, now rather than before the first frame; the first click
+        // still sounds at once.
+        terralore::restoreShippedFiles();
         stage.services().prepareEffect(QStringLiteral("wav\\click.wav"));
     };
     // For the start-up benchmark: report the first painted frame, then leave.
