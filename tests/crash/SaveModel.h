@@ -1,20 +1,55 @@
 #pragma once
 
-// What the worksheet folder may hold after the save driver was killed: the
-// journal's confirmed steps applied in order, and the one step left
-// unconfirmed either not done or done, never half done.
+// What the save driver does at each step, and what the worksheet folder may
+// hold after it was killed: the journal's confirmed steps applied in order,
+// and the one step left unconfirmed either not done or done, never half done.
 
-#include "SaveScript.h"
+#include "TypedWorksheet.h"
 
-#include "FolderCheck.h"
-#include "TestData.h"
-
-#include <QDir>
-#include <QMap>
+#include "WorksheetTitle.h"
 
 #include <optional>
 
 namespace terralore::test {
+
+// Every fifth step deletes a worksheet from the catalogue.
+inline bool stepDeletes(int seq)
+{
+    return seq % 5 == 4;
+}
+
+// Few titles, so saves keep overwriting worksheets as well as adding them;
+// one with a comma, which the folder and the index hold as "&".
+inline QString titleForSave(int seq)
+{
+    static const QStringList titles = {
+        QStringLiteral("Granite"), QStringLiteral("Chalk and Flint"), QStringLiteral("Sand, silt and clay"),
+        QStringLiteral("Fossils"), QStringLiteral("Soil layers"),     QStringLiteral("Volcanoes")};
+    return titles[(seq * 7 + seq / 6) % 6];
+}
+
+// Lengths vary with the step, so a file cut short or left from another
+// save never matches.
+inline QList<TypedQuestion> questionsForSave(int seq)
+{
+    QList<TypedQuestion> questions =
+        sampleQuestions(QStringLiteral("Save %1, which rock%2?").arg(seq).arg(QString(seq % 7, QLatin1Char('x'))));
+    for (TypedQuestion &q : questions) {
+        q.options[2] += QStringLiteral(", basalt");
+        q.answer = (q.answer + seq) % 4 + 1;
+    }
+    return questions;
+}
+
+inline QByteArray quizBytesForSave(int seq)
+{
+    return savedQuizBytes(titleForSave(seq), questionsForSave(seq));
+}
+
+inline QString quizFileNameFor(const QString &typedTitle)
+{
+    return storedWorksheetTitle(typedTitle) + QStringLiteral(".txt");
+}
 
 struct JournalStep {
     int seq = -1;
@@ -23,24 +58,21 @@ struct JournalStep {
     bool done = false;
 };
 
-// The steps of a journal in order; an empty optional when a line is not
-// whole and well formed (the driver writes each line in one go).
+// The steps of a journal ("intent <seq> save|delete <title>", then
+// "done <seq>") in order; none when a line is not whole and well formed.
 inline std::optional<QList<JournalStep>> readJournal(const QString &path)
 {
     QList<JournalStep> steps;
-    const QByteArray bytes = readFile(path);
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+    const QString text = QString::fromUtf8(readFile(path));
+    if (!text.isEmpty() && !text.endsWith(u'\n'))
         return std::nullopt;
-    for (const QByteArray &line : bytes.split('\n')) {
-        if (line.isEmpty())
-            continue;
-        const QList<QByteArray> words = line.split(' ');
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList words = line.split(u' ');
         bool ok = false;
         const int seq = words.value(1).toInt(&ok);
-        if (words[0] == "intent" && ok && words.size() >= 4 && (words[2] == "save" || words[2] == "delete"))
-            steps.append(
-                {seq, words[2] == "delete", QString::fromUtf8(line.mid(line.indexOf(words[2]) + words[2].size() + 1))});
-        else if (words[0] == "done" && ok && words.size() == 2 && !steps.isEmpty() && steps.last().seq == seq)
+        if (ok && words.size() >= 4 && words[0] == u"intent" && (words[2] == u"save" || words[2] == u"delete"))
+            steps.append({seq, words[2] == u"delete", words.mid(3).join(u' ')});
+        else if (ok && words.size() == 2 && words[0] == u"done" && !steps.isEmpty() && steps.last().seq == seq)
             steps.last().done = true;
         else
             return std::nullopt;
@@ -48,49 +80,23 @@ inline std::optional<QList<JournalStep>> readJournal(const QString &path)
     return steps;
 }
 
-// How a kill left the step it interrupted, for the report.
-enum class KillPoint { BetweenSteps, BeforeWriting, QuizFileOnly, WrittenUnconfirmed, DeletionBefore, DeletionAfter };
-
-inline const char *killPointName(KillPoint point)
-{
-    switch (point) {
-    case KillPoint::BetweenSteps:
-        return "outside any save or deletion (typing, changing screens)";
-    case KillPoint::BeforeWriting:
-        return "in a save, nothing replaced yet";
-    case KillPoint::QuizFileOnly:
-        return "in a save, quiz file replaced, index not yet";
-    case KillPoint::WrittenUnconfirmed:
-        return "in a save, everything written, not yet confirmed";
-    case KillPoint::DeletionBefore:
-        return "in a deletion, index not yet replaced";
-    case KillPoint::DeletionAfter:
-        return "in a deletion, index replaced, not yet confirmed";
-    }
-    return "";
-}
-
 class FolderModel {
 public:
-    // The folder as shipped: its quiz files stay as they are, the index is empty.
-    FolderModel() : m_shipped(shippedQuizzes()) {}
-
     void apply(const JournalStep &step)
     {
-        const QString stored = storedWorksheetTitle(step.title);
         if (step.deletes) {
-            m_index = withoutTitle(m_index, stored);
+            m_index = withoutTitle(m_index, storedWorksheetTitle(step.title));
             return;
         }
         m_versions[quizFileNameFor(step.title)] = step.seq;
-        if (!m_index.contains(stored))
-            m_index.append(stored);
+        if (!m_index.contains(storedWorksheetTitle(step.title)))
+            m_index.append(storedWorksheetTitle(step.title));
     }
 
-    // Checks the folder is whole, then against the model with the unconfirmed
-    // step, if any, and takes on what the folder shows of that step. An error
-    // text, or an empty string when the folder is as it may be.
-    QString check(const QString &folder, const JournalStep *pending, KillPoint &point)
+    // Checks the folder is whole and matches the model with the unconfirmed
+    // step either done or not, then takes on what the folder shows of it.
+    // An error text, or empty with where the kill fell in `point`.
+    QString check(const QString &folder, const JournalStep *pending, QString &point)
     {
         const QDir dir(folder);
         for (const QString &name : std::as_const(m_leftovers))
@@ -99,26 +105,24 @@ public:
         const FolderReport report = checkWorksheetFolder(folder, m_shipped);
         if (!report.problems.isEmpty())
             return report.problems.join(QStringLiteral("; "));
-        // A kill before a commit's rename leaves its copy, whole or cut
-        // short, under the program's own prefix for the next start to sweep.
+        // A kill before a commit's rename leaves its copy under the
+        // program's own prefix for the next start to sweep.
         if (!pending && !report.leftovers.isEmpty())
             return QStringLiteral("a copy left outside any save: ") + report.leftovers.join(u' ');
         m_leftovers = report.leftovers;
-        for (const QString &name : report.leftovers)
-            ++m_leftoversSeen[readFile(dir.filePath(name)).startsWith(' ') ? 1 : 0];
 
         QMap<QString, QList<QByteArray>> allowed; // file name -> acceptable contents
         for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it)
             allowed[it.key()] = {quizBytesForSave(it.value())};
         QList<QStringList> indexes = {m_index};
-        QString pendingFile;
-        if (pending && !pending->deletes) {
-            pendingFile = quizFileNameFor(pending->title);
+        const QString pendingTitle = pending ? storedWorksheetTitle(pending->title) : QString();
+        const QString pendingFile = pending && !pending->deletes ? quizFileNameFor(pending->title) : QString();
+        if (pending && pending->deletes)
+            indexes.append(withoutTitle(m_index, pendingTitle));
+        else if (pending) {
             allowed[pendingFile].append(quizBytesForSave(pending->seq));
-            if (!m_index.contains(storedWorksheetTitle(pending->title)))
-                indexes.append(m_index + QStringList{storedWorksheetTitle(pending->title)});
-        } else if (pending) {
-            indexes.append(withoutTitle(m_index, storedWorksheetTitle(pending->title)));
+            if (!m_index.contains(pendingTitle))
+                indexes.append(m_index + QStringList{pendingTitle});
         }
         for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
             if (name == QLatin1String("track.txt") || m_leftovers.contains(name) || m_shipped.contains(name))
@@ -131,20 +135,20 @@ public:
         for (auto it = m_versions.cbegin(); it != m_versions.cend(); ++it)
             if (!dir.exists(it.key()))
                 return QStringLiteral("a saved worksheet is gone: ") + it.key();
-        const int which = int(indexes.indexOf(report.titles));
+        const qsizetype which = indexes.indexOf(report.titles);
         if (which < 0)
             return QStringLiteral("the index lists %1, expected %2")
                 .arg(report.titles.join(u'|'), indexes.first().join(u'|'));
 
-        point = KillPoint::BetweenSteps;
+        point = QStringLiteral("outside any save or deletion");
         if (pending && pending->deletes) {
-            point = which == 0 ? KillPoint::DeletionBefore : KillPoint::DeletionAfter;
+            point = which == 0 ? QStringLiteral("in a deletion, index not yet replaced")
+                               : QStringLiteral("in a deletion, index replaced");
         } else if (pending) {
             const bool replaced = readFile(dir.filePath(pendingFile)) == quizBytesForSave(pending->seq);
-            const bool listed = report.titles.contains(storedWorksheetTitle(pending->title));
-            point = !replaced ? KillPoint::BeforeWriting
-                    : listed  ? KillPoint::WrittenUnconfirmed
-                              : KillPoint::QuizFileOnly;
+            point = !replaced                               ? QStringLiteral("in a save, nothing replaced yet")
+                    : !report.titles.contains(pendingTitle) ? kQuizFileOnly
+                                                            : QStringLiteral("in a save, everything written");
             if (replaced)
                 m_versions[pendingFile] = pending->seq;
         }
@@ -152,22 +156,20 @@ public:
         return {};
     }
 
-    int leftoversSeen(bool ofTheIndex) const { return m_leftoversSeen[ofTheIndex ? 1 : 0]; }
+    static inline const QString kQuizFileOnly = QStringLiteral("in a save, quiz file replaced, index not yet");
 
 private:
     static QStringList withoutTitle(QStringList titles, const QString &stored)
     {
-        const qsizetype last = titles.lastIndexOf(stored);
-        if (last >= 0)
+        if (const qsizetype last = titles.lastIndexOf(stored); last >= 0)
             titles.removeAt(last);
         return titles;
     }
 
-    QMap<QString, QByteArray> m_shipped;
-    QStringList m_index;                  // stored titles
-    QMap<QString, int> m_versions;        // quiz file name -> the step that wrote it
-    QStringList m_leftovers;              // commits' copies a kill left, gone after a restart
-    std::array<int, 2> m_leftoversSeen{}; // of quiz files, of the index
+    const QMap<QString, QByteArray> m_shipped = shippedQuizzes(); // stay as they are
+    QStringList m_index;                                          // stored titles
+    QMap<QString, int> m_versions;                                // quiz file name -> the step that wrote it
+    QStringList m_leftovers;                                      // commits' copies a kill left, gone after a restart
 };
 
 } // namespace terralore::test

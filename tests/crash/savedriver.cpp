@@ -5,25 +5,19 @@
 //   terralore-savedriver <data folder> <journal> [steps]
 //
 // Before each save or deletion it appends "intent <seq> save|delete <title>"
-// to the journal, and after the program confirmed success "done <seq>",
-// each line written whole and synced, so a checker knows after a kill which
+// to the journal, and after the program confirmed success "done <seq>", each
+// line written whole and synced, so a checker knows after a kill which
 // versions of each file are acceptable. The same lines go to standard output
 // ("ready" once started; "done" carries the step's time in microseconds).
 // Exits 0 after the given steps, 2 on bad arguments, 3 when the program did
 // not confirm a step.
-#include "SaveScript.h"
+#include "SaveModel.h"
 
 #include "DataFolder.h"
-#include "FakeServices.h"
 #include "Fonts.h"
-#include "MainMenu.h"
-#include "Stage.h"
-#include "WorksheetCatalogue.h"
-#include "WorksheetWizard.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -34,45 +28,8 @@ using namespace terralore::test;
 
 namespace {
 
-class Journal {
-public:
-    explicit Journal(const QString &path)
-    {
-        QFile existing(path);
-        if (existing.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : existing.readAll().split('\n')) {
-                const QList<QByteArray> words = line.split(' ');
-                if (words.size() >= 2)
-                    m_lastSeq = qMax(m_lastSeq, words[1].toInt());
-            }
-        }
-        m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT, 0644);
-    }
-    ~Journal()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Journal(const Journal &) = delete;
-    Journal &operator=(const Journal &) = delete;
-    bool isOpen() const { return m_fd >= 0; }
-    int lastSeq() const { return m_lastSeq; }
-
-    // One write per line, so a kill never leaves half a line; synced before
-    // the step it announces begins.
-    void append(const QString &line)
-    {
-        const QByteArray bytes = line.toUtf8() + '\n';
-        if (::write(m_fd, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fsync(m_fd) != 0) {
-            std::fputs("journal write failed\n", stderr);
-            std::exit(3);
-        }
-    }
-
-private:
-    int m_fd = -1;
-    int m_lastSeq = -1;
-};
+int journal = -1;
+QElapsedTimer stepClock;
 
 void say(const QString &line)
 {
@@ -80,68 +37,69 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-[[noreturn]] void giveUp(Journal &journal, int seq, const QStringList &prompts)
+// One write per line, so a kill never leaves half a line; synced before the
+// step it announces begins.
+void record(const QString &line)
 {
-    journal.append(QStringLiteral("failed %1 %2").arg(seq).arg(prompts.join(QLatin1Char('|'))));
-    std::fprintf(stderr, "step %d was not confirmed: %s\n", seq, qPrintable(prompts.join(QLatin1Char('|'))));
-    std::exit(3);
+    const QByteArray bytes = line.toUtf8() + '\n';
+    if (::write(journal, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fsync(journal) != 0) {
+        std::fputs("journal write failed\n", stderr);
+        std::exit(3);
+    }
 }
 
-void announce(Journal &journal, int seq, const char *operation, const QString &title)
+void announce(int seq, const char *operation, const QString &title)
 {
     const QString line = QStringLiteral("intent %1 %2 %3").arg(seq).arg(QLatin1String(operation), title);
-    journal.append(line);
+    record(line);
     say(line);
     fakeServices().messages.clear();
+    stepClock.start();
 }
 
-void confirm(Journal &journal, int seq, const QElapsedTimer &clock)
+// Confirms the step when the program showed just these messages.
+void confirmIfShown(int seq, const QStringList &expected)
 {
-    journal.append(QStringLiteral("done %1").arg(seq));
-    say(QStringLiteral("done %1 %2").arg(seq).arg(clock.nsecsElapsed() / 1000));
+    if (shownPrompts() != expected) {
+        std::fprintf(stderr, "step %d was not confirmed: %s\n", seq, qPrintable(shownPrompts().join(u'|')));
+        std::exit(3);
+    }
+    record(QStringLiteral("done %1").arg(seq));
+    say(QStringLiteral("done %1 %2").arg(seq).arg(stepClock.nsecsElapsed() / 1000));
 }
 
 // From the menu: the wizard, ten questions, "Save Worksheet", "Exit".
-void saveStep(Journal &journal, int seq)
+void saveStep(int seq)
 {
     click(mainMenu().entryButtons[17]);
     WorksheetWizard &w = worksheetWizard();
     const QString title = titleForSave(seq);
-    typeWorksheet(w, title, questionsForSave(seq));
-    announce(journal, seq, "save", title);
-    QElapsedTimer clock;
-    clock.start();
+    typeOverWorksheet(w, title, questionsForSave(seq));
+    announce(seq, "save", title);
     click(w.entryButtons[1]);
-    // A recurring title is replaced, after the question the OK answers.
-    if (shownPrompts().value(shownPrompts().size() - 1) != kSaved || shownPrompts().size() > 2)
-        giveUp(journal, seq, shownPrompts());
-    confirm(journal, seq, clock);
+    // A title saved before is replaced after a question the OK answers.
+    QStringList expected = {kSaved};
+    if (shownPrompts().size() == 2)
+        expected.prepend(shownPrompts().first());
+    confirmIfShown(seq, expected);
     click(w.entryButtons[0]);
     settle();
 }
 
 // From the menu: the catalogue, "Delete Worksheet", a title, OK, "Exit".
-void deleteStep(Journal &journal, int seq)
+void deleteStep(int seq)
 {
     click(mainMenu().entryButtons[18]);
     settle();
     WorksheetCatalogue &c = worksheetCatalogue();
-    int listed = 0;
-    while (listed < 24 && c.titleButtons[listed + 1]->isVisible())
-        ++listed;
-    if (listed > 0) {
+    if (const QStringList listed = visibleTitles(); !listed.isEmpty()) {
         tick(c.deleteModeTick);
-        Label *slot = c.titleButtons[slotForDeletion(seq, listed)];
+        Label *slot = c.titleButtons[(seq / 5) % listed.size() + 1];
         const QString title = slot->Caption();
-        announce(journal, seq, "delete", title);
-        QElapsedTimer clock;
-        clock.start();
+        announce(seq, "delete", title);
         click(slot);
-        const QStringList asked = {QStringLiteral("Are you sure that you want to delete the worksheet ") + title +
-                                   QLatin1Char('?')};
-        if (shownPrompts() != asked)
-            giveUp(journal, seq, shownPrompts());
-        confirm(journal, seq, clock);
+        confirmIfShown(
+            seq, {QStringLiteral("Are you sure that you want to delete the worksheet ") + title + QLatin1Char('?')});
     }
     click(c.titleButtons[0]);
     settle();
@@ -162,9 +120,10 @@ int main(int argc, char *argv[])
     }
     qputenv("TERRALORE_DATA", QFile::encodeName(args[1]));
     const int steps = args.size() > 3 ? args[3].toInt() : -1;
-    Journal journal(args[2]);
-    if (!journal.isOpen() || prepareDataFolder().isEmpty()) {
-        std::fputs("cannot open the journal or the data folder\n", stderr);
+    const auto done = readJournal(args[2]);
+    journal = ::open(QFile::encodeName(args[2]).constData(), O_WRONLY | O_APPEND | O_CREAT, 0644);
+    if (!done || journal < 0 || prepareDataFolder().isEmpty()) {
+        std::fputs("cannot read the journal or open the data folder\n", stderr);
         return 2;
     }
     registerFonts();
@@ -180,11 +139,11 @@ int main(int argc, char *argv[])
     QApplication::setActiveWindow(&stage);
     settle();
     say(QStringLiteral("ready"));
-    for (int seq = journal.lastSeq() + 1, taken = 0; steps < 0 || taken < steps; ++seq, ++taken) {
+    for (int seq = done->isEmpty() ? 0 : done->last().seq + 1, taken = 0; steps < 0 || taken < steps; ++seq, ++taken) {
         if (stepDeletes(seq))
-            deleteStep(journal, seq);
+            deleteStep(seq);
         else
-            saveStep(journal, seq);
+            saveStep(seq);
     }
     return 0;
 }
