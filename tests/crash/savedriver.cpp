@@ -71,25 +71,25 @@ void confirmIfShown(int seq, const QStringList &expected)
 // From the menu: the wizard, ten questions, "Save Worksheet", "Exit".
 void saveStep(int seq)
 {
-    click(mainMenu().entryButtons[17]);
+    click(mainMenu().entryButtons[MainMenu::WizardEntry]);
     WorksheetWizard &w = worksheetWizard();
     const QString title = titleForSave(seq);
     typeOverWorksheet(w, title, questionsForSave(seq));
     announce(seq, "save", title);
-    click(w.entryButtons[1]);
+    click(w.entryButtons[WorksheetWizard::SaveEntry]);
     // A title saved before is replaced after a question the OK answers.
     QStringList expected = {kSaved};
     if (shownPrompts().size() == 2)
         expected.prepend(shownPrompts().first());
     confirmIfShown(seq, expected);
-    click(w.entryButtons[0]);
+    click(w.entryButtons[WorksheetWizard::ExitEntry]);
     settle();
 }
 
 // From the menu: the catalogue, "Delete Worksheet", a title, OK, "Exit".
 void deleteStep(int seq)
 {
-    click(mainMenu().entryButtons[18]);
+    click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
     settle();
     WorksheetCatalogue &c = worksheetCatalogue();
     if (const QStringList listed = visibleTitles(); !listed.isEmpty()) {

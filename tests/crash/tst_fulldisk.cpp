@@ -122,7 +122,7 @@ void FullDiskTest::savingWithoutRoom()
         worksheetWizard().Show();
         QApplication::setActiveWindow(&Stage::instance());
         typeWorksheet(worksheetWizard(), title, questions);
-        action = worksheetWizard().entryButtons[1];
+        action = worksheetWizard().entryButtons[WorksheetWizard::SaveEntry];
     }
     {
         std::unique_ptr<FileSizeLimit> limit;

@@ -196,7 +196,7 @@ private:
         note(QStringLiteral("answer"), option);
         if (random(5) != 0)
             QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(6, option->height() / 2));
-        QTest::mouseClick(quiz.entryButtons[1], Qt::LeftButton);
+        QTest::mouseClick(quiz.entryButtons[QuizScreen::NextEntry], Qt::LeftButton);
         settle();
         return 2;
     }
@@ -213,7 +213,7 @@ private:
         WorksheetWizard &w = worksheetWizard();
         const int actions = typeOverWorksheet(w, title, questions);
         fakeServices().messages.clear();
-        QTest::mouseClick(w.entryButtons[1], Qt::LeftButton);
+        QTest::mouseClick(w.entryButtons[WorksheetWizard::SaveEntry], Qt::LeftButton);
         settle();
         if (fakeServices().messages.contains(kSaved)) {
             ++fullSaves;
