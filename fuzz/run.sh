@@ -2,7 +2,7 @@
 # Builds the fuzz configuration with clang++ into BUILD_DIR and runs each
 # fuzz target for SECONDS, starting from the committed seeds in fuzz/corpus/.
 # Exits non-zero if any target crashes; the input that did is left in
-# BUILD_DIR/artifacts/ (keep it as a regression fixture and test).
+# BUILD_DIR/artifacts/: keep it as a seed, which every run replays first.
 #
 #   fuzz/run.sh BUILD_DIR [SECONDS] [TARGET...]
 set -euo pipefail

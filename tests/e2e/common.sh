@@ -108,7 +108,7 @@ e2e_wait_pixel() { # x y [not] "r,g,b" what
   e2e_fail "$2 (pixel $x,$y is $(e2e_pixel "$x" "$y"))"
 }
 
-BACKDROP="48,133,214" FORM="39,63,137" EARTH_HUB="115,155,207"
+BACKDROP="48,133,214" FORM="39,63,137"
 BLACK="0,0,0" WHITE="255,255,255"
 
 # A 1024 by 768 display: every screen spans 112..912 by 84..684 and its
@@ -119,16 +119,14 @@ e2e_at() { # x y [width height], in twips -> the pixel at the middle
 
 # The entries the tests click, as left top width height in twips.
 declare -A E2E_ENTRY=(
-  [rocks]="3480 5760 3195 375" [earth]="120 2160 3195 375" [guide]="120 1080 3075 495"
-  [acknowledgments]="120 7920 3075 495" [wizard]="6960 5760 4635 495" [catalogue]="6960 6600 4635 495"
+  [rocks]="3480 5760 3195 375" [guide]="120 1080 3075 495"
+  [wizard]="6960 5760 4635 495" [catalogue]="6960 6600 4635 495"
   [exit]="10560 7920 1245 495" # the menu's, a hub's, an activity's, the results', the wizard's, the catalogue's
-  [multiple_choice]="120 7920 3195 495" [labelling]="3600 7920 3195 495" [ordering]="7080 7920 3195 495"
-  [key_facts]="6360 120 1995 495" [notes]="8640 120 3195 495"
-  [print]="10680 120 1125 495" [pager_exit]="10680 7920 1125 495"
+  [ordering]="7080 7920 3195 495" [print]="10680 120 1125 495" [pager_exit]="10680 7920 1125 495"
   [next_page]="6720 7920 2685 495" [previous_page]="1320 7920 2685 495"
   [next_question]="6000 7920 3765 495" [check_score]="6000 7920 2565 495"
   [save]="240 7920 3165 495" [first_title]="120 720 5715 375"
-  [edit_ticked]="120 120 2535 375" [delete_ticked]="9240 120 2535 375"
+  [edit_ticked]="120 120 2535 375"
 )
 e2e_entry() { e2e_at ${E2E_ENTRY[$1]}; }
 e2e_click_entry() { e2e_click $(e2e_entry "$1") "${2:-0.4}"; }

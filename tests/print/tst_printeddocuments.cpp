@@ -76,7 +76,6 @@ private slots:
     void certificateOnOnePageOfAnyPaper();
     void worksheetWholeAndInOrder_data();
     void worksheetWholeAndInOrder();
-    void pagePrintsItsPrintCopyAsVectors_data();
     void pagePrintsItsPrintCopyAsVectors();
 };
 
@@ -106,6 +105,15 @@ void PrintedDocumentsTest::certificateOnOnePageOfAnyPaper()
     QVERIFY(printed.lines.last().startsWith(QStringLiteral("Well Done Well Done")));
     QCOMPARE(printed.lines.mid(1, 4),
              (QStringList{"Terralore", "Excellent Work", "Megan Pritchard", "You have scored 4 out of 4."}));
+    // Drawn no smaller than the paper needs: laid out from the top, it ends
+    // near the foot of its design page (A4 less quarter-inch margins, 559.3
+    // by 805.9 points) fitted to the printable area; and its bottom band ends
+    // inside the innermost frame, 450 twips up from the printable area's foot.
+    const QRectF area = printableArea();
+    const double scale = std::min({1.0, area.width() / 559.3, area.height() / 805.9});
+    const QRectF bottomBand = printed.pages.first().lines().last().box;
+    QVERIFY2(bottomBand.bottom() - area.top() >= 0.9 * 805.9 * scale, qPrintable(QDebug::toString(bottomBand)));
+    QVERIFY2(area.bottom() - bottomBand.bottom() >= 22.5 * scale, qPrintable(QDebug::toString(bottomBand)));
 }
 
 void PrintedDocumentsTest::worksheetWholeAndInOrder_data()
@@ -131,11 +139,11 @@ void PrintedDocumentsTest::worksheetWholeAndInOrder()
     QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"), quizScreen().productHeading->Caption(),
                          quizScreen().quizTitle->Caption()};
     for (std::size_t q = 1; q <= 10; ++q) {
-        expected
-            << (QStringLiteral("Question %1 ").arg(q) + session().quiz.questions[q - 1].text).simplified()
-            << (QStringLiteral("A. ") + session().quiz.questions[q - 1].options[0] + QStringLiteral(" B. ") + session().quiz.questions[q - 1].options[1]).simplified()
-            << (QStringLiteral("C. ") + session().quiz.questions[q - 1].options[2] + QStringLiteral(" D. ") + session().quiz.questions[q - 1].options[3])
-                   .simplified();
+        const QuizQuestion &question = session().quiz.questions[q - 1];
+        const auto &o = question.options;
+        expected << (QStringLiteral("Question %1 ").arg(q) + question.text).simplified()
+                 << QStringLiteral("A. %1 B. %2").arg(o[0], o[1]).simplified()
+                 << QStringLiteral("C. %1 D. %2").arg(o[2], o[3]).simplified();
     }
     // On narrow paper what runs past the right edge is cut off there.
     QCOMPARE(printed.lines.size(), expected.size());
@@ -145,19 +153,13 @@ void PrintedDocumentsTest::worksheetWholeAndInOrder()
                  qPrintable(printed.lines[i]));
 }
 
-void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors_data()
-{
-    QTest::addColumn<QString>("which");
-    QTest::newRow("key facts") << QStringLiteral("notes");
-    QTest::newRow("teachers' guide") << QStringLiteral("guide");
-}
-
-// The page's words come back as text, so the metafile went to the printer as
-// vectors, all inside the picture placed at 1000, 1000 twips at its own size.
+// A page of the key facts (the guide and the notes print through the same
+// pager code): its words come back as text, so the metafile went to the
+// printer as vectors, all inside the picture placed at 1000, 1000 twips at
+// its own size.
 void PrintedDocumentsTest::pagePrintsItsPrintCopyAsVectors()
 {
-    QFETCH(QString, which);
-    const Printed printed = print(which);
+    const Printed printed = print(QStringLiteral("notes"));
     QVERIFY(shownPrompts().isEmpty());
     QCOMPARE(printed.pages.size(), 1);
     const QList<PdfWord> &words = printed.pages.first().words;

@@ -105,7 +105,8 @@ void PrintFailuresTest::messageAndNothingElse()
     QCOMPARE(QDir::temp().entryList({QStringLiteral("terralore-print-*")}), spoolBefore);
     if (document == QLatin1String("certificate")) {
         QCOMPARE(resultsScreen().nameBox->Text(), QStringLiteral("Megan Pritchard"));
-        QCOMPARE(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->Caption(), QStringLiteral("Print Certificate"));
+        QCOMPARE(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->Caption(),
+                 QStringLiteral("Print Certificate"));
     } else if (document == QLatin1String("guide")) {
         QCOMPARE(guidePager().pageCounterLine->Caption(), QStringLiteral("Page 2 of 5"));
     }

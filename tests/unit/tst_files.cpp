@@ -1,11 +1,9 @@
-// The field reader, the code page, the index reader
-// and the sweep of what an interrupted save left.
+// The field reader, the code page and the sweep of what an interrupted save
+// left. How damaged index files read is checked through the screens that
+// read them (screens/tst_damagedinput, tst_authoring).
 #include "FieldReader.h"
 #include "LineWriter.h"
-#include "TestData.h"
-#include "WorksheetIndex.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,8 +19,6 @@ private slots:
     void oversizedFilesAreRefused();
     void interruptedCommitsAreSwept_data();
     void interruptedCommitsAreSwept();
-    void indexReading_data();
-    void indexReading();
 };
 
 void FilesTest::fields_data()
@@ -34,7 +30,6 @@ void FilesTest::fields_data()
     QTest::newRow("leading blanks skipped, trailing kept")
         << QByteArray("   Granite  \r\n\tMarble\r\n") << QStringList{"Granite  ", "Marble"};
     QTest::newRow("blank line is an empty field") << QByteArray("a\r\n \r\nb\r\n") << QStringList{"a", "", "b"};
-    QTest::newRow("empty line is an empty field") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("bare LF and bare CR end lines") << QByteArray("a\nb\rc") << QStringList{"a", "b", "c"};
     QTest::newRow("comma before line end") << QByteArray("a,\r\nb\r\n") << QStringList{"a", "", "b"};
@@ -75,8 +70,7 @@ void FilesTest::interruptedCommitsAreSwept_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
     QTest::newRow("a commit's copy") << ".terralore-save-Ab12cDef" << true;
-    QTest::newRow("the index") << "track.txt" << false;
-    QTest::newRow("a worksheet") << "Granite.txt" << false;
+    // (The index and worksheets surviving every start is crash/tst_crashsafety's.)
     QTest::newRow("a teacher's backup of the index") << "track.txt.backup" << false;
     QTest::newRow("a teacher's backup of a worksheet") << "Rocks.txt.backup" << false;
     QTest::newRow("six letters after a text file") << "track.txt.wewqLx" << false;
@@ -95,34 +89,6 @@ void FilesTest::interruptedCommitsAreSwept()
     file.close();
     QCOMPARE(removeInterruptedCommits(dir.path()), removed ? 1 : 0);
     QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
-}
-
-void FilesTest::indexReading_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("complete");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QStringList>("names");
-    QTest::newRow("three") << QByteArray(" 3 \r\nA\r\nB\r\nC\r\nD\r\n") << true << 3 << QStringList{"A", "B", "C"};
-    QTest::newRow("count above the names") << QByteArray(" 3 \r\nA\r\nB\r\n") << false << 2 << QStringList{"A", "B"};
-    QTest::newRow("zero") << QByteArray(" 0 \r\n") << true << 0 << QStringList{};
-    QTest::newRow("thousand and one") << QByteArray(" 1001 \r\nA\r\n") << false << -1 << QStringList{};
-    QTest::newRow("not a number") << QByteArray("A\r\n") << false << -1 << QStringList{};
-}
-
-void FilesTest::indexReading()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, complete);
-    QFETCH(int, count);
-    QFETCH(QStringList, names);
-    FieldReader reader(bytes);
-    int n = -1;
-    WorksheetNameArray read;
-    QCOMPARE(readWorksheetIndex(reader, n, read), complete);
-    QCOMPARE(n, count);
-    for (int i = 0; i < names.size(); ++i)
-        QCOMPARE(read[i + 1], names[i]);
 }
 
 QTEST_MAIN(FilesTest)

@@ -44,9 +44,7 @@ void QuizFileTest::valueRules_data()
     QTest::addColumn<QString>("loaded"); // what the value loads as
     // Line 3 is question 1's text, 4 its option A, 8 its answer digit. How
     // blanks, quotes and code page bytes read is the field reader's (tst_files).
-    QTest::newRow("ampersand in a question") << 3 << QByteArray("Rocks & stones?") << "Rocks , stones?";
     QTest::newRow("ampersands in an option") << 4 << QByteArray("Sand&silt&clay") << "Sand,silt,clay";
-    QTest::newRow("trailing blanks kept") << 5 << QByteArray("Chalk  ") << "Chalk  ";
     QTest::newRow("title with ampersand") << 1 << QByteArray("Sand& silt and clay") << "Sand, silt and clay";
     QTest::newRow("digit with a blank before") << 8 << QByteArray(" 2") << "2";
     QTest::newRow("digit not unescaped") << 8 << QByteArray("&") << "&";
@@ -68,11 +66,9 @@ void QuizFileTest::valueRules()
     Quiz l;
     QVERIFY(loadQuizFile(reader, l));
     const QuizQuestion &first = l.questions[0];
-    const QString values[] = {l.title,          {},
-                              first.text,       first.options[0],
-                              first.options[1], first.options[2],
-                              first.options[3], first.answer,
-                              {}};
+    const QString values[] = {
+        l.title,          {},           first.text, first.options[0], first.options[1], first.options[2],
+        first.options[3], first.answer, {}};
     QCOMPARE(values[line - 1], loaded);
     // The rest of the quiz is where it belongs.
     QCOMPARE(l.questions[1].text, QStringLiteral("Which, of these, is 2?"));
@@ -89,7 +85,6 @@ void QuizFileTest::onlyValuesThatReadBackAreWritten_data()
     QTest::newRow("leading blanks, skipped") << 4 << 2 << "   Flint" << true;
     QTest::newRow("blanks only") << 9 << 4 << "   " << true;
     QTest::newRow("a line break in the title") << -1 << 0 << "Rocks\r\nand soils" << false;
-    QTest::newRow("a line feed in a question") << 2 << 0 << "Which rock\nis soft?" << false;
     QTest::newRow("a carriage return in option D") << 9 << 4 << "Slate\r" << false;
     QTest::newRow("a character the code page lacks") << 6 << 1 << QString::fromUtf8("CO\u2082") << false;
 }
