@@ -9,18 +9,29 @@ e2e_fail() { echo "E2E FAIL: $*" >&2; e2e_stop; exit 1; }
 
 e2e_start_x() { # [WIDTHxHEIGHT]
   # The server picks a free display itself and names it on a pipe, so tests
-  # started side by side never share one.
-  local fifo number
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  E2E_XVFB=$!
-  read -r -t 10 number <"$fifo"
-  rm -f "$fifo"
-  [ -n "$number" ] || { echo "no X display could be started" >&2; exit 1; }
-  export DISPLAY=":$number"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "the X display :$number does not answer" >&2; exit 1
+  # started side by side never share one. A server that names a display and
+  # then dies (the previous test's server still leaving it) is started again.
+  local fifo number attempt
+  for attempt in 1 2 3; do
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    E2E_XVFB=$!
+    number=""
+    read -r -t 10 number <"$fifo"
+    rm -f "$fifo"
+    [ -n "$number" ] || continue
+    export DISPLAY=":$number"
+    for _ in $(seq 50); do
+      kill -0 "$E2E_XVFB" 2>/dev/null || break
+      xdpyinfo >/dev/null 2>&1 && sleep 0.2 && kill -0 "$E2E_XVFB" 2>/dev/null && return 0
+      sleep 0.1
+    done
+    kill "$E2E_XVFB" 2>/dev/null
+    wait "$E2E_XVFB" 2>/dev/null
+  done
+  echo "no X display could be started" >&2
+  exit 1
 }
 
 e2e_start_program() { # [program options]
