@@ -31,8 +31,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const QSizeF twips = picture.sizeTwips();
-    const QSize size(qMax(1, qRound(twips.width() / 15.0 * scale)),
-                     qMax(1, qRound(twips.height() / 15.0 * scale)));
+    const QSize size(qMax(1, qRound(twips.width() / 15.0 * scale)), qMax(1, qRound(twips.height() / 15.0 * scale)));
     if (qint64(size.width()) * size.height() > 256LL * 1024 * 1024) {
         std::fprintf(stderr, "terralore-render: %dx%d pixels is too large\n", size.width(), size.height());
         return 1;

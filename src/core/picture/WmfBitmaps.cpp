@@ -91,10 +91,9 @@ void WmfContext::blit(const QRectF &dest, const QImage *image, QRectF source, qu
     if (source.isEmpty() || dest.width() == 0 || dest.height() == 0)
         return;
     // Bitmap pixels to logical units, so mirrored and anisotropic placements come out right.
-    QTransform toLogical =
-        QTransform::fromTranslate(-source.x(), -source.y()) *
-        QTransform::fromScale(dest.width() / source.width(), dest.height() / source.height()) *
-        QTransform::fromTranslate(dest.x(), dest.y());
+    QTransform toLogical = QTransform::fromTranslate(-source.x(), -source.y()) *
+                           QTransform::fromScale(dest.width() / source.width(), dest.height() / source.height()) *
+                           QTransform::fromTranslate(dest.x(), dest.y());
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     const bool rasterOps = supportsRasterOps(m_painter);
     switch (rop) {
@@ -113,8 +112,8 @@ void WmfContext::blit(const QRectF &dest, const QImage *image, QRectF source, qu
     m_painter.save();
     m_painter.setCompositionMode(mode);
     m_painter.setWorldTransform(toLogical * m_transform);
-    const bool sharp = m_dc.stretchMode == ColorOnColor || m_dc.stretchMode == BlackOnWhite ||
-                       m_dc.stretchMode == WhiteOnBlack;
+    const bool sharp =
+        m_dc.stretchMode == ColorOnColor || m_dc.stretchMode == BlackOnWhite || m_dc.stretchMode == WhiteOnBlack;
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, !sharp);
     m_painter.drawImage(source, *image, source);
     m_painter.restore();

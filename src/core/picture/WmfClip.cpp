@@ -13,8 +13,7 @@ namespace {
 // Rounds device coordinates that have already been bounded to the device.
 QRect snapped(const QRectF &r)
 {
-    return QRect(QPoint(qRound(r.left()), qRound(r.top())),
-                 QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
+    return QRect(QPoint(qRound(r.left()), qRound(r.top())), QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
 }
 
 int boundedPixels(double value)
@@ -33,8 +32,7 @@ QRegion WmfContext::deviceRegion(const QRectF &logical) const
         const QRectF device = m_transform.mapRect(logical.normalized()).intersected(m_deviceArea);
         return device.isEmpty() ? QRegion() : QRegion(snapped(device));
     }
-    const QPolygonF device =
-        m_transform.map(QPolygonF(logical.normalized())).intersected(QPolygonF(m_deviceArea));
+    const QPolygonF device = m_transform.map(QPolygonF(logical.normalized())).intersected(QPolygonF(m_deviceArea));
     return QRegion(device.toPolygon());
 }
 

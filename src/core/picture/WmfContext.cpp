@@ -51,8 +51,7 @@ void WmfContext::play()
 
 void WmfContext::dispatch(const WmfRecord &record, const WmfParams &p)
 {
-    if (dispatchState(record.function, p) || dispatchMapping(record.function, p) ||
-        dispatchObjects(record, p))
+    if (dispatchState(record.function, p) || dispatchMapping(record.function, p) || dispatchObjects(record, p))
         return;
     // Palettes, escapes, flood fills and the like are accepted and ignored.
     dispatchDrawing(record, p);

@@ -13,13 +13,7 @@ constexpr int kDefaultDpi = 96;
 constexpr double kMinStretch = 0.05;
 constexpr double kMaxStretch = 20.0;
 
-enum FontFamily : int {
-    FfRoman = 0x10,
-    FfSwiss = 0x20,
-    FfModern = 0x30,
-    FfScript = 0x40,
-    FfDecorative = 0x50
-};
+enum FontFamily : int { FfRoman = 0x10, FfSwiss = 0x20, FfModern = 0x30, FfScript = 0x40, FfDecorative = 0x50 };
 
 QFont::StyleHint styleHint(int pitchAndFamily)
 {

@@ -20,8 +20,7 @@ bool plainHeaderAt(QByteArrayView bytes, qsizetype at)
         return false;
     const quint16 type = readU16(bytes, at);
     const quint16 version = readU16(bytes, at + 4);
-    return (type == 1 || type == 2) && readU16(bytes, at + 2) == 9 &&
-           (version == 0x0100 || version == 0x0300);
+    return (type == 1 || type == 2) && readU16(bytes, at + 2) == 9 && (version == 0x0100 || version == 0x0300);
 }
 
 bool isPlaceable(QByteArrayView bytes)
@@ -95,8 +94,7 @@ private:
             return true;
         const QByteArrayView dib = params.bytes(place.word, (params.size() - place.word) * 2);
         wmfdib::DibInfo info;
-        if (!wmfdib::inspect(dib, place.colorUsage, &info) ||
-            m_pixels + info.pixels() > WmfLimits::maxImagePixels)
+        if (!wmfdib::inspect(dib, place.colorUsage, &info) || m_pixels + info.pixels() > WmfLimits::maxImagePixels)
             return record.function == wmf::DibCreatePatternBrush;
         QImage image = wmfdib::decode(dib, place.colorUsage);
         if (image.isNull())
@@ -128,9 +126,9 @@ std::shared_ptr<const WmfDocument> WmfReader::read(const QByteArray &bytes)
         if (bytes.size() < kPlaceableSize)
             return {};
         doc->placeable = true;
-        doc->frame = QRectF(QPointF(readS16(bytes, 6), readS16(bytes, 8)),
-                            QPointF(readS16(bytes, 10), readS16(bytes, 12)))
-                         .normalized();
+        doc->frame =
+            QRectF(QPointF(readS16(bytes, 6), readS16(bytes, 8)), QPointF(readS16(bytes, 10), readS16(bytes, 12)))
+                .normalized();
         doc->unitsPerInch = readU16(bytes, 14);
         headerAt = kPlaceableSize;
     }

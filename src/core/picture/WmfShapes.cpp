@@ -95,9 +95,7 @@ QPen WmfContext::devicePen() const
     const int cap = m_dc.pen.style & PsEndCapMask;
     pen.setCapStyle(cap == PsEndCapFlat ? Qt::FlatCap : cap == PsEndCapSquare ? Qt::SquareCap : Qt::RoundCap);
     const int join = m_dc.pen.style & PsJoinMask;
-    pen.setJoinStyle(join == PsJoinBevel   ? Qt::BevelJoin
-                     : join == PsJoinMiter ? Qt::MiterJoin
-                                           : Qt::RoundJoin);
+    pen.setJoinStyle(join == PsJoinBevel ? Qt::BevelJoin : join == PsJoinMiter ? Qt::MiterJoin : Qt::RoundJoin);
     return pen;
 }
 

@@ -48,8 +48,7 @@ QTransform logicalToFrameUnits(const WmfDcState &s, int unitsPerInch)
         }
     }
     // device = (logical - windowOrg) * scale + viewportOrg
-    return QTransform(sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx,
-                      s.viewportOrg.y() - s.windowOrg.y() * sy);
+    return QTransform(sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx, s.viewportOrg.y() - s.windowOrg.y() * sy);
 }
 
 QSizeF scaledExtent(QSizeF extent, const WmfParams &p)

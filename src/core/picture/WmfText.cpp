@@ -85,8 +85,7 @@ const WmfRealizedFont &WmfContext::realizedFont()
 void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<double> &dx)
 {
     const double sx = scaleX();
-    const double height =
-        m_dc.font.height ? qAbs(m_dc.font.height * scaleY()) : kDefaultCharHeight * m_pixelScale;
+    const double height = m_dc.font.height ? qAbs(m_dc.font.height * scaleY()) : kDefaultCharHeight * m_pixelScale;
     if (drawsNothing() || bytes.isEmpty() || height < kMinTextPixels || height > kMaxTextPixels)
         return;
     const QString text = m_fonts.decode(bytes, m_dc.font.charset);
@@ -163,9 +162,7 @@ void WmfContext::drawText(QPointF at, QByteArrayView bytes, const std::vector<do
 
     if (updateCp) {
         // The current position moves past the text (left) or before it (right).
-        const double moved = horizontal == TaRight    ? -layout.width
-                             : horizontal == TaCenter ? 0
-                                                      : layout.width;
+        const double moved = horizontal == TaRight ? -layout.width : horizontal == TaCenter ? 0 : layout.width;
         m_dc.position = m_transform.inverted().map(frame.map(QPointF(moved, 0)));
     }
 }

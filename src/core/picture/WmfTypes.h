@@ -109,14 +109,7 @@ enum PenStyle : int {
     PsJoinMask = 0xF000,
 };
 
-enum BrushStyle : int {
-    BsSolid = 0,
-    BsNull = 1,
-    BsHatched = 2,
-    BsPattern = 3,
-    BsDibPattern = 5,
-    BsDibPatternPt = 6
-};
+enum BrushStyle : int { BsSolid = 0, BsNull = 1, BsHatched = 2, BsPattern = 3, BsDibPattern = 5, BsDibPatternPt = 6 };
 
 enum HatchStyle : int {
     HsHorizontal = 0,
