@@ -4,7 +4,8 @@
 #     xdotool) and printing tests (CUPS with a cups-pdf default printer, started here);
 #  2. an AddressSanitizer + UndefinedBehaviorSanitizer build: unit and screen tests,
 #     and the monkey soak with LeakSanitizer on;
-#  3. the fuzz targets for a bounded time each (FUZZ_SECONDS, default 20).
+#  3. the Release build the benchmarks use (README), so that it cannot break unseen;
+#  4. the fuzz targets for a bounded time each (FUZZ_SECONDS, default 20).
 # Exits non-zero when anything fails.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -68,6 +69,13 @@ if configure_and_build "$top/build/asan" -DCMAKE_BUILD_TYPE=Debug -DTERRALORE_SA
   count_ctest "$top/build/ctest-asan.log" "sanitizer tests"
 else
   failed=$((failed + 1)); failures+=("sanitizer build")
+fi
+
+step "Release build (the benchmarks' configuration)"
+if configure_and_build "$top/build/bench" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1)); failures+=("Release build")
 fi
 
 step "Fuzzing"
