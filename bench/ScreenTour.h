@@ -108,15 +108,15 @@ inline std::vector<TourStop> screenTour()
          },
          [] { press(titleScreen().okButton); }, [] {}},
         {"Titlefrm (menu Exit)", toMenu, menuEntry(16), [] { pressCaptioned(QStringLiteral("Cancel")); }},
-        {"science", toMenu, menuEntry(10), leave},
-        {"beginning", toMenu, menuEntry(15), leave},
-        {"multiple",
+        {"ScienceHub", toMenu, menuEntry(10), leave},
+        {"BeginningHub", toMenu, menuEntry(15), leave},
+        {"QuizScreen",
          [=] {
              toMenu();
              openScience();
          },
          hubEntry(0), leave},
-        {"Welldone",
+        {"ResultsScreen",
          [=] {
              toMenu();
              openScience();
@@ -124,7 +124,7 @@ inline std::vector<TourStop> screenTour()
              answerNine();
          },
          [] { press(quizScreen().entryButtons[QuizScreen::NextEntry]); }, leave},
-        {"Wrong",
+        {"WrongAnswers",
          [=] {
              toMenu();
              openScience();
@@ -134,26 +134,26 @@ inline std::vector<TourStop> screenTour()
              settle();
          },
          [] { press(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]); }, leave},
-        {"sciencelab",
+        {"ScienceLabelling",
          [=] {
              toMenu();
              openScience();
          },
          hubEntry(1), leave},
-        {"scienceord",
+        {"ScienceOrdering",
          [=] {
              toMenu();
              openScience();
          },
          hubEntry(3), leave},
-        {"beginninglab",
+        {"BeginningLabelling",
          [] {
              toMenu();
              press(mainMenu().entryButtons[MainMenu::BeginningEntry]);
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Labelling Activity")); }, leave},
-        {"beginningord",
+        {"BeginningOrdering",
          [] {
              toMenu();
              press(mainMenu().entryButtons[MainMenu::BeginningEntry]);
@@ -167,9 +167,9 @@ inline std::vector<TourStop> screenTour()
          },
          hubEntry(4), leave},
         {"teacher (acknowledgments)", toMenu, menuEntry(19), leave},
-        {"guide", toMenu, menuEntry(20), leave},
-        {"wizard", toMenu, menuEntry(17), leave},
-        {"worksheets", toMenu, menuEntry(18), leave},
+        {"GuidePager", toMenu, menuEntry(20), leave},
+        {"WorksheetWizard", toMenu, menuEntry(17), leave},
+        {"WorksheetCatalogue", toMenu, menuEntry(18), leave},
     };
 }
 

@@ -24,11 +24,12 @@ template <class T, T *(*Accessor)()> Activity *ifLoaded()
 }
 
 const Entry kActivities[] = {
-    {"scienceord", load<ScienceOrdering, scienceOrdering>, ifLoaded<ScienceOrdering, scienceOrderingIfLoaded>},
-    {"beginningord", load<BeginningOrdering, beginningOrdering>,
+    {"ScienceOrdering", load<ScienceOrdering, scienceOrdering>, ifLoaded<ScienceOrdering, scienceOrderingIfLoaded>},
+    {"BeginningOrdering", load<BeginningOrdering, beginningOrdering>,
      ifLoaded<BeginningOrdering, beginningOrderingIfLoaded>},
-    {"sciencelab", load<ScienceLabelling, scienceLabelling>, ifLoaded<ScienceLabelling, scienceLabellingIfLoaded>},
-    {"beginninglab", load<BeginningLabelling, beginningLabelling>,
+    {"ScienceLabelling", load<ScienceLabelling, scienceLabelling>,
+     ifLoaded<ScienceLabelling, scienceLabellingIfLoaded>},
+    {"BeginningLabelling", load<BeginningLabelling, beginningLabelling>,
      ifLoaded<BeginningLabelling, beginningLabellingIfLoaded>},
 };
 

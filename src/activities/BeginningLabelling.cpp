@@ -30,7 +30,7 @@ const Pointer kPointers[] = {
 
 } // namespace
 
-BeginningLabelling::BeginningLabelling() : Activity(QStringLiteral("beginninglab"), {kItems, 2280, 375})
+BeginningLabelling::BeginningLabelling() : Activity(QStringLiteral("BeginningLabelling"), {kItems, 2280, 375})
 {
     // Bottom to top: diagram, targets, buttons and homes, title,
     // instruction, captions, pointer lines.

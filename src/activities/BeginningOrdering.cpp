@@ -30,7 +30,7 @@ constexpr int kLinePixels = 3;
 
 } // namespace
 
-BeginningOrdering::BeginningOrdering() : OrderingActivity(QStringLiteral("beginningord"), {kItems, 3915, 915})
+BeginningOrdering::BeginningOrdering() : OrderingActivity(QStringLiteral("BeginningOrdering"), {kItems, 3915, 915})
 {
     // Bottom to top: targets, buttons, title, instruction, hint, bracket,
     // homes, captions.

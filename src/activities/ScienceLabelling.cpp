@@ -32,7 +32,7 @@ const Fossil kFossils[] = {
 
 } // namespace
 
-ScienceLabelling::ScienceLabelling() : Activity(QStringLiteral("sciencelab"), {kItems, 2595, 375})
+ScienceLabelling::ScienceLabelling() : Activity(QStringLiteral("ScienceLabelling"), {kItems, 2595, 375})
 {
     // Bottom to top: pictures, boxes, buttons, title, instruction, hint,
     // captions.

@@ -30,7 +30,7 @@ const Heading kHeadings[] = {
 
 } // namespace
 
-ScienceOrdering::ScienceOrdering() : OrderingActivity(QStringLiteral("scienceord"), {kItems, 2955, 1155})
+ScienceOrdering::ScienceOrdering() : OrderingActivity(QStringLiteral("ScienceOrdering"), {kItems, 2955, 1155})
 {
     // Bottom to top: targets, buttons, title, instruction, hint, homes,
     // captions, headings.

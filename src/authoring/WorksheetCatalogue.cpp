@@ -41,7 +41,7 @@ const LabelButton kPageButtons[] = {
 
 } // namespace
 
-WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("worksheets"))
+WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("WorksheetCatalogue"))
 {
     heading = new Label(this, {.name = "heading",
                                .width = 12000,

@@ -68,7 +68,7 @@ LabelDesign caption(int index, float left, float top, float width, float height,
 
 } // namespace
 
-WorksheetWizard::WorksheetWizard() : Form(QStringLiteral("wizard"))
+WorksheetWizard::WorksheetWizard() : Form(QStringLiteral("WorksheetWizard"))
 {
     fieldCaptions.add(0, new Label(this, caption(0, 0, 0, 4320, 540, QStringLiteral("Multiple Choice Wizard"), 18)));
     fieldCaptions.add(1, new Label(this, caption(1, 5160, 120, 2400, 375, QStringLiteral("Worksheet Title"), 14.25)));

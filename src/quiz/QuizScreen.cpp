@@ -43,7 +43,7 @@ LabelDesign heading(const char *name, float left, float top, float width, float 
 
 } // namespace
 
-QuizScreen::QuizScreen() : Form(QStringLiteral("multiple"))
+QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
 {
     LabelDesign title = heading("screenTitle", 120, 120, 6240, 900, 36, kYellow, vbCenter, "Tahoma");
     title.caption = QStringLiteral("Multiple Choice");

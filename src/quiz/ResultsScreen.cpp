@@ -66,7 +66,7 @@ double freshRandom01()
 
 } // namespace
 
-ResultsScreen::ResultsScreen() : Form(QStringLiteral("Welldone"))
+ResultsScreen::ResultsScreen() : Form(QStringLiteral("ResultsScreen"))
 {
     LabelDesign wellDone = line("heading", 0, 120, 12000, 900, 36, true, "Well Done!");
     wellDone.face = "Tahoma";

@@ -35,7 +35,7 @@ const LabelButton kExit{1, 10560, 7920, 1245, 495, "Exit"};
 
 } // namespace
 
-WrongAnswers::WrongAnswers() : Form(QStringLiteral("Wrong"))
+WrongAnswers::WrongAnswers() : Form(QStringLiteral("WrongAnswers"))
 {
     quizTitle = new Label(this, text("quizTitle", -1, 0, 120, 20.25, kYellow, vbCenter));
     introLine = new Label(this, text("introLine", -1, 240, 960, 15.75, kYellow, vbLeftJustify,

@@ -1,6 +1,6 @@
 #include "Backdrop.h"
 
-Backdrop::Backdrop() : Form(QStringLiteral("Grey"), Border::None)
+Backdrop::Backdrop() : Form(QStringLiteral("Backdrop"), Border::None)
 {
     setMaximised(true);
 }

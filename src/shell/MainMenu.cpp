@@ -54,7 +54,7 @@ const MenuEntry kMenu[] = {
 
 } // namespace
 
-MainMenu::MainMenu() : Form(QStringLiteral("intro0"))
+MainMenu::MainMenu() : Form(QStringLiteral("MainMenu"))
 {
     picture = new Image(this, QStringLiteral("picture"));
     picture->setStretch(true);

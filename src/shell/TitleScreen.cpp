@@ -20,7 +20,7 @@ const QColor kGreen(0, 128, 0);
 
 } // namespace
 
-TitleScreen::TitleScreen() : Form(QStringLiteral("Titlefrm"))
+TitleScreen::TitleScreen() : Form(QStringLiteral("TitleScreen"))
 {
     setCaption(QStringLiteral(" "));
     setBackColor(kGrey);

@@ -3,7 +3,7 @@
 namespace {
 
 const HubTable kBeginning{
-    .formName = "beginning",
+    .formName = "BeginningHub",
     .title = "The Beginning: the Earth",
     .titleLeft = 120,
     .titleTop = 0,
@@ -17,8 +17,8 @@ const HubTable kBeginning{
     .pictureResetsHover = false,
     .quizFile = "multiple\\The Beginning.txt",
     .quizPicture = "images\\sciencesm.jpg",
-    .labellingScreen = "beginninglab",
-    .orderingScreen = "beginningord",
+    .labellingScreen = "BeginningLabelling",
+    .orderingScreen = "BeginningOrdering",
     .keyFactsStem = "key beginning",
     .keyFactsPages = 2,
     .notesStem = "beginning",

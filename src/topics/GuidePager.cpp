@@ -18,7 +18,7 @@ QString pageFile(const QString &folder, int page)
 } // namespace
 
 GuidePager::GuidePager()
-    : Pager(QStringLiteral("guide"), {.image2Left = 120, .image2Top = -240, .counter = "Page 1 of 5"})
+    : Pager(QStringLiteral("GuidePager"), {.image2Left = 120, .image2Top = -240, .counter = "Page 1 of 5"})
 {
     heading = new Label(this, {.name = "heading",
                                .left = 0,

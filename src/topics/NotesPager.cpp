@@ -27,7 +27,7 @@ QString logoFrameFile(int frame)
 
 } // namespace
 
-NotesPager::NotesPager() : Pager(QStringLiteral("teacher"), {.image2Left = 0, .image2Top = 0, .counter = ""})
+NotesPager::NotesPager() : Pager(QStringLiteral("NotesPager"), {.image2Left = 0, .image2Top = 0, .counter = ""})
 {
     createEntries();
     animatedLogo = new PictureBox(this, QStringLiteral("animatedLogo"));

@@ -3,7 +3,7 @@
 namespace {
 
 const HubTable kScience{
-    .formName = "science",
+    .formName = "ScienceHub",
     .title = "The Science of Rocks",
     .titleLeft = 240,
     .titleTop = 0,
@@ -18,8 +18,8 @@ const HubTable kScience{
     .pictureResetsHover = true,
     .quizFile = "multiple\\The Science of Rocks.txt",
     .quizPicture = "images\\cavesm.jpg",
-    .labellingScreen = "sciencelab",
-    .orderingScreen = "scienceord",
+    .labellingScreen = "ScienceLabelling",
+    .orderingScreen = "ScienceOrdering",
     .keyFactsStem = "key science",
     .keyFactsPages = 2,
     .notesStem = "science",

@@ -43,15 +43,15 @@ inline void addEveryScreen()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("n");
-    QTest::newRow("scienceord") << "scienceord" << 3;
-    QTest::newRow("beginningord") << "beginningord" << 5;
-    QTest::newRow("sciencelab") << "sciencelab" << 4;
-    QTest::newRow("beginninglab") << "beginninglab" << 4;
+    QTest::newRow("ScienceOrdering") << "ScienceOrdering" << 3;
+    QTest::newRow("BeginningOrdering") << "BeginningOrdering" << 5;
+    QTest::newRow("ScienceLabelling") << "ScienceLabelling" << 4;
+    QTest::newRow("BeginningLabelling") << "BeginningLabelling" << 4;
 }
 
 inline QString topicOf(const QString &name)
 {
-    return name.startsWith(QLatin1String("science")) ? QStringLiteral("The Science of Rocks")
+    return name.startsWith(QLatin1String("Science")) ? QStringLiteral("The Science of Rocks")
                                                      : QStringLiteral("The Beginning: the Earth");
 }
 

@@ -61,7 +61,7 @@ void ActivityDragTest::allCorrectScoresFull()
 
 void ActivityDragTest::swappedLayersScoreTwo()
 {
-    Activity &a = openActivity(QStringLiteral("beginninglab"));
+    Activity &a = openActivity(QStringLiteral("BeginningLabelling"));
     dropOnTarget(a, 3, 3);
     dropOnTarget(a, 2, 2);
     dropOnTarget(a, 1, 0); // "Mantle" in the inner core's box
@@ -84,11 +84,11 @@ void ActivityDragTest::pressAndReleaseSnapsAgain_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("inTarget");
-    QTest::newRow("left, home box") << "sciencelab" << int(Qt::LeftButton) << false;
-    QTest::newRow("left, target box") << "sciencelab" << int(Qt::LeftButton) << true;
-    QTest::newRow("right, home box") << "beginningord" << int(Qt::RightButton) << false;
-    QTest::newRow("right, target box") << "beginningord" << int(Qt::RightButton) << true;
-    QTest::newRow("middle, target box") << "scienceord" << int(Qt::MiddleButton) << true;
+    QTest::newRow("left, home box") << "ScienceLabelling" << int(Qt::LeftButton) << false;
+    QTest::newRow("left, target box") << "ScienceLabelling" << int(Qt::LeftButton) << true;
+    QTest::newRow("right, home box") << "BeginningOrdering" << int(Qt::RightButton) << false;
+    QTest::newRow("right, target box") << "BeginningOrdering" << int(Qt::RightButton) << true;
+    QTest::newRow("middle, target box") << "ScienceOrdering" << int(Qt::MiddleButton) << true;
 }
 
 void ActivityDragTest::pressAndReleaseSnapsAgain()
@@ -108,7 +108,7 @@ void ActivityDragTest::pressAndReleaseSnapsAgain()
 
 void ActivityDragTest::rightButtonNeverMoves()
 {
-    Activity &a = openActivity(QStringLiteral("beginningord"));
+    Activity &a = openActivity(QStringLiteral("BeginningOrdering"));
     const QPointF home = cornerOf(a.captions[2]);
     drag(a.captions[2], centreOfBox(a.targetBoxes[2]), Qt::RightButton);
     QCOMPARE(cornerOf(a.captions[2]), home);
@@ -148,7 +148,7 @@ void ActivityDragTest::releaseNearTheEdges()
 {
     QFETCH(QPoint, pointer);
     QFETCH(QPointF, corner);
-    Activity &a = openActivity(QStringLiteral("scienceord"));
+    Activity &a = openActivity(QStringLiteral("ScienceOrdering"));
     drag(a.captions[1], pointer);
     if (corner == QPointF(-1, -1)) {
         QCOMPARE(countOf(kThud), 0);
@@ -165,7 +165,7 @@ void ActivityDragTest::overlapGoesToTheLowerBox()
 {
     // Target 1 (the top box, Top 840) and target 3 (Top 2160) both take a
     // caption whose corner lies between Top 1702.5 and 1755.
-    Activity &a = openActivity(QStringLiteral("beginningord"));
+    Activity &a = openActivity(QStringLiteral("BeginningOrdering"));
     const QPoint between(centreOfBox(a.targetBoxes[1]).x(), 145);
     drag(a.captions[4], between);
     QCOMPARE(cornerOf(a.captions[4]), QPointF(7800, 840));

@@ -46,7 +46,7 @@ void catalogue(int titles)
 void quizWithWrong(const QSet<int> &wrong)
 {
     const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
-    click(hub(10).entryButtons[Hub::QuizEntry]);
+    click(hub(MainMenu::ScienceEntry).entryButtons[Hub::QuizEntry]);
     takeQuiz(quiz, wrong);
 }
 
@@ -71,7 +71,7 @@ QList<Label *> all(ControlArray<Label> &labels)
 const std::vector<Screen> &screens()
 {
     static const std::vector<Screen> list = {
-        {"intro0", [] {
+        {"MainMenu", [] {
              titleScreen().Show();
              click(titleScreen().okButton);
              // The title screen's OK comes before the sound can be switched off.
@@ -79,36 +79,36 @@ const std::vector<Screen> &screens()
                  click(mainMenu().soundOffButton, QPoint(8, 8));
                  fakeServices().effects.clear();
              }
-         }, [] { return mainMenu().entryButtons[MainMenu::ExitEntry]; }, "Titlefrm", 1, 1,
+         }, [] { return mainMenu().entryButtons[MainMenu::ExitEntry]; }, "TitleScreen", 1, 1,
          [] { return QList<Label *>{mainMenu().entryButtons[MainMenu::WizardEntry], mainMenu().entryButtons[MainMenu::ScienceEntry]}; }, {300, 120}},
-        {"science", [] { hub(10); }, [] { return scienceHub().entryButtons[Hub::ExitEntry]; }, "intro0", 1, 1,
+        {"ScienceHub", [] { hub(MainMenu::ScienceEntry); }, [] { return scienceHub().entryButtons[Hub::ExitEntry]; }, "MainMenu", 1, 1,
          [] { return all(scienceHub().entryButtons); }, {788, 300}},
-        {"beginning", [] { hub(15); }, [] { return beginningHub().entryButtons[Hub::ExitEntry]; }, "intro0", 1, 1,
+        {"BeginningHub", [] { hub(MainMenu::BeginningEntry); }, [] { return beginningHub().entryButtons[Hub::ExitEntry]; }, "MainMenu", 1, 1,
          [] { return all(beginningHub().entryButtons); }, {788, 300}},
-        {"multiple", [] { click(hub(10).entryButtons[Hub::QuizEntry]); }, [] { return quizScreen().entryButtons[QuizScreen::ExitEntry]; }, "science", 2, 1,
+        {"QuizScreen", [] { click(hub(MainMenu::ScienceEntry).entryButtons[Hub::QuizEntry]); }, [] { return quizScreen().entryButtons[QuizScreen::ExitEntry]; }, "ScienceHub", 2, 1,
          [] { return QList<Label *>{quizScreen().entryButtons[QuizScreen::ExitEntry], quizScreen().entryButtons[QuizScreen::NextEntry], quizScreen().entryButtons[QuizScreen::PrintEntry]}; }, {40, 300}},
-        {"Welldone", [] { quizWithWrong({3}); }, [] { return resultsScreen().entryButtons[ResultsScreen::ExitEntry]; }, "science", 12, 1,
+        {"ResultsScreen", [] { quizWithWrong({3}); }, [] { return resultsScreen().entryButtons[ResultsScreen::ExitEntry]; }, "ScienceHub", 12, 1,
          [] { return all(resultsScreen().entryButtons); }, {40, 450}},
-        {"Wrong", [] { quizWithWrong({3}); click(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]); }, [] { return wrongAnswers().exitButton; },
-         "science", 13, 0, {}, {}},
-        {"sciencelab", [] { click(hub(10).entryButtons[Hub::LabellingEntry]); }, [] { return scienceLabelling().entryButtons[Activity::ExitEntry]; }, "science", 2, 1, {}, {}},
-        {"scienceord", [] { click(hub(10).entryButtons[Hub::OrderingEntry]); }, [] { return scienceOrdering().entryButtons[Activity::ExitEntry]; }, "science", 2, 1,
+        {"WrongAnswers", [] { quizWithWrong({3}); click(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]); }, [] { return wrongAnswers().exitButton; },
+         "ScienceHub", 13, 0, {}, {}},
+        {"ScienceLabelling", [] { click(hub(MainMenu::ScienceEntry).entryButtons[Hub::LabellingEntry]); }, [] { return scienceLabelling().entryButtons[Activity::ExitEntry]; }, "ScienceHub", 2, 1, {}, {}},
+        {"ScienceOrdering", [] { click(hub(MainMenu::ScienceEntry).entryButtons[Hub::OrderingEntry]); }, [] { return scienceOrdering().entryButtons[Activity::ExitEntry]; }, "ScienceHub", 2, 1,
          [] { return QList<Label *>{scienceOrdering().entryButtons[Activity::StartAgainEntry], scienceOrdering().entryButtons[Activity::ExitEntry]}; }, {600, 30}},
-        {"beginninglab", [] { click(hub(15).entryButtons[Hub::LabellingEntry]); }, [] { return beginningLabelling().entryButtons[Activity::ExitEntry]; }, "beginning", 2, 1,
+        {"BeginningLabelling", [] { click(hub(MainMenu::BeginningEntry).entryButtons[Hub::LabellingEntry]); }, [] { return beginningLabelling().entryButtons[Activity::ExitEntry]; }, "BeginningHub", 2, 1,
          {}, {}},
-        {"beginningord", [] { click(hub(15).entryButtons[Hub::OrderingEntry]); }, [] { return beginningOrdering().entryButtons[Activity::ExitEntry]; }, "beginning", 2, 1,
+        {"BeginningOrdering", [] { click(hub(MainMenu::BeginningEntry).entryButtons[Hub::OrderingEntry]); }, [] { return beginningOrdering().entryButtons[Activity::ExitEntry]; }, "BeginningHub", 2, 1,
          [] { return QList<Label *>{beginningOrdering().entryButtons[Activity::StartAgainEntry], beginningOrdering().entryButtons[Activity::ExitEntry]}; }, {600, 30}},
-        {"teacher", [] { click(hub(10).entryButtons[Hub::KeyFactsEntry]); }, [] { return notesPager().entryButtons[Exit]; }, "science", 2, 0, {}, {}},
-        {"guide", [] { click(menu().entryButtons[MainMenu::GuideEntry]); }, [] { return guidePager().entryButtons[Exit]; }, "intro0", 1, 0, {}, {}},
-        {"wizard", [] { click(menu().entryButtons[MainMenu::WizardEntry]); }, [] { return worksheetWizard().entryButtons[WorksheetWizard::ExitEntry]; }, "intro0", 1, 1,
+        {"NotesPager", [] { click(hub(MainMenu::ScienceEntry).entryButtons[Hub::KeyFactsEntry]); }, [] { return notesPager().entryButtons[Exit]; }, "ScienceHub", 2, 0, {}, {}},
+        {"GuidePager", [] { click(menu().entryButtons[MainMenu::GuideEntry]); }, [] { return guidePager().entryButtons[Exit]; }, "MainMenu", 1, 0, {}, {}},
+        {"WorksheetWizard", [] { click(menu().entryButtons[MainMenu::WizardEntry]); }, [] { return worksheetWizard().entryButtons[WorksheetWizard::ExitEntry]; }, "MainMenu", 1, 1,
          [] { return all(worksheetWizard().entryButtons); }, {310, 20}},
-        {"worksheets", [] { catalogue(30); }, [] { return worksheetCatalogue().titleButtons[0]; }, "intro0", 1, 1,
+        {"WorksheetCatalogue", [] { catalogue(30); }, [] { return worksheetCatalogue().titleButtons[0]; }, "MainMenu", 1, 1,
          [] { return QList<Label *>{worksheetCatalogue().titleButtons[7], worksheetCatalogue().titleButtons[0], worksheetCatalogue().titleButtons[24]}; },
          {60, 80}},
-        {"multiple", [] { catalogue(2); click(worksheetCatalogue().titleButtons[2]); }, [] { return quizScreen().entryButtons[QuizScreen::ExitEntry]; },
-         "worksheets", 2, 1, {}, {}},
-        {"wizard", [] { catalogue(2); tick(worksheetCatalogue().editModeTick); click(worksheetCatalogue().titleButtons[1]); },
-         [] { return worksheetWizard().entryButtons[WorksheetWizard::ExitEntry]; }, "worksheets", 2, 1, {}, {}},
+        {"QuizScreen", [] { catalogue(2); click(worksheetCatalogue().titleButtons[2]); }, [] { return quizScreen().entryButtons[QuizScreen::ExitEntry]; },
+         "WorksheetCatalogue", 2, 1, {}, {}},
+        {"WorksheetWizard", [] { catalogue(2); tick(worksheetCatalogue().editModeTick); click(worksheetCatalogue().titleButtons[1]); },
+         [] { return worksheetWizard().entryButtons[WorksheetWizard::ExitEntry]; }, "WorksheetCatalogue", 2, 1, {}, {}},
     };
     return list;
 }
@@ -176,8 +176,8 @@ const std::vector<DoubleClickCase> &doubleClickCases()
              return worksheetWizard().answerTicks[5];
          },
          [] { return QString::number(worksheetWizard().answerTicks[5]->Value()); }},
-        {"a caption tile", [] { return openActivity(QStringLiteral("scienceord")).captions[1]; },
-         [] { return describe(activityNamed(QStringLiteral("scienceord")).captions[1]); }},
+        {"a caption tile", [] { return openActivity(QStringLiteral("ScienceOrdering")).captions[1]; },
+         [] { return describe(activityNamed(QStringLiteral("ScienceOrdering")).captions[1]); }},
     };
     return cases;
 }

@@ -46,9 +46,9 @@ public:
             QTest::qWait(10 + random(250));
             return 0;
         }
-        if (top.FormName() == QLatin1String("wizard") && random(6) == 0)
+        if (top.FormName() == QLatin1String("WorksheetWizard") && random(6) == 0)
             return saveWorksheet();
-        if (top.FormName() == QLatin1String("multiple"))
+        if (top.FormName() == QLatin1String("QuizScreen"))
             return answerQuestion(static_cast<QuizScreen &>(top));
         if (auto *activity = dynamic_cast<Activity *>(&top))
             return dropCaption(*activity);
