@@ -93,13 +93,13 @@ inline std::vector<TourStop> screenTour()
         settle();
     };
     return {
-        {"Titlefrm (start)",
+        {"TitleScreen (start)",
          [] {
              terralore::Stage::instance().unloadAll();
              settle();
          },
          [] { titleScreen().Show(); }, [] { pressCaptioned(QStringLiteral("OK")); }},
-        {"intro0 (OK on the title)",
+        {"MainMenu (OK on the title)",
          [] {
              terralore::Stage::instance().unloadAll();
              settle();
@@ -107,7 +107,7 @@ inline std::vector<TourStop> screenTour()
              settle();
          },
          [] { press(titleScreen().okButton); }, [] {}},
-        {"Titlefrm (menu Exit)", toMenu, menuEntry(16), [] { pressCaptioned(QStringLiteral("Cancel")); }},
+        {"TitleScreen (menu Exit)", toMenu, menuEntry(16), [] { pressCaptioned(QStringLiteral("Cancel")); }},
         {"ScienceHub", toMenu, menuEntry(10), leave},
         {"BeginningHub", toMenu, menuEntry(15), leave},
         {"QuizScreen",
@@ -160,13 +160,13 @@ inline std::vector<TourStop> screenTour()
              settle();
          },
          [] { pressCaptioned(QStringLiteral("Ordering Activity")); }, leave},
-        {"teacher (key facts)",
+        {"NotesPager (key facts)",
          [=] {
              toMenu();
              openScience();
          },
          hubEntry(4), leave},
-        {"teacher (acknowledgments)", toMenu, menuEntry(19), leave},
+        {"NotesPager (acknowledgments)", toMenu, menuEntry(19), leave},
         {"GuidePager", toMenu, menuEntry(20), leave},
         {"WorksheetWizard", toMenu, menuEntry(17), leave},
         {"WorksheetCatalogue", toMenu, menuEntry(18), leave},
