@@ -18,7 +18,7 @@ protected:
     terralore::Label *createTitle(float width);
     terralore::Label *createDragHint();
 
-    // The common load: set-up, QuestionCount, captions, then the timer.
+    // The common load: set-up, the maximum score, captions, then the timer.
     void loadOrdering(int questionCount);
 
 private:

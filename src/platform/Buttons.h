@@ -11,7 +11,7 @@ namespace terralore {
 
 // Design values shared by option buttons, check boxes and command buttons.
 struct ButtonDesign {
-    const char *name = "Command1";
+    const char *name = "button";
     int index = -1;
     float left = 0, top = 0, width = 0, height = 0;
     QString caption;

@@ -14,7 +14,6 @@ Control::Control(QWidget *self, Form *form, const QString &name, int index)
     // Every control consumes its own mouse events: only moves over the bare
     // form reach the form's handler.
     self->setAttribute(Qt::WA_NoMousePropagation);
-    form->registerControl(this);
 }
 
 void Control::setLeftTwips(float twips)

@@ -210,17 +210,6 @@ void Form::showHomeScreen() const
     Stage::instance().showHomeScreen();
 }
 
-void Form::registerControl(Control *control)
-{
-    if (!m_controls.contains(control->Name()))
-        m_controls.insert(control->Name(), control);
-}
-
-Control *Form::controlNamed(const QString &name) const
-{
-    return m_controls.value(name, nullptr);
-}
-
 void Form::onBackgroundMouseMove(int, int, float, float)
 {}
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QHash>
 #include <QWidget>
 
 #include "Stage.h"
@@ -61,9 +60,6 @@ public:
     void Unload();
     bool isUnloading() const { return m_unloading; }
 
-    void registerControl(Control *control);
-    Control *controlNamed(const QString &name) const;
-
     // Called by the stage once the instance is constructed.
     void load();
 
@@ -102,7 +98,6 @@ private:
     bool m_maximised = false;
     bool m_centred = false;
     bool m_unloading = false;
-    QHash<QString, Control *> m_controls;
 };
 
 } // namespace terralore

@@ -12,7 +12,7 @@ enum Alignment { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
 
 // A label's design values, as a screen's layout table gives them.
 struct LabelDesign {
-    const char *name = "Label1";
+    const char *name = "label";
     int index = -1;
     float left = 0, top = 0, width = 0, height = 0;
     QString caption;

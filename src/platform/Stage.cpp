@@ -107,15 +107,6 @@ void Stage::unregisterForm(Form *form)
     m_forms.removeAll(form);
 }
 
-Form *Stage::formNamed(const QString &name) const
-{
-    for (Form *form : m_forms) {
-        if (form->FormName() == name && !form->isUnloading())
-            return form;
-    }
-    return nullptr;
-}
-
 void Stage::forgetScreen(Form *form)
 {
     std::erase_if(m_screens, [form](const auto &entry) { return entry.second == form; });

@@ -36,7 +36,6 @@ public:
     void registerForm(Form *form);
     void unregisterForm(Form *form);
     const QList<Form *> &forms() const { return m_forms; }
-    Form *formNamed(const QString &name) const;
 
     // Closes every screen at once, without further events.
     void unloadAll();

@@ -14,7 +14,7 @@ namespace terralore::test {
 inline const QSizeF kShownSize(11760, 7800);   // a screen page, landscape
 inline const QSizeF kPrintedSize(9600, 12990); // a paper page, portrait
 
-// The pagers' entries, by their indexes in Label3.
+// The pagers' entries.
 constexpr int Print = Pager::PrintEntry;
 constexpr int Exit = Pager::ExitEntry;
 constexpr int Next = Pager::NextEntry;
@@ -46,8 +46,8 @@ inline void clickEntries(Pager &pager, const QString &clicks)
         click(pager.entryButtons[c == QLatin1Char('N') ? Next : Previous]);
 }
 
-// Both copies of a page: the shown one in Image1 at its own size, the printed
-// one in Image2. A missing file or an empty name leaves an empty picture.
+// Both copies of a page: the shown one at its own size, the printed one
+// hidden. A missing file or an empty name leaves an empty picture.
 inline void verifyPage(const Pager &pager, const QString &shown, const QString &printed, bool present = true)
 {
     QCOMPARE(pager.pageImage->PictureSource(), shown);
