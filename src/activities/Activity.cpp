@@ -108,7 +108,7 @@ void Activity::createCaptions()
 
 void Activity::createButtons()
 {
-    makeLabelButtons(this, entryButtons, std::span(kButtons), &Activity::onEntryClicked, &Activity::onEntryHovered);
+    makeLabelButtons(this, entryButtons, std::span(kButtons), &Activity::onEntryClicked, HoverLight::On);
 }
 
 Label *Activity::createText(const LabelDesign &design)
@@ -194,11 +194,6 @@ void Activity::showForTopic(const QString &topic)
 {
     topicTitle->setCaption(topic);
     Show();
-}
-
-void Activity::onEntryHovered(int entry)
-{
-    setOpaque(entryButtons, entry);
 }
 
 void Activity::onBackgroundMouseMove(int, int, float, float)

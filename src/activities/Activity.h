@@ -64,7 +64,6 @@ private:
     void onCaptionDragged(int index, int button, int shift, float x, float y);
     void onCaptionDropped(int index);
     void onEntryClicked(int entry);
-    void onEntryHovered(int entry);
 
     ActivityLayout m_layout;
 };

@@ -75,10 +75,10 @@ WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("WorksheetCatalog
         auto *label = new Label(this, titleButtonDesign(k));
         titleButtons.add(k, label);
         connect(label, &Label::Click, this, [this, k] { onTitleClicked(k); });
-        connect(label, &Label::MouseMove, this, [this, k] { onTitleHovered(k); });
+        lightOnHover(label);
     }
     // The page buttons have no hover effect.
-    makeLabelButtons(this, pageButtons, kPageButtons, &WorksheetCatalogue::onPageButtonClicked, nullptr);
+    makeLabelButtons(this, pageButtons, kPageButtons, &WorksheetCatalogue::onPageButtonClicked, HoverLight::Off);
     LabelDesign page = labelButtonDesign({-1, 120, 7920, 1995, 495, "Page 1"}, 15.75, kWhite);
     page.name = "pageNumberLine";
     page.fore = kBlue;
@@ -147,11 +147,6 @@ void WorksheetCatalogue::onDeleteModeClicked()
 {
     if (deleteModeTick->Value() == 1)
         editModeTick->setValue(0);
-}
-
-void WorksheetCatalogue::onTitleHovered(int slot)
-{
-    setOpaque(titleButtons, slot);
 }
 
 void WorksheetCatalogue::onBackgroundMouseMove(int, int, float, float)

@@ -35,7 +35,6 @@ protected:
 
 private:
     void onTitleClicked(int slot);
-    void onTitleHovered(int slot);
     void onPageButtonClicked(int button);
     void onEditModeClicked();
     void onDeleteModeClicked();

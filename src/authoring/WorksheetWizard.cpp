@@ -77,7 +77,7 @@ WorksheetWizard::WorksheetWizard() : Form(QStringLiteral("WorksheetWizard"))
     connect(titleBox, &TextBox::KeyPress, this, &WorksheetWizard::onTitleKeyPress);
     for (int q = 0; q < 10; ++q)
         createQuestion(q);
-    makeLabelButtons(this, entryButtons, kButtons, &WorksheetWizard::onEntryClicked, &WorksheetWizard::onEntryHovered);
+    makeLabelButtons(this, entryButtons, kButtons, &WorksheetWizard::onEntryClicked, HoverLight::On);
     setTabOrder();
 }
 
@@ -163,11 +163,6 @@ void WorksheetWizard::onEntryClicked(int entry)
     else
         validateAndSave();
     playClick();
-}
-
-void WorksheetWizard::onEntryHovered(int entry)
-{
-    setOpaque(entryButtons, entry);
 }
 
 void WorksheetWizard::onBackgroundMouseMove(int, int, float, float)

@@ -51,7 +51,6 @@ private:
     void onQuestionKeyPress(int question, int key);
     void onOptionKeyPress(int option, int key);
     void onEntryClicked(int entry);
-    void onEntryHovered(int entry);
 
     QString m_editedTitle;
 };

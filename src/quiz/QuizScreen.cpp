@@ -75,7 +75,7 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
     answerButtons.forEach([this](int, OptionButton *option) {
         connect(option, &OptionButton::Click, this, &QuizScreen::onAnswerClicked);
     });
-    makeLabelButtons(this, entryButtons, std::span(kButtons), &QuizScreen::onEntryClicked, &QuizScreen::onEntryHovered);
+    makeLabelButtons(this, entryButtons, std::span(kButtons), &QuizScreen::onEntryClicked, HoverLight::On);
 }
 
 void QuizScreen::onLoad()
@@ -180,11 +180,6 @@ void QuizScreen::scoreQuiz()
 void QuizScreen::printWorksheet()
 {
     printQuizWorksheet(services(), productHeading->Caption(), quizTitle->Caption(), session().quiz);
-}
-
-void QuizScreen::onEntryHovered(int entry)
-{
-    setOpaque(entryButtons, entry);
 }
 
 void QuizScreen::onBackgroundMouseMove(int, int, float, float)

@@ -42,7 +42,6 @@ protected:
 private:
     void onAnswerClicked();
     void onEntryClicked(int entry);
-    void onEntryHovered(int entry);
     void recordAnswer();
     void scoreQuiz();
 };

@@ -74,8 +74,7 @@ ResultsScreen::ResultsScreen() : Form(QStringLiteral("ResultsScreen"))
     heading = new Label(this, wellDone);
     picture = new PictureBox(this, QStringLiteral("picture"));
     picture->moveTwips(5880, 1440, 4800, 3600);
-    makeLabelButtons(this, entryButtons, std::span(kButtons), &ResultsScreen::onEntryClicked,
-                     &ResultsScreen::onEntryHovered);
+    makeLabelButtons(this, entryButtons, std::span(kButtons), &ResultsScreen::onEntryClicked, HoverLight::On);
     scoreLineText = new Label(this, line("scoreLineText", 0, 5400, 12000, 855, 24, true));
     wrongAnswersHint = new Label(this, line("wrongAnswersHint", 1680, 6000, 8640, 1335, 24, false));
     tryAgainLine =
@@ -166,11 +165,6 @@ void ResultsScreen::onEntryClicked(int entry)
         Unload();
     }
     playClick();
-}
-
-void ResultsScreen::onEntryHovered(int entry)
-{
-    setOpaque(entryButtons, entry);
 }
 
 void ResultsScreen::onBackgroundMouseMove(int, int, float, float)

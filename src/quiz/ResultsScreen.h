@@ -41,7 +41,6 @@ protected:
 
 private:
     void onEntryClicked(int entry);
-    void onEntryHovered(int entry);
     void showPicture();
     void focusNameBox();
     void playCelebration();

@@ -1,5 +1,7 @@
 #include "MainMenu.h"
 
+#include "LabelButtons.h"
+
 #include "Palette.h"
 
 #include "BeginningHub.h"
@@ -99,7 +101,7 @@ MainMenu::MainMenu() : Form(QStringLiteral("MainMenu"))
         entryButtons.add(e.index, entry);
         const int index = e.index;
         connect(entry, &Label::Click, this, [this, index] { onEntryClicked(index); });
-        connect(entry, &Label::MouseMove, this, [this, index] { onEntryHovered(index); });
+        lightOnHover(entry);
     }
     const ButtonDesign sound{.name = "soundOnButton",
                              .left = 10440,
@@ -174,11 +176,6 @@ void MainMenu::onEntryClicked(int entry)
         break;
     }
     playClick();
-}
-
-void MainMenu::onEntryHovered(int entry)
-{
-    entryButtons[entry]->setBackStyle(vbOpaque);
 }
 
 void MainMenu::onBackgroundMouseMove(int, int, float, float)

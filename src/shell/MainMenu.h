@@ -39,7 +39,6 @@ protected:
 
 private:
     void onEntryClicked(int entry);
-    void onEntryHovered(int entry);
     void onSoundOnClicked();
     void onSoundOffClicked();
     void readWorksheetList();

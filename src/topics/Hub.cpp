@@ -48,7 +48,7 @@ Hub::Hub(const HubTable &table) : Form(QString::fromLatin1(table.formName)), m_t
                              .fore = kYellow,
                              .backStyle = vbTransparent,
                              .alignment = vbLeftJustify});
-    makeLabelButtons(this, entryButtons, std::span(kEntries), &Hub::onEntryClicked, &Hub::onEntryHovered);
+    makeLabelButtons(this, entryButtons, std::span(kEntries), &Hub::onEntryClicked, HoverLight::On);
 }
 
 void Hub::onLoad()
@@ -107,11 +107,6 @@ void Hub::openQuiz()
         return;
     }
     quizScreen().start(QString::fromLatin1(m_table.quizPicture), QStringLiteral("Terralore"));
-}
-
-void Hub::onEntryHovered(int entry)
-{
-    setOpaque(entryButtons, entry);
 }
 
 void Hub::onPictureHovered()

@@ -59,7 +59,6 @@ protected:
 
 private:
     void onEntryClicked(int entry);
-    void onEntryHovered(int entry);
     void onPictureHovered();
     void openQuiz();
     void openActivity(const char *formName);

@@ -43,7 +43,7 @@ Pager::Pager(const QString &name, const Design &design) : Form(name)
 
 void Pager::createEntries()
 {
-    makeLabelButtons(this, entryButtons, std::span(kEntries), &Pager::onEntryClicked, nullptr);
+    makeLabelButtons(this, entryButtons, std::span(kEntries), &Pager::onEntryClicked, HoverLight::Off);
     entryButtons[PreviousEntry]->setEnabled(false);
 }
 

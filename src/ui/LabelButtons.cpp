@@ -21,10 +21,9 @@ LabelDesign labelButtonDesign(const LabelButton &b, double points, const QColor 
             .visible = b.visible};
 }
 
-void setOpaque(ControlArray<Label> &array, int index)
+void lightOnHover(Label *button)
 {
-    if (Label *label = array[index])
-        label->setBackStyle(vbOpaque);
+    QObject::connect(button, &Label::MouseMove, button, [button] { button->setBackStyle(vbOpaque); });
 }
 
 void setAllTransparent(ControlArray<Label> &array)

@@ -24,13 +24,17 @@ struct LabelButton {
 terralore::LabelDesign labelButtonDesign(const LabelButton &button, double points = 15.75,
                                          const QColor &back = QColor(0, 0, 0));
 
+enum class HoverLight { On, Off };
+
+// Lights a button (makes its ground opaque) whenever the pointer moves over it.
+void lightOnHover(terralore::Label *button);
+
 // Creates the buttons of a table into an array, in table order, and routes
-// their clicks and the pointer's moves over them to the form's handlers
-// (either may be null), by entry.
+// their clicks to the form's handler (which may be null). With HoverLight::On
+// a button lights when the pointer moves over it.
 template <class F>
 void makeLabelButtons(F *form, terralore::ControlArray<terralore::Label> &array, std::span<const LabelButton> table,
-                      std::type_identity_t<void (F::*)(int)> click, std::type_identity_t<void (F::*)(int)> hover,
-                      double points = 15.75)
+                      std::type_identity_t<void (F::*)(int)> click, HoverLight hover, double points = 15.75)
 {
     for (const LabelButton &b : table) {
         auto *label = new terralore::Label(form, labelButtonDesign(b, points));
@@ -38,12 +42,10 @@ void makeLabelButtons(F *form, terralore::ControlArray<terralore::Label> &array,
         const int entry = b.index;
         if (click)
             QObject::connect(label, &terralore::Label::Click, form, [form, click, entry] { (form->*click)(entry); });
-        if (hover)
-            QObject::connect(label, &terralore::Label::MouseMove, form,
-                             [form, hover, entry] { (form->*hover)(entry); });
+        if (hover == HoverLight::On)
+            lightOnHover(label);
     }
 }
 
-// The hover highlight's two halves.
-void setOpaque(terralore::ControlArray<terralore::Label> &array, int index);
+// The bare form puts every light out.
 void setAllTransparent(terralore::ControlArray<terralore::Label> &array);
