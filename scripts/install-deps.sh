@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   # the printer surface hands its jobs to CUPS itself
   libcups2-dev
+  # the font configuration is read before Qt starts (src/platform/Fonts.cpp)
+  libfontconfig-dev
   # run: fonts the screens are designed with, media back end
   fonts-wine fonts-liberation2 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # test: X server and real input, screenshots, printing to PDF, reading PDFs

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cmath>
 #include <future>
 #include <mutex>
@@ -12,6 +14,7 @@ namespace terralore {
 namespace {
 
 std::once_flag g_registered;
+std::future<void> g_configuration;
 std::future<void> g_background;
 
 void addFaces()
@@ -31,9 +34,20 @@ void registerFonts()
     std::call_once(g_registered, addFaces);
 }
 
+void startReadingFontConfiguration()
+{
+    // Qt's font database then finds fontconfig's configuration and caches
+    // already loaded.
+    g_configuration = std::async(std::launch::async, [] { FcInit(); });
+}
+
 void startRegisteringFonts()
 {
-    g_background = std::async(std::launch::async, registerFonts);
+    g_background = std::async(std::launch::async, [] {
+        if (g_configuration.valid())
+            g_configuration.wait();
+        registerFonts();
+    });
 }
 
 QFont makeFont(const QString &face, double points, bool bold)

@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "MouseArgs.h"
+#include "PicturePrefetch.h"
 #include "ResourcePath.h"
 #include "Twips.h"
 
@@ -19,7 +20,12 @@ PictureControl::PictureControl(Form *form, const QString &name, int index, QWidg
 void PictureControl::LoadPicture(const QString &relativePath)
 {
     m_source = relativePath;
-    m_picture = relativePath.isEmpty() ? Picture() : Picture::load(resolveResource(relativePath));
+    if (relativePath.isEmpty())
+        m_picture = Picture();
+    else if (std::optional<Picture> prefetched = takePrefetchedPicture(relativePath))
+        m_picture = *std::move(prefetched);
+    else
+        m_picture = Picture::load(resolveResource(relativePath));
     pictureChanged();
     update();
 }

@@ -97,11 +97,16 @@ TitleScreen::TitleScreen() : Form(QStringLiteral("TitleScreen"))
     connect(exitButton, &CommandButton::Click, this, &TitleScreen::onExitClicked);
 }
 
+QString TitleScreen::picturePath()
+{
+    return QStringLiteral("images\\stairholesm.jpg");
+}
+
 void TitleScreen::onLoad()
 {
     centreOnStage();
     backdrop().Show();
-    picture->LoadPicture(QStringLiteral("images\\stairholesm.jpg"));
+    picture->LoadPicture(picturePath());
     // Without its picture the screen still comes up, as a standard screen.
     if (picture->picture().isNull())
         setUpStandardScreen(*this, picture);

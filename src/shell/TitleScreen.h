@@ -12,6 +12,9 @@ class TitleScreen : public terralore::Form {
 public:
     TitleScreen();
 
+    // Its picture, which the start decodes ahead of the screen.
+    static QString picturePath();
+
     terralore::Frame *frame;
     terralore::Label *titleText;
     terralore::PictureBox *picture;
