@@ -9,7 +9,7 @@
 #include "ResourcePath.h"
 #include "Services.h"
 #include "StandardScreen.h"
-#include "WorksheetIndex.h"
+#include "WorksheetStore.h"
 #include "WorksheetTitle.h"
 #include "WorksheetWizard.h"
 
@@ -91,6 +91,6 @@ void WorksheetCatalogue::deleteWorksheet(const QString &shownTitle)
 bool WorksheetCatalogue::removeFromIndex()
 {
     WorksheetList &list = session().worksheets;
-    const IndexChange change = removeWorksheetTitle(worksheetIndexPath(), list.selected, list.count, list.names);
+    const IndexChange change = removeWorksheet(list.selected, list.count, list.names);
     return change == IndexChange::Removed || change == IndexChange::NotListed;
 }

@@ -35,8 +35,6 @@ public:
     void validateAndSave();
     // Writes the quiz file, then adds the title to the index.
     void save();
-    // Adds the title to the index when no entry equals it; false on failure.
-    bool addToIndex();
 
 protected:
     void onLoad() override;
@@ -44,7 +42,6 @@ protected:
 
 private:
     QString unwritableCharacterProblem(int q) const;
-    bool mayReplace(const QString &storedTitle) const;
     void createQuestion(int q);
     void setTabOrder();
     void onTitleKeyPress(int key);

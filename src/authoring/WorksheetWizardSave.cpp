@@ -1,15 +1,11 @@
 // The wizard's validation and saving.
 #include "WorksheetWizard.h"
 
-#include "LineWriter.h"
 #include "QuizFile.h"
-#include "ResourcePath.h"
 #include "Services.h"
 #include "TextCodec.h"
-#include "WorksheetIndex.h"
+#include "WorksheetStore.h"
 #include "WorksheetTitle.h"
-
-#include <QFileInfo>
 
 using namespace terralore;
 
@@ -83,21 +79,6 @@ QString WorksheetWizard::unwritableCharacterProblem(int q) const
     return {};
 }
 
-// Another worksheet of this title (or, where the folder ignores letter case,
-// of a title differing only in case) is replaced only when the author says so.
-bool WorksheetWizard::mayReplace(const QString &storedTitle) const
-{
-    if (storedTitle == m_editedTitle)
-        return true;
-    // On a folder that ignores case the file of "ROCKS" is the file of "Rocks".
-    const QString path = worksheetFilePath(worksheetFolder(), storedTitle);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return true;
-    return showMessage(QStringLiteral("A worksheet called ") + titleBox->Text() +
-                           QStringLiteral(" already exists. Do you want to replace it?"),
-                       MsgButtons::OKCancel) == MsgResult::OK;
-}
-
 void WorksheetWizard::save()
 {
     // Validation let exactly one tick per question through.
@@ -112,24 +93,22 @@ void WorksheetWizard::save()
                 question.answer = j + 1;
         }
     }
-    const QString stored = storedWorksheetTitle(titleBox->Text());
-    if (!mayReplace(stored))
+    const auto mayReplace = [this](const QString &title) {
+        return showMessage(QStringLiteral("A worksheet called ") + title +
+                               QStringLiteral(" already exists. Do you want to replace it?"),
+                           MsgButtons::OKCancel) == MsgResult::OK;
+    };
+    WorksheetList &list = session().worksheets;
+    switch (saveWorksheets({sheet}, m_editedTitle, mayReplace, list.count, list.names)) {
+    case SaveOutcome::Declined:
         return;
-    LineWriter lines;
-    writeQuizFile(lines, sheet);
-    const QString path = worksheetFilePath(worksheetFolder(), stored);
-    if (path.isEmpty() || !quizFileReadsBackAs(lines.bytes(), sheet) || !lines.commit(path) || !addToIndex()) {
+    case SaveOutcome::Failed:
         showMessage(kSaveProblem);
         return;
+    case SaveOutcome::Saved:
+        break;
     }
     // What is on screen is now that worksheet: saving it again replaces it.
-    m_editedTitle = stored;
+    m_editedTitle = storedWorksheetTitle(sheet.title);
     showMessage(QStringLiteral("Your worksheet has been saved."));
-}
-
-bool WorksheetWizard::addToIndex()
-{
-    const IndexChange change = addWorksheetTitle(worksheetIndexPath(), storedWorksheetTitle(titleBox->Text()),
-                                                 session().worksheets.count, session().worksheets.names);
-    return change == IndexChange::Added || change == IndexChange::AlreadyListed;
 }

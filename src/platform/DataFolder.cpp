@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "WorksheetStore.h"
+
 #include "LineWriter.h"
 #include "ResourcePath.h"
 
@@ -73,7 +75,10 @@ QString openDataFolder(const QString &chosen)
         return {};
     // A save cut short by a crash or a power cut can leave its temporary
     // copy beside the worksheets; the old file is whole, the copy is not needed.
-    removeInterruptedCommits(worksheetFolder());
+    // Another machine sharing the folder may be saving right now: its copy
+    // is only swept while no one holds the folder's lock.
+    if (const WorksheetFolderLock lock(worksheetIndexPath(), 0); lock.isHeld())
+        removeInterruptedCommits(worksheetFolder());
     return QDir::currentPath();
 }
 

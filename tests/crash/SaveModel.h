@@ -99,8 +99,10 @@ public:
     QString check(const QString &folder, const JournalStep *pending, QString &point)
     {
         const QDir dir(folder);
+        // The folder's lock has one name: a step killed while holding it
+        // leaves a new one, which is not the old one unswept.
         for (const QString &name : std::as_const(m_leftovers))
-            if (dir.exists(name))
+            if (dir.exists(name) && !(pending && name.endsWith(QLatin1String(".lock"))))
                 return QStringLiteral("a restart did not sweep away ") + name;
         const FolderReport report = checkWorksheetFolder(folder, m_shipped);
         if (!report.problems.isEmpty())

@@ -89,12 +89,14 @@ void FullDiskTest::savingWithoutRoom_data()
         << "" << 0
         << QStringList{QStringLiteral("Are you sure that you want to delete the worksheet Granite?"), kCorrupted}
         << false;
+    // The folder's lock takes a page while the save holds it.
+    QTest::newRow("a new worksheet, room for the lock only") << "Basalt" << 1 << QStringList{kProblem} << false;
     // The quiz file fits, the index's rewrite does not: the quiz file stays,
     // the index keeps its old bytes.
-    QTest::newRow("a new worksheet, room for its quiz file only") << "Basalt" << 1 << QStringList{kProblem} << true;
-    // The replacement takes the free page, then the old file gives its own
+    QTest::newRow("a new worksheet, room for its quiz file only") << "Basalt" << 2 << QStringList{kProblem} << true;
+    // The replacement takes a free page, then the old file gives its own
     // back; the index is not rewritten. A full disk that still fits succeeds.
-    QTest::newRow("overwriting a worksheet, room for it") << "Granite" << 1 << QStringList{replace, kSaved} << true;
+    QTest::newRow("overwriting a worksheet, room for it") << "Granite" << 2 << QStringList{replace, kSaved} << true;
 }
 
 void FullDiskTest::savingWithoutRoom()

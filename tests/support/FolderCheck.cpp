@@ -70,7 +70,7 @@ FolderReport checkWorksheetFolder(const QString &folder, const QMap<QString, QBy
             if (bytes != indexFileBytes(report.titles))
                 report.problems << QStringLiteral("the index is not whole: ") +
                                        QString::fromLatin1(bytes.left(200).toPercentEncoding());
-        } else if (name.startsWith(kCommitCopyPrefix)) {
+        } else if (name.startsWith(kCommitCopyPrefix) || name == kIndex + QStringLiteral(".lock")) {
             report.leftovers << name;
         } else if (!name.endsWith(QLatin1String(".txt"))) {
             report.problems << QStringLiteral("a stray file: ") + name;

@@ -16,7 +16,7 @@ namespace terralore::test {
 struct FolderReport {
     QStringList problems;  // empty when the folder is whole
     QStringList titles;    // the index's titles as stored
-    QStringList leftovers; // copies an interrupted save left for the next start to sweep
+    QStringList leftovers; // what an interrupted save left for the next start to sweep: copies, the lock
 };
 
 // The shipped quiz files by name (not the index).
