@@ -1,7 +1,6 @@
-// The worksheet index reader and the title rule on any bytes. Beyond not
-// crashing: the count stays within 0 to 1000, and every title the rule
-// accepts survives being written to an index and read back unchanged, so a
-// saved worksheet can always be listed, opened and deleted.
+// The index reader and the title rule on any bytes: the count stays within
+// 0 to 1000, and every title the rule accepts comes back unchanged through
+// an index written and read.
 
 #include "FuzzSupport.h"
 

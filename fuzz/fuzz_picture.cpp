@@ -1,8 +1,6 @@
-// Picture::fromData on any bytes (JPEG, GIF, BMP, PNG or metafile by
-// content), then drawn as the screens draw it and once more stretched under
-// a rotated clip, where a forged metafile clip once took minutes. The seeds
-// hold metafiles of every record family, so the metafile reader and player
-// get most of the time.
+// Picture::fromData on any bytes, drawn as the screens draw it and once more
+// stretched under a rotated clip (where a forged metafile clip once took
+// minutes). The seeds are mostly metafiles of every record family.
 #include "FuzzSupport.h"
 
 #include "picture/Picture.h"

@@ -1,9 +1,7 @@
 #!/bin/bash
-# Builds the fuzz configuration with clang++ into BUILD_DIR and runs each
-# fuzz target for SECONDS, starting from the committed seeds in fuzz/corpus/.
-# Exits non-zero if any target crashes; the input that did is left in
-# BUILD_DIR/artifacts/: keep it as a seed, which every run replays first.
-#
+# Builds the fuzz targets with clang++ into BUILD_DIR and runs each for
+# SECONDS from the seeds in fuzz/corpus/. A crash fails the run and leaves its
+# input in BUILD_DIR/artifacts/: keep it as a seed.
 #   fuzz/run.sh BUILD_DIR [SECONDS] [TARGET...]
 set -euo pipefail
 

@@ -17,7 +17,6 @@ packages=(
   xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
   # test: a window manager under Xvfb, the real clipboard
   openbox xclip
-  tesseract-ocr tesseract-ocr-eng
   # test: the resource checker (tools/check-resources.py)
   python3
   # the Debian package: shared-library dependencies, checking the menu entry and the listing

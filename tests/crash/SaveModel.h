@@ -1,8 +1,7 @@
 #pragma once
 
-// What the save driver does at each step, and what the worksheet folder may
-// hold after it was killed: the journal's confirmed steps applied in order,
-// and the one step left unconfirmed either not done or done, never half done.
+// The save driver's steps, and what the folder may hold after a kill: the
+// confirmed steps done, the unconfirmed one done or not, never half done.
 
 #include "TypedWorksheet.h"
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// A whole worksheet typed over whatever the wizard holds, key by key with
-// each box emptied first and only the answer ticked, as the save driver and
-// the monkey's saves type it.
+// A whole worksheet typed key by key over what the wizard holds, each box
+// emptied first, only the answer ticked (the save driver's and the monkey's).
 
 #include "AuthoringTest.h"
 

@@ -1,16 +1,9 @@
-// A teacher who never stops: saves worksheets through the wizard and now and
-// then deletes one in the catalogue, with real clicks and key strokes, until
-// killed or until it has taken the number of steps given.
-//
+// A teacher who never stops saving and deleting worksheets by clicks and keys.
 //   terralore-savedriver <data folder> <journal> [steps]
-//
-// Before each save or deletion it appends "intent <seq> save|delete <title>"
-// to the journal, and after the program confirmed success "done <seq>", each
-// line written whole and synced, so a checker knows after a kill which
-// versions of each file are acceptable. The same lines go to standard output
-// ("ready" once started; "done" carries the step's time in microseconds).
-// Exits 0 after the given steps, 2 on bad arguments, 3 when the program did
-// not confirm a step.
+// Journals "intent <seq> save|delete <title>" and, once confirmed, "done
+// <seq>", each line whole and synced, echoed on standard output after "ready"
+// ("done" with the step's microseconds). Exits 2 on bad arguments, 3 when a
+// step was not confirmed.
 #include "SaveModel.h"
 
 #include "DataFolder.h"
@@ -31,28 +24,22 @@ namespace {
 int journal = -1;
 QElapsedTimer stepClock;
 
-void say(const QString &line)
-{
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
 // One write per line, so a kill never leaves half a line; synced before the
-// step it announces begins.
-void record(const QString &line)
+// step it announces begins. Also said on standard output, with `extra`.
+void record(const QString &line, const QString &extra = {})
 {
     const QByteArray bytes = line.toUtf8() + '\n';
     if (::write(journal, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fsync(journal) != 0) {
         std::fputs("journal write failed\n", stderr);
         std::exit(3);
     }
+    std::fputs(qPrintable(line + extra + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
 }
 
 void announce(int seq, const char *operation, const QString &title)
 {
-    const QString line = QStringLiteral("intent %1 %2 %3").arg(seq).arg(QLatin1String(operation), title);
-    record(line);
-    say(line);
+    record(QStringLiteral("intent %1 %2 %3").arg(seq).arg(QLatin1String(operation), title));
     fakeServices().messages.clear();
     stepClock.start();
 }
@@ -64,8 +51,7 @@ void confirmIfShown(int seq, const QStringList &expected)
         std::fprintf(stderr, "step %d was not confirmed: %s\n", seq, qPrintable(shownPrompts().join(u'|')));
         std::exit(3);
     }
-    record(QStringLiteral("done %1").arg(seq));
-    say(QStringLiteral("done %1 %2").arg(seq).arg(stepClock.nsecsElapsed() / 1000));
+    record(QStringLiteral("done %1").arg(seq), QStringLiteral(" %1").arg(stepClock.nsecsElapsed() / 1000));
 }
 
 // From the menu: the wizard, ten questions, "Save Worksheet", "Exit".
@@ -138,7 +124,8 @@ int main(int argc, char *argv[])
     mainMenu().Show();
     QApplication::setActiveWindow(&stage);
     settle();
-    say(QStringLiteral("ready"));
+    std::puts("ready");
+    std::fflush(stdout);
     for (int seq = done->isEmpty() ? 0 : done->last().seq + 1, taken = 0; steps < 0 || taken < steps; ++seq, ++taken) {
         if (stepDeletes(seq))
             deleteStep(seq);

@@ -155,10 +155,3 @@ e2e_open_menu() { # [program options]
   e2e_click "${TITLE_OK[@]}"
   e2e_wait_pixel "${MENU_MARK[@]}" "$FORM" "the title screen's OK shows the menu"
 }
-
-# The results' score line (twips 0, 5400, 12000 by 855) read back with OCR.
-e2e_score_line() { # shot
-  convert "$ARTEFACTS/$1.png" -crop "790x57+116+$(((5400 + 7) / 15 + 110))" +repage -colorspace gray -negate \
-    -resize 200% -threshold 50% "$ARTEFACTS/$1-score-line.png"
-  tesseract "$ARTEFACTS/$1-score-line.png" - --psm 7 2>/dev/null | tr -s ' \n' ' ' | sed 's/[^A-Za-z0-9.]*$//'
-}

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # A teacher's worksheet from start to end in the real program, typed and
 # clicked through X: written in the wizard, saved, found in the catalogue,
-# taken as a quiz, edited through the real clipboard. The files on disk are
-# checked at each step. Then the title screen's Exit ends the program.
-# (Saving twice, deleting, editing round trips and the title screen's Cancel
-# are screens/tst_realhands', tst_authoring's and tst_navigation's.)
+# taken as a quiz, edited through the real clipboard, the files checked at
+# each step; then the title screen's Exit ends the program.
 . "$(dirname "$0")/common.sh"
 
 # The tick box of question q (0..9), option j (0..3), in twips.
@@ -78,13 +76,14 @@ e2e_click_entry exit # the results' Exit uncovers the catalogue
 e2e_click_entry edit_ticked
 e2e_click_entry first_title
 e2e_shot 08-wizard-editing
-# The new question is pasted through the real clipboard, line breaks and a
-# tab in it: the box keeps one line, a break as a blank, the tab dropped.
+# The new question is pasted through the real clipboard, line breaks of
+# every kind and a tab in it: the box keeps one line, each break a blank
+# (CR LF one), the tab dropped.
 e2e_click $(e2e_at 240 840 5655 375)
-printf 'Which rock,\r\nof these,\tis soft?\n' | xclip -selection clipboard
+printf 'Which rock,\r\nof these,\tis\rsoft\f?\n' | xclip -selection clipboard
 xdotool key ctrl+a ctrl+v
 save 09-edited-saved
-line_is 3 "Which rock& of these&is soft? " "the pasted edit as one line"
+line_is 3 "Which rock& of these&is soft ? " "the pasted edit as one line"
 line_is 1 "$stored" "the title, unchanged by the edit"
 [ "$(crlf_lines "$quiz")" = 72 ] || e2e_fail "the edited quiz file is not 72 lines"
 cmp -s "$index" "$ARTEFACTS/track-after-first-save.txt" || e2e_fail "saving the edited worksheet changed the index"

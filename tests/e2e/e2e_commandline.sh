@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The real program's command line. --version and a mistake are answered
-# without a display (what --help lists is unit/tst_commandline's); then, on
-# a display larger than the stage with a window manager, "--window --mute
-# --data DIR" gives a normal window of the stage's size whose main menu has
-# Sound Off chosen, on the data folder DIR rather than TERRALORE_DATA's.
+# The real program's command line. --help, --version and mistakes are
+# answered without a display; then, on a display larger than the stage with
+# a window manager, "--window --mute --data DIR" gives a normal window of the
+# stage's size whose main menu has Sound Off chosen, on the data folder DIR
+# rather than TERRALORE_DATA's.
 . "$(dirname "$0")/common.sh"
 
 version=$(sed -nE 's/^project\(Terralore VERSION ([0-9.]+).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
@@ -12,12 +12,20 @@ version=$(sed -nE 's/^project\(Terralore VERSION ([0-9.]+).*/\1/p' "$(dirname "$
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" "$@"; }
 printed=$(no_display --version) || e2e_fail "--version failed"
 [ "$printed" = "Terralore $version" ] || e2e_fail "--version printed '$printed', not 'Terralore $version'"
-no_display --mute --colour >"$ARTEFACTS/mistake.out" 2>"$ARTEFACTS/mistake.err"
-status=$?
-[ "$status" = 2 ] || e2e_fail "an unknown option ended with $status, not 2"
-[ -s "$ARTEFACTS/mistake.out" ] && e2e_fail "an unknown option printed on standard output"
-[ "$(wc -l <"$ARTEFACTS/mistake.err")" = 1 ] && grep -q colour "$ARTEFACTS/mistake.err" ||
-  e2e_fail "an unknown option did not give one line naming it: $(cat "$ARTEFACTS/mistake.err")"
+printed=$(no_display --mute -h) || e2e_fail "-h failed"
+for option in --window --fullscreen --mute "--data <DIR>" --version; do
+  grep -qF -- "$option" <<<"$printed" || e2e_fail "the help does not list $option"
+done
+# Each mistake: status 2, nothing on standard output, one line naming it.
+for mistake in "--mute --colour:colour" "quiz.txt:quiz.txt" "--window --fullscreen:--fullscreen" "--data=:--data"; do
+  read -r -a args <<<"${mistake%%:*}"
+  no_display "${args[@]}" >"$ARTEFACTS/mistake.out" 2>"$ARTEFACTS/mistake.err"
+  status=$?
+  [ "$status" = 2 ] || e2e_fail "'${args[*]}' ended with $status, not 2"
+  [ -s "$ARTEFACTS/mistake.out" ] && e2e_fail "'${args[*]}' printed on standard output"
+  [ "$(wc -l <"$ARTEFACTS/mistake.err")" = 1 ] && grep -qF -- "${mistake#*:}" "$ARTEFACTS/mistake.err" ||
+    e2e_fail "'${args[*]}' did not give one line naming ${mistake#*:}: $(cat "$ARTEFACTS/mistake.err")"
+done
 
 e2e_start_x 1280x1024
 e2e_start_wm

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# A page reader in the real program with real X input: the teachers' guide
-# from the menu, its entries lit under the pointer and cleared off them.
-# Pupils double-click everything: a double click on Next Page turns one page,
-# and on Print sends one job. (Paging through every pager, the disabled ends
-# and the acknowledgments' logo are screens/tst_navigation's and
-# tst_damagedinput's, on the same pager code; printing by a click is print/'s.)
+# The teachers' guide in the real program with real X input: its entries
+# cleared off under the pointer; a double click on Next Page turns one page,
+# and on Print sends one job. (Paging: screens/tst_navigation.)
 . "$(dirname "$0")/common.sh"
 
 double_click() { # entry

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package, made by scripts/package.sh from this build and unpacked
-# into a scratch root: its name and declared dependencies, that apt could
-# install it, the installed tree (program, data, menu entry, icons, listing)
-# with desktop-file-validate and appstreamcli, and the unpacked program
-# starting on its installed data.
+# The Debian package made by scripts/package.sh from this build: its name and
+# dependencies, apt's dry run, the unpacked tree (program, data, menu entry,
+# icons, listing) validated, and the unpacked program starting on its data.
 #   check-package.sh SOURCE BUILD WORK
 set -uo pipefail
 src=$1 build=$2 work=$3

@@ -1,15 +1,10 @@
 #!/bin/sh
 # A real printer queue for the printing tests, run as root: a local CUPS
-# scheduler with a cups-pdf queue as the default printer, and a second queue,
-# <queue>Margins, through the same driver with the half-inch margins of a
-# common office printer on every paper size.
-#   cups-setup.sh start   start the scheduler if it is not running, add the
-#                         queues, make the first the default; print the PDF folder
-#   cups-setup.sh stop    stop the scheduler this script started
-#   cups-setup.sh out     print the PDF folder only
-# Starting twice reuses the scheduler and the queues. cups-pdf writes each job
-# as <title>-job_<id>.pdf, owned by the job's user (root's by "nobody"), so
-# the folder is world-writable with the sticky bit, like /tmp.
+# scheduler with a cups-pdf queue as the default printer, and <queue>Margins,
+# the same with half-inch margins on every paper size.
+#   cups-setup.sh start|stop|out
+# start (re)uses the scheduler and adds the queues, stop ends the scheduler
+# this script started; each prints the folder the PDFs land in, as out does.
 # Environment: TERRALORE_PRINT_QUEUE (default TerralorePDF), TERRALORE_PRINT_OUT
 # (default /var/spool/cups-pdf/terralore).
 set -eu
@@ -22,11 +17,9 @@ PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 scheduler_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
 
 wait_for() { # up|down, about five seconds at most
-    i=0
-    while [ $i -lt 100 ]; do
-        if scheduler_running; then [ "$1" = up ] && return 0; else [ "$1" = down ] && return 0; fi
+    for _ in $(seq 100); do
+        if scheduler_running; then [ "$1" = up ]; else [ "$1" = down ]; fi && return 0
         sleep 0.05
-        i=$((i + 1))
     done
     return 1
 }
@@ -76,6 +69,7 @@ start() {
         wait_for up || { echo "cups-setup: the scheduler did not start" >&2; exit 1; }
     fi
 
+    # Jobs are written by their users (root's by "nobody"): a folder like /tmp.
     mkdir -p "$OUT"
     chmod 1777 "$OUT"
     add_queue "$QUEUE" "$PPD"

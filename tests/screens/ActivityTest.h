@@ -15,21 +15,6 @@
 
 namespace terralore::test {
 
-// One fixture for the whole test program, made at the first test: a shown
-// stage, a private data folder and message boxes answered.
-inline ScreenFixture &fixture()
-{
-    static ScreenFixture fx;
-    return fx;
-}
-
-// Each test starts afresh with sound on, as the menu leaves it.
-inline void freshStart()
-{
-    fixture().reset();
-    session().soundOn = true;
-}
-
 inline Activity &activityNamed(const QString &name)
 {
     Activity *activity = activityForm(name);
@@ -62,15 +47,11 @@ inline Activity &openActivity(const QString &name)
     return a;
 }
 
-// A point in the form's client area, in pixels, from twips.
-inline QPoint pixelAt(float x, float y)
-{
-    return QPoint(toPixels(x), toPixels(y));
-}
-
+// The middle of a box, in pixels of the form's client area.
 inline QPoint centreOfBox(const Label *box)
 {
-    return pixelAt(box->leftTwips() + box->widthTwips() / 2, box->topTwips() + box->heightTwips() / 2);
+    return QPoint(toPixels(box->leftTwips() + box->widthTwips() / 2),
+                  toPixels(box->topTwips() + box->heightTwips() / 2));
 }
 
 // Presses a button on the caption, moves in several steps with it held and
@@ -103,7 +84,5 @@ inline int countOf(const QString &path)
 }
 
 inline const QString kThud = QStringLiteral("wav\\thud3.wav");
-inline const QString kClick = QStringLiteral("wav\\click.wav");
-inline const QString kEagle = QStringLiteral("wav\\eagle6.wav");
 
 } // namespace terralore::test

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the pager tests share: opening a pager as its callers do, turning its
-// pages with real clicks, and checking the page on screen and its print copy.
+// What the pager tests share: turning pages with real clicks, and checking
+// the page on screen and its print copy.
 
 #include "ScreenTest.h"
 
@@ -15,30 +15,9 @@ inline const QSizeF kShownSize(11760, 7800);   // a screen page, landscape
 inline const QSizeF kPrintedSize(9600, 12990); // a paper page, portrait
 
 // The pagers' entries.
-constexpr int Print = Pager::PrintEntry;
 constexpr int Exit = Pager::ExitEntry;
 constexpr int Next = Pager::NextEntry;
 constexpr int Previous = Pager::PreviousEntry;
-
-// Opens the notes pager as a hub does: the set first, then both copies of
-// its first page, then show.
-inline NotesPager &openPageSet(int count, const QString &set)
-{
-    notesPager().showPageSet(set, count);
-    return notesPager();
-}
-
-// Opens a pager the way its user does: page sets directly, the rest from the menu.
-inline Pager &openPager(const QString &which)
-{
-    if (which == QLatin1String("notes"))
-        return openPageSet(2, QStringLiteral("key science"));
-    mainMenu().Show();
-    click(mainMenu().entryButtons[which == QLatin1String("guide") ? 20 : 19]);
-    if (which == QLatin1String("guide"))
-        return guidePager();
-    return notesPager();
-}
 
 inline void clickEntries(Pager &pager, const QString &clicks)
 {

@@ -35,36 +35,6 @@ struct QuizOnDisk : Quiz {
     int wrongOption(int q) const { return digit(q) % 4 + 1; }
 };
 
-// Puts the shipped quizzes back into the test data, so that what one test
-// did to them never reaches the next.
-inline bool restoreShippedQuizzes(const TestData &data)
-{
-    bool ok = true;
-    for (const char *name : {"multiple/The Science of Rocks.txt", "multiple/The Beginning.txt"}) {
-        const QString file = QString::fromLatin1(name);
-        ok = data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)) && ok;
-    }
-    return ok;
-}
-
-// A fresh start for a quiz test: no screen loaded, the shared state reset
-// and the shipped quizzes in the test data.
-inline bool freshStart(ScreenFixture &fx)
-{
-    fx.reset();
-    return restoreShippedQuizzes(fx.data);
-}
-
-// A quiz file whose answer digits are as given (other values from the
-// built-in rocks quiz), written over the rocks quiz of the test data.
-inline bool writeRocksQuizWithDigits(const TestData &data, const QStringList &digits)
-{
-    QList<QByteArray> lines = data.read(kRocksQuiz).split('\n');
-    for (int q = 1; q <= digits.size(); ++q)
-        lines[8 + 7 * (q - 1) - 1] = digits[q - 1].toLatin1() + '\r';
-    return data.write(kRocksQuiz, lines.join('\n'));
-}
-
 // From the menu to the rocks quiz, by clicks.
 inline QuizScreen *openRocksQuiz()
 {

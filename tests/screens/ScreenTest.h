@@ -1,8 +1,7 @@
 #pragma once
 
-// What every screen test shares: a fresh program state per test function,
-// a private data folder, message boxes answered without dialogs, sounds
-// recorded, and user input on the offscreen platform.
+// What every screen test shares: a fresh program state, a private data
+// folder, recorded messages and sounds, and user input offscreen.
 
 #include "Control.h"
 #include "FakeServices.h"
@@ -54,6 +53,20 @@ public:
     TestData data;
 };
 
+// One fixture for the whole test program, made at the first test.
+inline ScreenFixture &fixture()
+{
+    static ScreenFixture fx;
+    return fx;
+}
+
+// Each test starts afresh with sound on, as the menu leaves it.
+inline void freshStart()
+{
+    fixture().reset();
+    session().soundOn = true;
+}
+
 // Finishes deferred unloads and pending timers' zero-time work.
 inline void settle()
 {
@@ -61,21 +74,16 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-inline QPoint centreOf(const QWidget *w)
-{
-    return w->rect().center();
-}
-
 // A left click as the user makes it: press and release on the widget.
 inline void click(QWidget *w, QPoint at = QPoint(-1, -1))
 {
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.x() < 0 ? centreOf(w) : at);
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.x() < 0 ? w->rect().center() : at);
 }
 
 // The pointer moving over a widget with no button held.
 inline void hover(QWidget *w, QPoint at = QPoint(-1, -1))
 {
-    QTest::mouseMove(w, at.x() < 0 ? centreOf(w) : at);
+    QTest::mouseMove(w, at.x() < 0 ? w->rect().center() : at);
 }
 
 inline QStringList playedPaths()

@@ -1,11 +1,8 @@
-// Every damaged file of tests/fixtures/damaged opened through the screen
-// that reads it, as a user gets there: the corrupted-worksheet message where
-// one is due, a quiet skip elsewhere, no crash, no hang, and the files on
-// disk left as they were.
+// Damaged files opened through the screens that read them: the corrupted
+// worksheet message where one is due, a quiet skip elsewhere, files unchanged.
 #include "AuthoringTest.h"
 #include "PagerTesting.h"
 
-#include "BeginningHub.h"
 #include "FieldReader.h"
 #include "PictureTesting.h"
 #include "QuizFile.h"
@@ -19,7 +16,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 
 using namespace terralore;
 using namespace terralore::test;
@@ -33,10 +29,8 @@ const QStringList kUnreadableQuizzes = {"empty.txt",    "title-only.txt", "cut-m
 // Damaged pictures of which the reader still salvages a part (a cut JPEG is
 // filled in grey, a metafile plays the records before the damage); every
 // other one leaves its control empty.
-const QStringList kSalvaged = {
-    "flipped.jpg",         "half.jpg",        "flipped.gif", "half.gif",        "flipped.wmf",
-    "forged-header.wmf",   "giant-frame.wmf", "half.wmf",    "header-only.wmf", "record-overruns.wmf",
-    "zero-size-record.wmf"};
+const QStringList kSalvaged = {"half.jpg", "flipped.wmf",     "forged-header.wmf",   "giant-frame.wmf",
+                               "half.wmf", "header-only.wmf", "record-overruns.wmf", "zero-size-record.wmf"};
 
 // Damaged indexes that still give titles; every other one lists nothing.
 const QHash<QString, QStringList> kListedTitles = {{"short.txt", {"A", "B"}}, {"commas.txt", {"Sand", "silt"}}};
@@ -46,7 +40,7 @@ QString damaged(const QString &kind)
     return fixturesFolder() + QStringLiteral("/damaged/") + kind;
 }
 
-QByteArray fixture(const QString &kind, const QString &file)
+QByteArray damagedFile(const QString &kind, const QString &file)
 {
     return readFile(damaged(kind) + QLatin1Char('/') + file);
 }
@@ -79,13 +73,7 @@ void verifySalvage(const Picture &shown, const QString &file, const QByteArray &
     QCOMPARE(shown.isNull(), !kSalvaged.contains(file));
     if (shown.isNull())
         return;
-    const QSize size(160, 120);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    shown.draw(painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    QCOMPARE(image, renderPicture(bytes, size));
+    QCOMPARE(renderPicture(shown, QSize(160, 120)), renderPicture(Picture::fromData(bytes), QSize(160, 120)));
 }
 
 // The quiz screen shows every question of quiz, turned with "Next Question >>".
@@ -170,207 +158,202 @@ QString canonical(const QString &path)
 
 class DamagedInputTest : public QObject {
     Q_OBJECT
-    ScreenFixture *fx = nullptr;
     QStringList replaced; // resource files a row put a damaged file in place of
 
     bool replace(const QString &relative, const QByteArray &bytes)
     {
         replaced << relative;
-        return fx->data.write(relative, bytes);
+        return fixture().data.write(relative, bytes);
     }
 
 private slots:
-    void initTestCase() { fx = new ScreenFixture; }
-    void cleanupTestCase() { delete fx; }
     void init()
     {
-        QVERIFY(QDir::setCurrent(fx->data.path()));
-        fx->reset();
-        QVERIFY(resetWorksheetFolder(fx->data));
+        QVERIFY(QDir::setCurrent(fixture().data.path()));
+        fixture().reset();
+        QVERIFY(resetWorksheetFolder(fixture().data));
     }
     void cleanup()
     {
         qputenv("TERRALORE_NO_AUDIO", "1");
-        QVERIFY(QDir::setCurrent(fx->data.path()));
+        QVERIFY(QDir::setCurrent(fixture().data.path()));
         for (const QString &file : std::as_const(replaced))
-            QVERIFY(fx->data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)));
+            QVERIFY(fixture().data.write(file, readFile(resourcesFolder() + QLatin1Char('/') + file)));
         replaced.clear();
     }
 
     void quizFilesFromTheCatalogue_data() { addCorpusRows(QStringLiteral("quiz"), {"open", "edit"}); }
-    void quizFilesFromTheCatalogue();
-    void indexFiles_data() { addCorpusRows(QStringLiteral("index")); }
-    void indexFiles();
-    void jpegPictures_data() { addCorpusRows(QStringLiteral("jpeg"), {"Images/stairholesm.jpg", "Images/cave.jpg"}); }
-    void jpegPictures() { pictureInPlace(QStringLiteral("jpeg")); }
-    void gifLogoFrames_data() { addCorpusRows(QStringLiteral("gif"), {"logo/quillmere00%1.gif"}); }
-    void gifLogoFrames() { pictureInPlace(QStringLiteral("gif")); }
-    void bmpLogo_data() { addCorpusRows(QStringLiteral("bmp"), {"logo/quillmere2.bmp"}); }
-    void bmpLogo() { pictureInPlace(QStringLiteral("bmp")); }
-    void metafilePages_data() { addCorpusRows(QStringLiteral("wmf"), {"guide", "notes"}); }
-    void metafilePages();
-    void sounds_data() { addCorpusRows(QStringLiteral("wav")); }
-    void sounds();
 
-private:
-    void pictureInPlace(const QString &kind);
-};
+    // A damaged worksheet in the catalogue, taken as a quiz or edited, after a
+    // good one was opened, so anything left over from that would show.
+    void quizFilesFromTheCatalogue()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, variant);
+        const bool edit = variant == QLatin1String("edit");
+        const QByteArray bytes = damagedFile(QStringLiteral("quiz"), file);
+        QVERIFY(putWorksheets(fixture().data, {"Chalk", "Damaged"}));
+        QVERIFY(fixture().data.write(QStringLiteral("multiple/Damaged.txt"), bytes));
+        bool complete = false;
+        const Quiz held = quizIn(bytes, &complete);
+        QCOMPARE(complete, !kUnreadableQuizzes.contains(file));
+        bool digitsFit = complete;
+        for (const QuizQuestion &question : held.questions)
+            digitsFit = digitsFit && QStringList({"1", "2", "3", "4"}).contains(question.answer);
+        const Quiz good = quizIn(fixture().data.read(QStringLiteral("multiple/Chalk.txt")));
 
-// A damaged worksheet in the catalogue, taken as a quiz or edited, after a
-// good one was opened, so anything left over from that would show.
-void DamagedInputTest::quizFilesFromTheCatalogue()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, variant);
-    const bool edit = variant == QLatin1String("edit");
-    const QByteArray bytes = fixture(QStringLiteral("quiz"), file);
-    QVERIFY(putWorksheets(fx->data, {"Chalk", "Damaged"}));
-    QVERIFY(fx->data.write(QStringLiteral("multiple/Damaged.txt"), bytes));
-    bool complete = false;
-    const Quiz held = quizIn(bytes, &complete);
-    QCOMPARE(complete, !kUnreadableQuizzes.contains(file));
-    bool digitsFit = complete;
-    for (const QuizQuestion &question : held.questions)
-        digitsFit = digitsFit && QStringList({"1", "2", "3", "4"}).contains(question.answer);
-    const Quiz good = quizIn(fx->data.read(QStringLiteral("multiple/Chalk.txt")));
-
-    mainMenu().Show();
-    QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
-    click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
-    settle();
-    click(worksheetCatalogue().titleButtons[1]);
-    verifyQuizShown(good);
-    quizScreen().Unload();
-    settle();
-    if (edit)
-        click(worksheetCatalogue().editModeTick, QPoint(8, worksheetCatalogue().editModeTick->height() / 2));
-    const auto before = folderSnapshot(fx->data);
-    click(worksheetCatalogue().titleButtons[2]);
-    QCOMPARE(folderSnapshot(fx->data), before);
-    if (edit ? digitsFit : complete) {
-        QVERIFY(shownPrompts().isEmpty());
-        edit ? verifyWizardShown(held) : verifyQuizShown(held, true);
-        return;
+        mainMenu().Show();
+        QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
+        click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
+        settle();
+        click(worksheetCatalogue().titleButtons[1]);
+        verifyQuizShown(good);
+        quizScreen().Unload();
+        settle();
+        if (edit)
+            click(worksheetCatalogue().editModeTick, QPoint(8, worksheetCatalogue().editModeTick->height() / 2));
+        const auto before = folderSnapshot(fixture().data);
+        click(worksheetCatalogue().titleButtons[2]);
+        QCOMPARE(folderSnapshot(fixture().data), before);
+        if (edit ? digitsFit : complete) {
+            QVERIFY(shownPrompts().isEmpty());
+            edit ? verifyWizardShown(held) : verifyQuizShown(held, true);
+            return;
+        }
+        QCOMPARE(shownPrompts(), QStringList{kCorrupted});
+        QCOMPARE(topForm(), &worksheetCatalogue());
+        QVERIFY(!quizScreenIfLoaded() && !worksheetWizardIfLoaded());
+        // The catalogue goes on: the good worksheet opens, whole.
+        click(worksheetCatalogue().titleButtons[1]);
+        QCOMPARE(shownPrompts(), QStringList{kCorrupted});
+        edit ? verifyWizardShown(good) : verifyQuizShown(good);
+        QCOMPARE(folderSnapshot(fixture().data), before);
     }
-    QCOMPARE(shownPrompts(), QStringList{kCorrupted});
-    QCOMPARE(topForm(), &worksheetCatalogue());
-    QVERIFY(!quizScreenIfLoaded() && !worksheetWizardIfLoaded());
-    // The catalogue goes on: the good worksheet opens, whole.
-    click(worksheetCatalogue().titleButtons[1]);
-    QCOMPARE(shownPrompts(), QStringList{kCorrupted});
-    edit ? verifyWizardShown(good) : verifyQuizShown(good);
-    QCOMPARE(folderSnapshot(fx->data), before);
-}
 
-// A damaged index read by the menu's timer and by the catalogue's load.
-void DamagedInputTest::indexFiles()
-{
-    QFETCH(QString, file);
-    const QByteArray bytes = fixture(QStringLiteral("index"), file);
-    QVERIFY(fx->data.write(QStringLiteral("multiple/track.txt"), bytes));
-    const QStringList expected = kListedTitles.value(file);
-    mainMenu().Show();
-    QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
-    QCOMPARE(session().worksheets.count, expected.size());
-    for (int i = 1; i <= expected.size(); ++i)
-        QCOMPARE(session().worksheets.names[i], expected[i - 1]);
-    click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
-    settle();
-    QCOMPARE(topForm(), &worksheetCatalogue());
-    QCOMPARE(visibleTitles(), expected);
-    QVERIFY(!worksheetCatalogue().pageButtons[WorksheetCatalogue::PreviousPageEntry]->isVisible() &&
-            !worksheetCatalogue().pageButtons[WorksheetCatalogue::NextPageEntry]->isVisible());
-    QVERIFY(shownPrompts().isEmpty());
-    QCOMPARE(fx->data.read(QStringLiteral("multiple/track.txt")), bytes);
-}
+    void indexFiles_data() { addCorpusRows(QStringLiteral("index")); }
 
-// A damaged picture where a screen loads one: the screen opens without it.
-void DamagedInputTest::pictureInPlace(const QString &kind)
-{
-    QFETCH(QString, file);
-    QFETCH(QString, variant);
-    const QByteArray bytes = fixture(kind, file);
-    QStringList targets;
-    const bool frames = variant.contains(QLatin1String("%1"));
-    for (int frame = 0; frame < (frames ? 20 : 1); ++frame)
-        targets << (frames ? variant.arg(frame, 2, 10, QLatin1Char('0')) : variant);
-    for (const QString &target : std::as_const(targets))
-        QVERIFY(replace(target, bytes));
-    const PictureOnScreen shown = openScreenShowing(targets.first());
-    QVERIFY(shown.control);
-    QCOMPARE(topForm(), shown.form);
-    QVERIFY(targets.contains(
-        QDir(fx->data.path()).relativeFilePath(canonical(resolveResource(shown.control->PictureSource())))));
-    verifySalvage(shown.control->picture(), file, bytes);
-    QVERIFY(shown.control->isVisible());
-    Stage::instance().grab(); // the empty picture paints without harm
-    QVERIFY(shown.entry->isVisible() && shown.entry->isEnabled());
-    click(shown.entry);
-    settle();
-    QVERIFY(topForm() != shown.form);
-    QVERIFY(shownPrompts().isEmpty());
-    for (const QString &target : std::as_const(targets))
-        QCOMPARE(fx->data.read(target), bytes);
-}
+    // A damaged index read by the menu's timer and by the catalogue's load.
+    void indexFiles()
+    {
+        QFETCH(QString, file);
+        const QByteArray bytes = damagedFile(QStringLiteral("index"), file);
+        QVERIFY(fixture().data.write(QStringLiteral("multiple/track.txt"), bytes));
+        const QStringList expected = kListedTitles.value(file);
+        mainMenu().Show();
+        QTRY_VERIFY(!mainMenu().indexTimer->Enabled());
+        QCOMPARE(session().worksheets.count, expected.size());
+        for (int i = 1; i <= expected.size(); ++i)
+            QCOMPARE(session().worksheets.names[i], expected[i - 1]);
+        click(mainMenu().entryButtons[MainMenu::CatalogueEntry]);
+        settle();
+        QCOMPARE(topForm(), &worksheetCatalogue());
+        QCOMPARE(visibleTitles(), expected);
+        QVERIFY(!worksheetCatalogue().pageButtons[WorksheetCatalogue::PreviousPageEntry]->isVisible() &&
+                !worksheetCatalogue().pageButtons[WorksheetCatalogue::NextPageEntry]->isVisible());
+        QVERIFY(shownPrompts().isEmpty());
+        QCOMPARE(fixture().data.read(QStringLiteral("multiple/track.txt")), bytes);
+    }
 
-// A damaged page in both page folders, turned to in the guide and in a hub's
-// key facts; the pages beside it still show.
-void DamagedInputTest::metafilePages()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, variant);
-    const bool guidePages = variant == QLatin1String("guide");
-    const QString page = guidePages ? QStringLiteral("guide2.wmf") : QStringLiteral("key beginningb.wmf");
-    const QByteArray bytes = fixture(QStringLiteral("wmf"), file);
-    QVERIFY(replace(QStringLiteral("wmf/") + page, bytes) && replace(QStringLiteral("wmf2/") + page, bytes));
-    mainMenu().Show();
-    settle();
-    click(mainMenu().entryButtons[guidePages ? 20 : 15]);
-    if (!guidePages)
-        click(beginningHub().entryButtons[Hub::KeyFactsEntry]);
-    Pager &pager = guidePages ? static_cast<Pager &>(guidePager()) : notesPager();
-    QCOMPARE(topForm(), &pager);
-    click(pager.entryButtons[Next]);
-    QCOMPARE(pager.pageImage->PictureSource(), QStringLiteral("wmf\\") + page);
-    QCOMPARE(pager.printCopy->PictureSource(), QStringLiteral("wmf2\\") + page);
-    verifySalvage(pager.pageImage->picture(), file, bytes);
-    verifySalvage(pager.printCopy->picture(), file, bytes);
-    verifyEntries(pager, guidePages ? QStringLiteral("Page 2 of 5") : QStringLiteral("Page 2 of 2"), true, guidePages);
-    Stage::instance().grab();
-    click(pager.entryButtons[Previous]);
-    const QString first = guidePages ? QStringLiteral("guide1.wmf") : QStringLiteral("key beginninga.wmf");
-    verifyPage(pager, QStringLiteral("wmf\\") + first, QStringLiteral("wmf2\\") + first);
-    click(pager.entryButtons[Exit]);
-    settle();
-    QVERIFY(shownPrompts().isEmpty());
-    QCOMPARE(fx->data.read(QStringLiteral("wmf/") + page), bytes);
-    QCOMPARE(fx->data.read(QStringLiteral("wmf2/") + page), bytes);
-}
+    // JPEG, GIF and PNG go through one image reader, BMP first through a check
+    // of its rows: one row per way a picture fails, on each screen with pictures.
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("variant");
+        const auto row = [](const char *name, const char *file, const char *target) {
+            QTest::newRow(name) << QString::fromLatin1(file) << QString::fromLatin1(target);
+        };
+        row("a cut JPEG on the menu", "jpeg/half.jpg", "Images/stairholesm.jpg");
+        row("a JPEG too large on a hub", "jpeg/huge-frame.jpg", "Images/cave.jpg");
+        row("empty GIF logo frames", "gif/empty.gif", "logo/quillmere00%1.gif");
+        row("a BMP short of rows as the still logo", "bmp/offset-past-end.bmp", "logo/quillmere2.bmp");
+    }
 
-// A damaged click sound with the sound device on: the menu and the hub go on.
-void DamagedInputTest::sounds()
-{
-    QFETCH(QString, file);
-    // A folder of its own: the program keeps one player per sound file, so
-    // each damaged sound must come under a path not played before.
-    TestData own;
-    QVERIFY(own.isValid());
-    const QByteArray bytes = fixture(QStringLiteral("wav"), file);
-    QVERIFY(own.write(QStringLiteral("wav/click.wav"), bytes));
-    qunsetenv("TERRALORE_NO_AUDIO");
-    fakeServices().soundThroughDevice = true;
-    mainMenu().Show();
-    settle();
-    click(mainMenu().entryButtons[MainMenu::ScienceEntry]);
-    QTest::qWait(50);
-    QCOMPARE(topForm(), &scienceHub());
-    click(scienceHub().entryButtons[Hub::ExitEntry]);
-    QTest::qWait(50);
-    QCOMPARE(topForm(), &mainMenu());
-    QCOMPARE(playedPaths(), QStringList(2, QStringLiteral("wav\\click.wav")));
-    QVERIFY(shownPrompts().isEmpty());
-    QCOMPARE(own.read(QStringLiteral("wav/click.wav")), bytes);
-}
+    // A damaged picture where a screen loads one: the screen opens without it.
+    void pictures()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, variant);
+        const QByteArray bytes = readFile(damaged(file));
+        QStringList targets;
+        const bool frames = variant.contains(QLatin1String("%1"));
+        for (int frame = 0; frame < (frames ? 20 : 1); ++frame)
+            targets << (frames ? variant.arg(frame, 2, 10, QLatin1Char('0')) : variant);
+        for (const QString &target : std::as_const(targets))
+            QVERIFY(replace(target, bytes));
+        const PictureOnScreen shown = openScreenShowing(targets.first());
+        QVERIFY(shown.control);
+        QCOMPARE(topForm(), shown.form);
+        QVERIFY(targets.contains(
+            QDir(fixture().data.path()).relativeFilePath(canonical(resolveResource(shown.control->PictureSource())))));
+        verifySalvage(shown.control->picture(), QFileInfo(file).fileName(), bytes);
+        QVERIFY(shown.control->isVisible());
+        Stage::instance().grab(); // the empty picture paints without harm
+        QVERIFY(shown.entry->isVisible() && shown.entry->isEnabled());
+        click(shown.entry);
+        settle();
+        QVERIFY(topForm() != shown.form);
+        QVERIFY(shownPrompts().isEmpty());
+        for (const QString &target : std::as_const(targets))
+            QCOMPARE(fixture().data.read(target), bytes);
+    }
+
+    void metafilePages_data() { addCorpusRows(QStringLiteral("wmf")); }
+
+    // A damaged page in both page folders, turned to in the guide (every pager
+    // loads its pages alike); the pages beside it still show.
+    void metafilePages()
+    {
+        QFETCH(QString, file);
+        const QByteArray bytes = damagedFile(QStringLiteral("wmf"), file);
+        QVERIFY(replace(QStringLiteral("wmf/guide2.wmf"), bytes) && replace(QStringLiteral("wmf2/guide2.wmf"), bytes));
+        mainMenu().Show();
+        settle();
+        click(mainMenu().entryButtons[MainMenu::GuideEntry]);
+        QCOMPARE(topForm(), &guidePager());
+        click(guidePager().entryButtons[Next]);
+        verifyEntries(guidePager(), QStringLiteral("Page 2 of 5"), true, true);
+        QCOMPARE(guidePager().pageImage->PictureSource(), QStringLiteral("wmf\\guide2.wmf"));
+        QCOMPARE(guidePager().printCopy->PictureSource(), QStringLiteral("wmf2\\guide2.wmf"));
+        verifySalvage(guidePager().pageImage->picture(), file, bytes);
+        verifySalvage(guidePager().printCopy->picture(), file, bytes);
+        Stage::instance().grab();
+        click(guidePager().entryButtons[Previous]);
+        verifyPage(guidePager(), QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
+        click(guidePager().entryButtons[Exit]);
+        settle();
+        QVERIFY(shownPrompts().isEmpty());
+        QCOMPARE(fixture().data.read(QStringLiteral("wmf/guide2.wmf")), bytes);
+        QCOMPARE(fixture().data.read(QStringLiteral("wmf2/guide2.wmf")), bytes);
+    }
+
+    void sounds_data() { addCorpusRows(QStringLiteral("wav")); }
+
+    // A damaged click sound with the sound device on: the menu and the hub go on.
+    void sounds()
+    {
+        QFETCH(QString, file);
+        // A folder of its own: the program keeps one player per sound file, so
+        // each damaged sound must come under a path not played before.
+        TestData own;
+        QVERIFY(own.isValid());
+        const QByteArray bytes = damagedFile(QStringLiteral("wav"), file);
+        QVERIFY(own.write(QStringLiteral("wav/click.wav"), bytes));
+        qunsetenv("TERRALORE_NO_AUDIO");
+        fakeServices().soundThroughDevice = true;
+        mainMenu().Show();
+        settle();
+        click(mainMenu().entryButtons[MainMenu::ScienceEntry]);
+        QTest::qWait(50);
+        QCOMPARE(topForm(), &scienceHub());
+        click(scienceHub().entryButtons[Hub::ExitEntry]);
+        QTest::qWait(50);
+        QCOMPARE(topForm(), &mainMenu());
+        QCOMPARE(playedPaths(), QStringList(2, QStringLiteral("wav\\click.wav")));
+        QVERIFY(shownPrompts().isEmpty());
+        QCOMPARE(own.read(QStringLiteral("wav/click.wav")), bytes);
+    }
+};
 
 QTEST_MAIN(DamagedInputTest)
 #include "tst_damagedinput.moc"

@@ -1,5 +1,7 @@
 // A topic quiz taken by clicks: the score and its line on the results, the
-// certificate or wrong-answer button, and the wrong-answer list.
+// certificate or wrong-answer button, and the wrong-answer list. (Answer
+// digits no option matches: the damaged quiz files of tst_damagedinput.)
+#include "ActivityTest.h"
 #include "QuizDriver.h"
 
 using namespace terralore;
@@ -7,134 +9,93 @@ using namespace terralore::test;
 
 class QuizTest : public QObject {
     Q_OBJECT
-    ScreenFixture *fx = nullptr;
 
 private slots:
-    void initTestCase() { fx = new ScreenFixture; }
-    void cleanupTestCase() { delete fx; }
-    void init() { QVERIFY(freshStart(*fx)); }
+    void init() { freshStart(); }
 
-    void scoreAndWrongAnswers_data();
-    void scoreAndWrongAnswers();
-    void aRevisitedQuestionStartsBlank_data();
-    void aRevisitedQuestionStartsBlank();
-    void answerDigitOutsideTheOptions_data();
-    void answerDigitOutsideTheOptions();
-    void eachQuizListsOnlyItsOwnWrongAnswers();
+    void scoreAndWrongAnswers_data()
+    {
+        QTest::addColumn<QList<int>>("wrong");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("all right") << QList<int>{} << "Excellent work. You have scored 10 out of 10.";
+        QTest::newRow("only 10 wrong") << QList<int>{10} << "Good work. You have scored 9 out of 10.";
+        QTest::newRow("2 and 7 wrong") << QList<int>{2, 7} << "Good work. You have scored 8 out of 10.";
+        QTest::newRow("1, 2 and 3 wrong") << QList<int>{1, 2, 3} << "You have scored 7 out of 10.";
+        QTest::newRow("all wrong") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << "You have scored 0 out of 10.";
+    }
+
+    void scoreAndWrongAnswers()
+    {
+        QFETCH(QList<int>, wrong);
+        QFETCH(QString, line);
+        const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
+        QVERIFY(quiz.ok && openRocksQuiz());
+        takeQuiz(quiz, QSet<int>(wrong.cbegin(), wrong.cend()));
+        QCOMPARE(topForm(), resultsScreenIfLoaded());
+        QCOMPARE(session().progress.score, 10 - int(wrong.size()));
+        QCOMPARE(resultsScreen().scoreLineText->Caption(), line);
+        // Full marks ask for a name to print on the certificate.
+        const bool full = wrong.isEmpty();
+        QCOMPARE(resultsScreen().nameBox->isVisible(), full);
+        QCOMPARE(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->Caption(),
+                 full ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
+        if (full)
+            return;
+        click(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]);
+        QCOMPARE(topForm(), wrongAnswersIfLoaded());
+        QCOMPARE(wrongAnswers().quizTitle->Caption(), quiz.title);
+        // One block from the top, in question order.
+        QStringList expected;
+        for (int q : wrong)
+            expected << QStringLiteral(" %1. ").arg(q) + quiz.text(q);
+        QCOMPARE(shownWrongEntries(), expected);
+        for (int j = 0; j < wrong.size(); ++j)
+            QVERIFY(wrongAnswers().wrongAnswerLines[j]->isVisible());
+    }
+
+    void aRevisitedQuestionStartsBlank_data()
+    {
+        QTest::addColumn<bool>("answerAgain");
+        QTest::newRow("left blank: wrong") << false;
+        QTest::newRow("answered again: right") << true;
+    }
+
+    void aRevisitedQuestionStartsBlank()
+    {
+        QFETCH(bool, answerAgain);
+        const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
+        QVERIFY(openRocksQuiz());
+        answerAndGoOn(quiz.digit(1));
+        answerAndGoOn(quiz.digit(2));
+        click(quizScreen().entryButtons[QuizScreen::PreviousEntry]);
+        QCOMPARE(quizScreen().questionNumber->Caption(), QStringLiteral("Question 2"));
+        QVERIFY(quizScreen().answerButtons[5]->Value());
+        answerAndGoOn(answerAgain ? quiz.digit(2) : 0);
+        for (int q = 3; q <= 10; ++q)
+            answerAndGoOn(quiz.digit(q));
+        QCOMPARE(session().progress.score, answerAgain ? 10 : 9);
+        QCOMPARE(shownWrongEntries(), answerAgain ? QStringList{} : QStringList{QStringLiteral(" 2. ") + quiz.text(2)});
+    }
+
+    void eachQuizListsOnlyItsOwnWrongAnswers()
+    {
+        const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
+        QVERIFY(openRocksQuiz());
+        takeQuiz(quiz, {1, 2, 3});
+        QCOMPARE(shownWrongEntries().size(), 3);
+        click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
+        settle();
+        click(scienceHub().entryButtons[Hub::QuizEntry]);
+        takeQuiz(quiz, {8});
+        QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 8. ") + quiz.text(8)});
+        QCOMPARE(wrongAnswers().wrongAnswerLines[1]->Caption(), QString());
+        click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
+        settle();
+        click(scienceHub().entryButtons[Hub::QuizEntry]);
+        takeQuiz(quiz, {});
+        QVERIFY(shownWrongEntries().isEmpty());
+    }
 };
-
-void QuizTest::scoreAndWrongAnswers_data()
-{
-    QTest::addColumn<QList<int>>("wrong");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("all right") << QList<int>{} << "Excellent work. You have scored 10 out of 10.";
-    QTest::newRow("only 10 wrong") << QList<int>{10} << "Good work. You have scored 9 out of 10.";
-    QTest::newRow("2 and 7 wrong") << QList<int>{2, 7} << "Good work. You have scored 8 out of 10.";
-    QTest::newRow("1, 2 and 3 wrong") << QList<int>{1, 2, 3} << "You have scored 7 out of 10.";
-    QTest::newRow("all wrong") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << "You have scored 0 out of 10.";
-}
-
-void QuizTest::scoreAndWrongAnswers()
-{
-    QFETCH(QList<int>, wrong);
-    QFETCH(QString, line);
-    const QuizOnDisk quiz(fx->data.file(kRocksQuiz));
-    QVERIFY(quiz.ok && openRocksQuiz());
-    takeQuiz(quiz, QSet<int>(wrong.cbegin(), wrong.cend()));
-    QCOMPARE(topForm(), resultsScreenIfLoaded());
-    QCOMPARE(session().progress.score, 10 - int(wrong.size()));
-    QCOMPARE(resultsScreen().scoreLineText->Caption(), line);
-    // Full marks ask for a name to print on the certificate.
-    const bool full = wrong.isEmpty();
-    QCOMPARE(resultsScreen().nameBox->isVisible(), full);
-    QCOMPARE(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]->Caption(),
-             full ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
-    if (full)
-        return;
-    click(resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]);
-    QCOMPARE(topForm(), wrongAnswersIfLoaded());
-    QCOMPARE(wrongAnswers().quizTitle->Caption(), quiz.title);
-    // One block from the top, in question order.
-    QStringList expected;
-    for (int q : wrong)
-        expected << QStringLiteral(" %1. ").arg(q) + quiz.text(q);
-    QCOMPARE(shownWrongEntries(), expected);
-    for (int j = 0; j < wrong.size(); ++j)
-        QVERIFY(wrongAnswers().wrongAnswerLines[j]->isVisible());
-}
-
-void QuizTest::aRevisitedQuestionStartsBlank_data()
-{
-    QTest::addColumn<bool>("answerAgain");
-    QTest::newRow("left blank: wrong") << false;
-    QTest::newRow("answered again: right") << true;
-}
-
-void QuizTest::aRevisitedQuestionStartsBlank()
-{
-    QFETCH(bool, answerAgain);
-    const QuizOnDisk quiz(fx->data.file(kRocksQuiz));
-    QVERIFY(openRocksQuiz());
-    answerAndGoOn(quiz.digit(1));
-    answerAndGoOn(quiz.digit(2));
-    click(quizScreen().entryButtons[QuizScreen::PreviousEntry]);
-    QCOMPARE(quizScreen().questionNumber->Caption(), QStringLiteral("Question 2"));
-    QVERIFY(quizScreen().answerButtons[5]->Value());
-    answerAndGoOn(answerAgain ? quiz.digit(2) : 0);
-    for (int q = 3; q <= 10; ++q)
-        answerAndGoOn(quiz.digit(q));
-    QCOMPARE(session().progress.score, answerAgain ? 10 : 9);
-    QCOMPARE(shownWrongEntries(), answerAgain ? QStringList{} : QStringList{QStringLiteral(" 2. ") + quiz.text(2)});
-}
-
-void QuizTest::answerDigitOutsideTheOptions_data()
-{
-    QTest::addColumn<QString>("digit");
-    QTest::addColumn<int>("chosen"); // 0: none
-    QTest::newRow("0, first option chosen") << "0" << 1;
-    QTest::newRow("0, none chosen") << "0" << 0;
-    QTest::newRow("5, none chosen") << "5" << 0;
-    QTest::newRow("5, last option chosen") << "5" << 4;
-    QTest::newRow("letter") << "C" << 3;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("negative") << "-1" << 2;
-}
-
-// A digit no option matches counts the question wrong, whatever is chosen.
-void QuizTest::answerDigitOutsideTheOptions()
-{
-    QFETCH(QString, digit);
-    QFETCH(int, chosen);
-    const QuizOnDisk quiz(fx->data.file(kRocksQuiz));
-    QStringList digits;
-    for (int q = 1; q <= 10; ++q)
-        digits << (q == 4 ? digit : quiz.questions[std::size_t(q - 1)].answer);
-    QVERIFY(writeRocksQuizWithDigits(fx->data, digits));
-    QVERIFY(openRocksQuiz());
-    for (int q = 1; q <= 10; ++q)
-        answerAndGoOn(q == 4 ? chosen : quiz.digit(q));
-    QCOMPARE(session().progress.score, 9);
-    QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 4. ") + quiz.text(4)});
-}
-
-void QuizTest::eachQuizListsOnlyItsOwnWrongAnswers()
-{
-    const QuizOnDisk quiz(fx->data.file(kRocksQuiz));
-    QVERIFY(openRocksQuiz());
-    takeQuiz(quiz, {1, 2, 3});
-    QCOMPARE(shownWrongEntries().size(), 3);
-    click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
-    settle();
-    click(scienceHub().entryButtons[Hub::QuizEntry]);
-    takeQuiz(quiz, {8});
-    QCOMPARE(shownWrongEntries(), QStringList{QStringLiteral(" 8. ") + quiz.text(8)});
-    QCOMPARE(wrongAnswers().wrongAnswerLines[1]->Caption(), QString());
-    click(resultsScreen().entryButtons[ResultsScreen::ExitEntry]);
-    settle();
-    click(scienceHub().entryButtons[Hub::QuizEntry]);
-    takeQuiz(quiz, {});
-    QVERIFY(shownWrongEntries().isEmpty());
-}
 
 QTEST_MAIN(QuizTest)
 #include "tst_quiz.moc"

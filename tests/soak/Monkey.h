@@ -1,10 +1,8 @@
 #pragma once
 
-// A monkey that uses the program as a restless class would: clicks, right
-// clicks, pointer moves, drags, typing and waits on whatever screen is on
-// top, mixed with purposeful runs (a whole worksheet typed and saved, a
-// caption dropped on a box, a quiz answer given). Every choice comes from
-// one seeded generator, so a run can be repeated.
+// A restless class on whatever screen is on top: clicks, drags, typing and
+// waits, mixed with purposeful runs (a worksheet saved, a caption dropped, a
+// quiz answered), every choice from one seeded generator.
 
 #include "TypedWorksheet.h"
 
@@ -42,7 +40,6 @@ public:
         if (roll < 80) {
             // Long enough for the screens' timers: the results' picture and
             // sound, the acknowledgments' logo, the activities' opening sound.
-            note(QStringLiteral("wait"));
             QTest::qWait(10 + random(250));
             return 0;
         }
@@ -63,8 +60,6 @@ public:
     int maxPrints = 25;
     int fullSaves = 0;
     QStringList problems;
-    // The last actions, to tell how a failure came about.
-    QStringList recent;
 
 private:
     enum class Pick { Any, TextBox, Captioned, Button };
@@ -103,17 +98,6 @@ private:
         return {random(w->width() + 2 * beyond) - beyond, random(w->height() + 2 * beyond) - beyond};
     }
 
-    void note(const QString &what, QWidget *w = nullptr)
-    {
-        QString line = what;
-        if (auto *control = dynamic_cast<Control *>(w))
-            line +=
-                QStringLiteral(" %1.%2(%3)").arg(control->form()->FormName(), control->Name()).arg(control->Index());
-        recent << line;
-        if (recent.size() > 12)
-            recent.removeFirst();
-    }
-
     int click(Form &top, Qt::MouseButton button, Pick pick = Pick::Any)
     {
         if (pick == Pick::Any && random(10) < 6)
@@ -124,7 +108,6 @@ private:
         if (isPrintButton(w) && button == Qt::LeftButton)
             ++prints;
         const QPoint at = randomPoint(w);
-        note(button == Qt::LeftButton ? QStringLiteral("click") : QStringLiteral("right click"), w);
         QTest::mouseMove(w, at);
         QTest::mouseClick(w, button, Qt::NoModifier, at);
         settle();
@@ -133,7 +116,6 @@ private:
 
     int hover(Form &top)
     {
-        note(QStringLiteral("move over ") + top.FormName());
         QTest::mouseMove(top.client(), randomPoint(top.client()));
         settle();
         return 1;
@@ -148,7 +130,6 @@ private:
         QWidget *client = top.client();
         const QPoint grip = randomPoint(w);
         const QPoint from = w->mapTo(client, grip);
-        note(QStringLiteral("drag"), w);
         QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, grip);
         for (int s = 1; s <= moves; ++s)
             QTest::mouseMove(client, from + (to - from) * s / moves);
@@ -176,7 +157,6 @@ private:
         auto *box = qobject_cast<TextBox *>(pickControl(top, Pick::TextBox));
         if (!box)
             return click(top, Qt::LeftButton);
-        note(QStringLiteral("type into"), box);
         QTest::mouseClick(box, Qt::LeftButton);
         QString text;
         for (int i = random(30); i > 0; --i)
@@ -193,7 +173,6 @@ private:
     int answerQuestion(QuizScreen &quiz)
     {
         OptionButton *option = quiz.answerButtons[1 + random(4)];
-        note(QStringLiteral("answer"), option);
         if (random(5) != 0)
             QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(6, option->height() / 2));
         QTest::mouseClick(quiz.entryButtons[QuizScreen::NextEntry], Qt::LeftButton);
@@ -209,7 +188,6 @@ private:
                                            QStringLiteral("Soak \u2019Pebbles\u2019"), QStringLiteral("Soak Clay")};
         const QString title = titles[random(int(titles.size()))];
         const QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("v%1").arg(random(1000)));
-        note(QStringLiteral("save a worksheet"));
         WorksheetWizard &w = worksheetWizard();
         const int actions = typeOverWorksheet(w, title, questions);
         fakeServices().messages.clear();

@@ -1,8 +1,7 @@
 #pragma once
 
 // Services for tests: every message is recorded and answered without a
-// dialog, every effect recorded instead of heard, and printing goes to the
-// real default printer unless a test makes the printer fail.
+// dialog, every effect recorded instead of heard; printing is real.
 
 #include "Services.h"
 #include "Stage.h"
@@ -20,7 +19,6 @@ public:
     MsgResult answer = MsgResult::OK;
     // When set, answers in place of answer.
     std::function<MsgResult()> answerer;
-    bool printerFails = false;
     // Effects are also played on the real sound device.
     bool soundThroughDevice = false;
 
@@ -36,17 +34,13 @@ public:
             m_desktop->playEffect(relativePath);
     }
     void prepareEffect(const QString &) override {}
-    bool print(const std::function<void(PrintSurface &)> &document) override
-    {
-        return !printerFails && m_desktop->print(document);
-    }
+    bool print(const std::function<void(PrintSurface &)> &document) override { return m_desktop->print(document); }
 
     void clear()
     {
         messages.clear();
         effects.clear();
         answer = MsgResult::OK;
-        printerFails = false;
         soundThroughDevice = false;
     }
 

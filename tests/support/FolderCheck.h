@@ -1,10 +1,8 @@
 #pragma once
 
-// Whether the worksheet folder is whole, for the soak and the kill test: the
-// index is a count line followed by exactly that many titles, written as the
-// program writes them, each with its quiz file; every other file is a quiz
-// of 72 CR LF lines that reads with answer digits 1 to 4, or a built-in quiz
-// exactly as shipped.
+// Whether the worksheet folder is whole: an index as the program writes it,
+// each title with its quiz file, every other file a readable quiz of 72 CR LF
+// lines or a built-in quiz as shipped.
 
 #include <QByteArray>
 #include <QMap>

@@ -1,8 +1,7 @@
 #pragma once
 
-// Reads a printed PDF back with poppler's pdftotext -bbox: the words with
-// their boxes, in PDF points from the top left of the page, for checking
-// what the printer put where.
+// A printed PDF read back with pdftotext -bbox: the words with their boxes,
+// in points from the top left of the page.
 
 #include <QList>
 #include <QProcess>

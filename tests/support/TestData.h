@@ -6,9 +6,7 @@
 
 namespace terralore::test {
 
-// A private copy of the program's data folders in a temporary folder, made
-// the working folder, so tests never depend on where they start nor write
-// into the source tree.
+// A private copy of the program's data folders, made the working folder.
 class TestData {
 public:
     TestData();
