@@ -13,6 +13,7 @@ struct WorksheetQuestion {
     QString optionB;
     QString optionC;
     QString optionD;
+    int answer = 0; // the right option, 1 to 4 (0: none), for the answer key
 };
 
 // What the worksheet shows: the quiz screen's two title lines as they stand
@@ -32,5 +33,13 @@ QString worksheetHeader();
 // questions that do not fit continue on a fresh page. A printer failure
 // raises PrintError and leaves the rest unprinted and unsent.
 void layOutWorksheet(PrintSurface &surface, const Worksheet &worksheet);
+
+// The worksheet for the teacher's marking: the same header and questions,
+// the right option of each marked, and the key ("1 C  2 A  3 D ...") at the
+// foot, all on one page (scaled down where the paper is short).
+void layOutAnswerKey(PrintSurface &surface, const Worksheet &worksheet);
+
+// The key line of an answer key.
+QString answerKeyLine(const Worksheet &worksheet);
 
 } // namespace terralore

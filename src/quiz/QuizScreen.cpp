@@ -21,6 +21,7 @@ const LabelButton kButtons[] = {
     {QuizScreen::NextEntry, 6000, 7920, 3765, 495, "Next Question >>", true},
     {QuizScreen::ExitEntry, 10560, 7920, 1245, 495, "Exit", true},
     {QuizScreen::PrintEntry, 7920, 1920, 3045, 495, "Print Worksheet", true},
+    {QuizScreen::PrintAnswerKeyEntry, 7920, 2520, 3045, 495, "Print Answer Key", true},
 };
 
 constexpr float kAnswerTops[] = {5400, 6000, 6600, 7200};
@@ -144,7 +145,10 @@ void QuizScreen::onEntryClicked(int entry)
         Unload();
         break;
     case PrintEntry:
-        printWorksheet();
+        printWorksheet(WorksheetCopy::Pupils);
+        break;
+    case PrintAnswerKeyEntry:
+        printWorksheet(WorksheetCopy::AnswerKey);
         break;
     default:
         break;
@@ -177,9 +181,9 @@ void QuizScreen::scoreQuiz()
     Unload();
 }
 
-void QuizScreen::printWorksheet()
+void QuizScreen::printWorksheet(WorksheetCopy copy)
 {
-    printQuizWorksheet(services(), productHeading->Caption(), quizTitle->Caption(), session().quiz);
+    printQuizWorksheet(services(), productHeading->Caption(), quizTitle->Caption(), session().quiz, copy);
 }
 
 void QuizScreen::onBackgroundMouseMove(int, int, float, float)

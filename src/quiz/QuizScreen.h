@@ -5,13 +5,14 @@
 #include "Form.h"
 #include "Label.h"
 #include "PictureControl.h"
+#include "QuizPrinting.h"
 
 // The multiple-choice quiz: the ten questions of the loaded quiz, one at a
 // time; leaving the tenth scores the quiz and opens the results.
 class QuizScreen : public terralore::Form {
     Q_OBJECT
 public:
-    enum Entry { PreviousEntry = 0, NextEntry = 1, ExitEntry = 2, PrintEntry = 3 };
+    enum Entry { PreviousEntry = 0, NextEntry = 1, ExitEntry = 2, PrintEntry = 3, PrintAnswerKeyEntry = 4 };
     // The answer buttons: A to D, then the hidden "no answer chosen" marker.
     enum Answer { AnswerA = 1, AnswerD = 4, NoAnswer = 5 };
 
@@ -33,7 +34,7 @@ public:
     // Puts the current question on screen with no answer chosen.
     void showCurrentQuestion();
     // Prints the loaded quiz as a worksheet.
-    void printWorksheet();
+    void printWorksheet(WorksheetCopy copy);
 
 protected:
     void onLoad() override;

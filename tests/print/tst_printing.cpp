@@ -6,6 +6,7 @@
 #include "PrinterSurface.h"
 
 #include "PagePrinting.h"
+#include "QuizResults.h"
 #include "QuizScreen.h"
 #include "ResultsScreen.h"
 #include "ScienceHub.h"
@@ -136,10 +137,12 @@ PrintingScreen reachPrint(const QString &document)
         settle();
         QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Megan Pritchard"));
         found = {&resultsScreen(), resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]};
-    } else if (document == QLatin1String("worksheet")) {
+    } else if (document == QLatin1String("worksheet") || document == QLatin1String("answer key")) {
         scienceHub().Show();
         click(scienceHub().entryButtons[Hub::QuizEntry]);
-        found = {&quizScreen(), quizScreen().entryButtons[QuizScreen::PrintEntry]};
+        found = {&quizScreen(),
+                 quizScreen().entryButtons[document == QLatin1String("worksheet") ? QuizScreen::PrintEntry
+                                                                                  : QuizScreen::PrintAnswerKeyEntry]};
     } else if (document == QLatin1String("notes")) {
         notesPager().showPageSet(QStringLiteral("key science"), 2);
         found = {&notesPager(), notesPager().entryButtons[Pager::PrintEntry]};
@@ -311,6 +314,38 @@ private slots:
             QVERIFY2(pageCount > 1 ? printed.lines[i].size() > 8 && expected[i].startsWith(printed.lines[i])
                                    : printed.lines[i] == expected[i],
                      qPrintable(printed.lines[i]));
+    }
+
+    void answerKeyOnOnePage_data()
+    {
+        QTest::addColumn<QString>("paper");
+        for (const char *size : {"A4", "Letter", "A5"})
+            QTest::newRow(size) << size;
+    }
+
+    // The worksheet with each right option marked and the key at the foot,
+    // on one page even where the worksheet itself needs two.
+    void answerKeyOnOnePage()
+    {
+        QFETCH(QString, paper);
+        TERRALORE_CHOOSE_PAPER(QString(), paper);
+        const Printed printed = print(QStringLiteral("answer key"));
+        QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your answer key is now printing.")});
+        QCOMPARE(printed.pages.size(), 1);
+        QCOMPARE(printed.outside, QStringList());
+        QCOMPARE(printed.lines.size(), 3 + 3 * 10 + 1);
+        QStringList key;
+        for (int q = 0; q < 10; ++q) {
+            const int right = answerOption(session().quiz.questions[std::size_t(q)].answer);
+            const QChar letter(u'A' + right - 1);
+            key << QStringLiteral("%1 %2").arg(q + 1).arg(letter);
+            const QString pair = printed.lines[3 + 3 * q + (right <= 2 ? 1 : 2)];
+            const QString other = printed.lines[3 + 3 * q + (right <= 2 ? 2 : 1)];
+            QVERIFY2(pair.contains(QStringLiteral("\u2714 %1. ").arg(letter)) && pair.count(u'\u2714') == 1 &&
+                         !other.contains(u'\u2714'),
+                     qPrintable(pair + QStringLiteral(" / ") + other));
+        }
+        QCOMPARE(printed.lines.last(), QStringLiteral("Answers: ") + key.join(u' '));
     }
 
     // A page of the key facts (the guide and the notes print through the same
