@@ -3,6 +3,7 @@
 #include "Palette.h"
 
 #include "LabelButtons.h"
+#include "QuestionFormats.h"
 #include "QuizFile.h"
 #include "QuizResults.h"
 #include "StandardScreen.h"
@@ -14,11 +15,6 @@ using namespace terralore;
 namespace {
 
 using namespace terralore::palette;
-
-// The box limits, in characters.
-constexpr int kTitleLength = 25;
-constexpr int kQuestionLength = 60;
-constexpr int kOptionLength = 30;
 
 // Questions 1 to 5 fill the left column, 6 to 10 the right; question q
 // (0 to 9 here) lies in row q mod 5, 1440 twips apart.
