@@ -52,24 +52,35 @@ WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("WorksheetCatalog
                                .fore = kYellow,
                                .backStyle = vbTransparent,
                                .alignment = vbCenter});
+    // The modes of a title click, two to a corner above the titles.
     const ButtonDesign mode{.name = "editModeTick",
                             .left = 120,
-                            .top = 120,
+                            .top = 60,
                             .width = 2535,
-                            .height = 375,
+                            .height = 330,
                             .caption = "Edit Worksheet",
                             .points = 12,
                             .bold = true,
                             .fore = kYellow};
     editModeTick = new CheckBox(this, mode);
+    ButtonDesign exporting = mode;
+    exporting.name = "exportModeTick";
+    exporting.top = 390;
+    exporting.caption = QStringLiteral("Export Worksheet");
+    exportModeTick = new CheckBox(this, exporting);
     ButtonDesign deleting = mode;
     deleting.name = "deleteModeTick";
     deleting.left = 9240;
     deleting.caption = QStringLiteral("Delete Worksheet");
     deleting.fore = kRed;
     deleteModeTick = new CheckBox(this, deleting);
-    connect(editModeTick, &CheckBox::Click, this, &WorksheetCatalogue::onEditModeClicked);
-    connect(deleteModeTick, &CheckBox::Click, this, &WorksheetCatalogue::onDeleteModeClicked);
+    for (CheckBox *tick : {editModeTick, exportModeTick, deleteModeTick})
+        connect(tick, &CheckBox::Click, this, [this, tick] { onModeClicked(tick); });
+    LabelDesign import = labelButtonDesign({-1, 9240, 390, 2535, 330, "Import Worksheets"}, 12);
+    import.name = "importButton";
+    importButton = new Label(this, import);
+    connect(importButton, &Label::Click, this, &WorksheetCatalogue::onImportClicked);
+    lightOnHover(importButton);
 
     for (int k = 0; k <= kTitlesPerPage; ++k) {
         auto *label = new Label(this, titleButtonDesign(k));
@@ -91,10 +102,9 @@ void WorksheetCatalogue::onLoad()
 {
     setUpStandardScreen(*this);
     WorksheetList &list = session().worksheets;
-    if (auto reader = FieldReader::open(worksheetIndexPath()))
-        readWorksheetIndex(*reader, list.count, list.names);
-    editModeTick->setBackColor(kScreenBlue);
-    deleteModeTick->setBackColor(kScreenBlue);
+    readIndex();
+    for (CheckBox *tick : {editModeTick, exportModeTick, deleteModeTick})
+        tick->setBackColor(kScreenBlue);
     list.cataloguePage = 0;
     for (int k = 1; k <= kTitlesPerPage; ++k) {
         titleButtons[k]->setVisible(false);
@@ -103,6 +113,14 @@ void WorksheetCatalogue::onLoad()
     const CataloguePageView view = cataloguePageView(0, list.count);
     pageButtons[NextPageEntry]->setVisible(view.next);
     showTitles(view.first, view.last);
+}
+
+// A missing or damaged index lists what was read before the damage.
+void WorksheetCatalogue::readIndex()
+{
+    WorksheetList &list = session().worksheets;
+    if (auto reader = FieldReader::open(worksheetIndexPath()))
+        readWorksheetIndex(*reader, list.count, list.names);
 }
 
 // Slots from the first entry on take titles first to last, as shown.
@@ -136,20 +154,19 @@ void WorksheetCatalogue::onPageButtonClicked(int button)
     playClick();
 }
 
-// The two modes exclude each other; unticking leaves the other alone.
-void WorksheetCatalogue::onEditModeClicked()
+// The modes exclude each other; unticking leaves the others alone.
+void WorksheetCatalogue::onModeClicked(CheckBox *mode)
 {
-    if (editModeTick->Value() == 1)
-        deleteModeTick->setValue(0);
-}
-
-void WorksheetCatalogue::onDeleteModeClicked()
-{
-    if (deleteModeTick->Value() == 1)
-        editModeTick->setValue(0);
+    if (mode->Value() != 1)
+        return;
+    for (CheckBox *tick : {editModeTick, exportModeTick, deleteModeTick}) {
+        if (tick != mode)
+            tick->setValue(0);
+    }
 }
 
 void WorksheetCatalogue::onBackgroundMouseMove(int, int, float, float)
 {
     setAllTransparent(titleButtons);
+    importButton->setBackStyle(vbTransparent);
 }

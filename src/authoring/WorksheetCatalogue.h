@@ -6,7 +6,8 @@
 #include "Label.h"
 
 // The worksheet catalogue: the teachers' worksheets, 24 titles a page, to
-// take as a quiz, edit in the wizard or delete from the index.
+// take as a quiz, edit in the wizard, export as GIFT or Aiken or delete from
+// the index; and the import of GIFT and Aiken files as worksheets.
 class WorksheetCatalogue : public terralore::Form {
     Q_OBJECT
 public:
@@ -18,7 +19,9 @@ public:
 
     terralore::Label *heading;
     terralore::CheckBox *editModeTick;
+    terralore::CheckBox *exportModeTick;
     terralore::CheckBox *deleteModeTick;
+    terralore::Label *importButton;
     terralore::ControlArray<terralore::Label> titleButtons;
     terralore::ControlArray<terralore::Label> pageButtons;
     terralore::Label *pageNumberLine;
@@ -36,12 +39,14 @@ protected:
 private:
     void onTitleClicked(int slot);
     void onPageButtonClicked(int button);
-    void onEditModeClicked();
-    void onDeleteModeClicked();
+    void onModeClicked(terralore::CheckBox *mode);
+    void onImportClicked();
+    void exportWorksheet(const QString &shownTitle);
     bool loadWorksheet(const QString &shownTitle);
     void openAsQuiz();
     void deleteWorksheet(const QString &shownTitle);
     void showTitles(int first, int last);
+    void readIndex();
 };
 
 TERRALORE_DECLARE_FORM(WorksheetCatalogue, worksheetCatalogue)

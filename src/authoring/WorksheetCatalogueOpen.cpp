@@ -1,5 +1,5 @@
 // The catalogue's title click: a worksheet taken as a quiz, edited in the
-// wizard or deleted from the index.
+// wizard, exported or deleted from the index.
 #include "WorksheetCatalogue.h"
 
 #include "CataloguePaging.h"
@@ -41,6 +41,10 @@ void WorksheetCatalogue::onTitleClicked(int slot)
         // is opened at all.
         if (!answersNameOptions(session().quiz) || !worksheetWizard().edit(session().quiz, storedWorksheetTitle(t)))
             showMessage(kCorrupted);
+        return;
+    }
+    if (exportModeTick->Value() == 1) {
+        exportWorksheet(t);
         return;
     }
     if (deleteModeTick->Value() == 0) {

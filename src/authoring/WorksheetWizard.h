@@ -35,6 +35,8 @@ public:
     void validateAndSave();
     // Writes the quiz file, then adds the title to the index.
     void save();
+    // Asked before another worksheet of the title is replaced; true replaces it.
+    static bool askToReplace(const QString &title);
 
 protected:
     void onLoad() override;

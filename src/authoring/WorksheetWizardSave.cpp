@@ -79,6 +79,13 @@ QString WorksheetWizard::unwritableCharacterProblem(int q) const
     return {};
 }
 
+bool WorksheetWizard::askToReplace(const QString &title)
+{
+    return showMessage(QStringLiteral("A worksheet called ") + title +
+                           QStringLiteral(" already exists. Do you want to replace it?"),
+                       MsgButtons::OKCancel) == MsgResult::OK;
+}
+
 void WorksheetWizard::save()
 {
     // Validation let exactly one tick per question through.
@@ -93,13 +100,8 @@ void WorksheetWizard::save()
                 question.answer = j + 1;
         }
     }
-    const auto mayReplace = [this](const QString &title) {
-        return showMessage(QStringLiteral("A worksheet called ") + title +
-                               QStringLiteral(" already exists. Do you want to replace it?"),
-                           MsgButtons::OKCancel) == MsgResult::OK;
-    };
     WorksheetList &list = session().worksheets;
-    switch (saveWorksheets({sheet}, m_editedTitle, mayReplace, list.count, list.names)) {
+    switch (saveWorksheets({sheet}, m_editedTitle, &askToReplace, list.count, list.names)) {
     case SaveOutcome::Declined:
         return;
     case SaveOutcome::Failed:

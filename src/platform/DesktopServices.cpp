@@ -6,6 +6,8 @@
 #include "Stage.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -17,7 +19,7 @@ class DesktopServices final : public Services {
 public:
     MsgResult showMessage(const QString &prompt, MsgButtons buttons) override
     {
-        QMessageBox box(Stage::exists() ? &Stage::instance() : nullptr);
+        QMessageBox box(stage());
         box.setWindowTitle(QStringLiteral("Terralore"));
         box.setText(prompt);
         box.setIcon(buttons == MsgButtons::OKCancel ? QMessageBox::Question : QMessageBox::Information);
@@ -49,7 +51,20 @@ public:
         return printer && printer->print(document);
     }
 
+    QString chooseFileToOpen(const QString &caption, const QString &filters) override
+    {
+        return QFileDialog::getOpenFileName(stage(), caption, QDir::homePath(), filters);
+    }
+
+    QString chooseFileToSave(const QString &caption, const QString &suggestedPath, const QString &filters,
+                             QString &selectedFilter) override
+    {
+        return QFileDialog::getSaveFileName(stage(), caption, suggestedPath, filters, &selectedFilter);
+    }
+
 private:
+    static QWidget *stage() { return Stage::exists() ? &Stage::instance() : nullptr; }
+
     // The device and the file's path; nothing when the machine's sound is
     // switched off (TERRALORE_NO_AUDIO) or the file is missing.
     static SoundDevice *deviceFor(const QString &relativePath, QString &path)

@@ -30,6 +30,12 @@ public:
     // routine draws it and ends it with EndDoc. False when the printer is
     // missing or the job failed; a failed job is aborted, nothing of it printed.
     virtual bool print(const std::function<void(PrintSurface &)> &document) = 0;
+    // The desktop's file dialog over the stage: a file to open, or a name to
+    // save under (suggestedPath first). filters are in QFileDialog's form;
+    // selectedFilter receives the one chosen for saving. Empty when cancelled.
+    virtual QString chooseFileToOpen(const QString &caption, const QString &filters) = 0;
+    virtual QString chooseFileToSave(const QString &caption, const QString &suggestedPath, const QString &filters,
+                                     QString &selectedFilter) = 0;
 };
 
 // The real dialogs, sound device and default printer.

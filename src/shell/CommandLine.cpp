@@ -53,7 +53,21 @@ StartOptions parseCommandLine(const QStringList &arguments)
     const QCommandLineOption data(QStringLiteral("data"),
                                   QStringLiteral("Use DIR as the data folder (pictures, quizzes, saved worksheets)."),
                                   QStringLiteral("DIR"));
-    parser.addOptions({help, version, window, fullScreen, mute, data});
+    const QCommandLineOption import(QStringLiteral("import"),
+                                    QStringLiteral("Make worksheets of a GIFT or Aiken FILE, then leave."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("With --import: the title for the worksheets (else the file's own)."),
+                                   QStringLiteral("TITLE"));
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("With --import: replace worksheets of the same title."));
+    const QCommandLineOption exportTitle(
+        QStringLiteral("export"),
+        QStringLiteral("Write the worksheet TITLE to the FILE given after the options, then leave."),
+        QStringLiteral("TITLE"));
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("With --export: gift or aiken."),
+                                    QStringLiteral("FORMAT"));
+    parser.addOptions({help, version, window, fullScreen, mute, data, import, title, replace, exportTitle, format});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -65,8 +79,22 @@ StartOptions parseCommandLine(const QStringList &arguments)
             parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName()));
     if (parser.isSet(version))
         return answer(StartOptions::Action::ShowVersion, versionLine());
-    if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(exportTitle)) {
+        if (parser.isSet(import))
+            return failure(QStringLiteral("--import and --export exclude each other"));
+        const QString kind = parser.value(format).toLower();
+        if (kind != QLatin1String("gift") && kind != QLatin1String("aiken"))
+            return failure(QStringLiteral("--export needs --format gift or --format aiken"));
+        if (files.size() != 1)
+            return failure(QStringLiteral("--export needs one file to write"));
+    } else if (!files.isEmpty()) {
+        return failure(QStringLiteral("unexpected argument '%1'").arg(files.constFirst()));
+    } else if (parser.isSet(format)) {
+        return failure(QStringLiteral("--format goes with --export"));
+    }
+    if ((parser.isSet(title) || parser.isSet(replace)) && !parser.isSet(import))
+        return failure(QStringLiteral("--title and --replace go with --import"));
     if (parser.isSet(window) && parser.isSet(fullScreen))
         return failure(QStringLiteral("--window and --fullscreen exclude each other"));
 
@@ -79,6 +107,17 @@ StartOptions parseCommandLine(const QStringList &arguments)
     options.dataFolder = parser.value(data);
     if (parser.isSet(data) && options.dataFolder.isEmpty())
         return failure(QStringLiteral("--data needs a folder"));
+    if (parser.isSet(import)) {
+        options.action = StartOptions::Action::Import;
+        options.file = parser.value(import);
+        options.title = parser.value(title);
+        options.replace = parser.isSet(replace);
+    } else if (parser.isSet(exportTitle)) {
+        options.action = StartOptions::Action::Export;
+        options.title = parser.value(exportTitle);
+        options.format = parser.value(format).toLower();
+        options.file = files.constFirst();
+    }
     return options;
 }
 

@@ -14,6 +14,8 @@ struct StartOptions {
         ShowHelp,    // print `text` on standard output and leave
         ShowVersion, // print `text` on standard output and leave
         Fail,        // print `text` (one line) on standard error and leave with code 2
+        Import,      // make worksheets of a GIFT or Aiken file, without a display
+        Export,      // write a worksheet as GIFT or Aiken, without a display
     };
     enum class Window {
         Default,    // full screen, unless TERRALORE_WINDOWED is set
@@ -26,6 +28,13 @@ struct StartOptions {
     bool muted = false;
     QString dataFolder; // empty: TERRALORE_DATA or the usual choice
     QString text;
+    // Import: the file, the title to give (empty: the file's own), and
+    // whether a worksheet of that title is replaced.
+    // Export: the worksheet's title, the file, and the format "gift" or "aiken".
+    QString file;
+    QString title;
+    bool replace = false;
+    QString format;
 };
 
 // Reads the program's arguments; arguments[0] is the program's name.

@@ -6,6 +6,7 @@
 #include "Services.h"
 #include "Stage.h"
 #include "TitleScreen.h"
+#include "WorksheetTransfer.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -43,7 +44,10 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const terralore::StartOptions options = terralore::parseCommandLine(arguments);
-    if (options.action != terralore::StartOptions::Action::Run)
+    using Action = terralore::StartOptions::Action;
+    if (options.action == Action::Import || options.action == Action::Export)
+        return terralore::runWorksheetTransfer(argc, argv, options);
+    if (options.action != Action::Run)
         return terralore::printAnswer(options);
 
     terralore::startReadingFontConfiguration();

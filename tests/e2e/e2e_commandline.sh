@@ -13,11 +13,12 @@ no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" "$@"; }
 printed=$(no_display --version) || e2e_fail "--version failed"
 [ "$printed" = "Terralore $version" ] || e2e_fail "--version printed '$printed', not 'Terralore $version'"
 printed=$(no_display --mute -h) || e2e_fail "-h failed"
-for option in --window --fullscreen --mute "--data <DIR>" --version; do
+for option in --window --fullscreen --mute "--data <DIR>" --version "--import <FILE>" "--export <TITLE>"; do
   grep -qF -- "$option" <<<"$printed" || e2e_fail "the help does not list $option"
 done
 # Each mistake: status 2, nothing on standard output, one line naming it.
-for mistake in "--mute --colour:colour" "quiz.txt:quiz.txt" "--window --fullscreen:--fullscreen" "--data=:--data"; do
+for mistake in "--mute --colour:colour" "quiz.txt:quiz.txt" "--window --fullscreen:--fullscreen" "--data=:--data" \
+  "--export Rocks out.txt:--format" "--title Rocks:--import"; do
   read -r -a args <<<"${mistake%%:*}"
   no_display "${args[@]}" >"$ARTEFACTS/mistake.out" 2>"$ARTEFACTS/mistake.err"
   status=$?

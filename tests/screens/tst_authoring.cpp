@@ -30,6 +30,17 @@ void paste(TextBox *box, const QString &text)
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
+// count GIFT questions named "Rocks Qn", one right answer each, but two in
+// question twoRight (from 1; 0 for none).
+QByteArray giftQuestions(int count, int twoRight)
+{
+    QByteArray text = "// shared by a teacher\n$CATEGORY: Rocks\n\n";
+    for (int q = 1; q <= count; ++q)
+        text += "::Rocks Q" + QByteArray::number(q) + ":: Which rock is rock " + QByteArray::number(q) + "? {" +
+                (q == twoRight ? "=" : "~") + "Chalk =Flint ~Slate ~Coal}\n\n";
+    return text;
+}
+
 } // namespace
 
 class AuthoringTest : public QObject {
@@ -379,6 +390,68 @@ private slots:
             return;
         }
         QCOMPARE(target->Text(), result);
+    }
+
+    // The catalogue's import goes through the wizard's checks and saving:
+    // all of a file's worksheets, or none and the reason.
+    void catalogueImport_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("twenty questions: two worksheets")
+            << giftQuestions(20, 0)
+            << QStringList{QStringLiteral("These worksheets have been imported: Rocks 1, Rocks 2.")}
+            << QStringList{"Granite", "Rocks 1", "Rocks 2"};
+        QTest::newRow("a question with two right answers")
+            << giftQuestions(10, 2) << QStringList{QStringLiteral("Question 2 has more than one right answer.")}
+            << QStringList{"Granite"};
+        QTest::newRow("a title in use, not replaced")
+            << QByteArray(giftQuestions(10, 0)).replace("::Rocks Q", "::Granite Q")
+            << QStringList{QStringLiteral("A worksheet called Granite already exists. Do you want to replace it?")}
+            << QStringList{"Granite"};
+    }
+
+    void catalogueImport()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, titles);
+        QVERIFY(putWorksheets(fixture().data, {QStringLiteral("Granite")}));
+        QVERIFY(fixture().data.write(QStringLiteral("shared.gift"), file));
+        const auto before = folderSnapshot(fixture().data);
+        openCatalogue();
+        fakeServices().answer = MsgResult::Cancel;
+        fakeServices().fileToOpen = fixture().data.file(QStringLiteral("shared.gift"));
+        click(worksheetCatalogue().importButton);
+        QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Import Worksheets")} + messages);
+        QCOMPARE(visibleTitles(), titles);
+        if (titles.size() == 1)
+            QCOMPARE(folderSnapshot(fixture().data), before);
+    }
+
+    void catalogueExport_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("GIFT") << "GIFT files (*.gift *.txt)" << QByteArray("::Granite Q1:: ");
+        QTest::newRow("Aiken") << "Aiken files (*.txt)" << sampleQuestions(QStringLiteral("Granite"))[0].text.toUtf8();
+    }
+
+    void catalogueExport()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QByteArray, start);
+        QVERIFY(putWorksheets(fixture().data, {QStringLiteral("Granite")}));
+        openCatalogue();
+        fakeServices().fileToSave = fixture().data.file(QStringLiteral("out.txt"));
+        fakeServices().saveFilter = filter;
+        tick(worksheetCatalogue().exportModeTick);
+        click(worksheetCatalogue().titleButtons[1]);
+        QCOMPARE(shownPrompts(), (QStringList{QStringLiteral("Export Worksheet"),
+                                              QStringLiteral("The worksheet Granite has been exported.")}));
+        QVERIFY2(fixture().data.read(QStringLiteral("out.txt")).startsWith(start),
+                 fixture().data.read(QStringLiteral("out.txt")).left(80).constData());
     }
 
     // Replacing after OK, and an edited worksheet saved over itself with no

@@ -21,6 +21,8 @@ public:
     std::function<MsgResult()> answerer;
     // Effects are also played on the real sound device.
     bool soundThroughDevice = false;
+    // What the file dialogs answer (empty: cancelled), and the save filter.
+    QString fileToOpen, fileToSave, saveFilter;
 
     MsgResult showMessage(const QString &prompt, MsgButtons) override
     {
@@ -34,6 +36,17 @@ public:
             m_desktop->playEffect(relativePath);
     }
     void prepareEffect(const QString &) override {}
+    QString chooseFileToOpen(const QString &caption, const QString &) override
+    {
+        messages << caption;
+        return fileToOpen;
+    }
+    QString chooseFileToSave(const QString &caption, const QString &, const QString &, QString &filter) override
+    {
+        messages << caption;
+        filter = saveFilter;
+        return fileToSave;
+    }
     bool print(const std::function<void(PrintSurface &)> &document) override { return m_desktop->print(document); }
 
     void clear()
@@ -42,6 +55,9 @@ public:
         effects.clear();
         answer = MsgResult::OK;
         soundThroughDevice = false;
+        fileToOpen.clear();
+        fileToSave.clear();
+        saveFilter.clear();
     }
 
     // Puts a fresh set on the stage and returns it; the stage owns it.

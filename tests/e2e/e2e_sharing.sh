@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Worksheets shared as GIFT and Aiken: imported and exported on the command
+# line without a display, then exported from the catalogue and imported back
+# through the real file dialogs driven by keys, and the imported worksheet
+# taken as a quiz to full marks.
+. "$(dirname "$0")/common.sh"
+
+answers=(3 1 4 2 3 1 4 2 3 1)
+gift="$ARTEFACTS/class 4 rocks.gift"
+mkdir -p "$ARTEFACTS"
+{
+  printf '\xef\xbb\xbf// Written on a Windows machine\r\n$CATEGORY: Year 4/Rocks\r\n\r\n'
+  for q in $(seq 0 9); do
+    printf '::Q%d:: Which rock is number %d\\: the hard one? {\r\n' $((q + 1)) $((q + 1))
+    for j in 1 2 3 4; do
+      mark='~'; [ "$j" = "${answers[q]}" ] && mark='='
+      printf '  %sRock %d%s #feedback\r\n' "$mark" $((q + 1)) "$(printf "\\x$(printf %x $((64 + j)))")"
+    done
+    printf '}\r\n\r\n'
+  done
+} >"$gift"
+
+no_display() { env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" --data "$DATA" "$@"; }
+printed=$(no_display --import "$gift" --title "Shared rocks") || e2e_fail "--import refused: $printed"
+[ "$printed" = "Imported the worksheet Shared rocks" ] || e2e_fail "--import printed '$printed'"
+printf ' 1 \r\nShared rocks\r\n' | cmp -s - "$DATA/multiple/track.txt" || e2e_fail "the index does not list the import"
+grep -q '^Which rock is number 1: the hard one?'$'\r$' "$DATA/multiple/Shared rocks.txt" ||
+  e2e_fail "the escaped colon did not come back as a colon"
+# The same title again is refused without --replace, and nothing changes.
+cp "$DATA/multiple/Shared rocks.txt" "$ARTEFACTS/before.txt"
+no_display --import "$gift" --title "Shared rocks" 2>"$ARTEFACTS/again.err" && e2e_fail "a second import replaced silently"
+grep -q "already exists" "$ARTEFACTS/again.err" || e2e_fail "the refusal did not say why: $(cat "$ARTEFACTS/again.err")"
+printf 'What is chalk?\n{TRUE}\n' >"$ARTEFACTS/truefalse.gift"
+no_display --import "$ARTEFACTS/truefalse.gift" 2>"$ARTEFACTS/tf.err" && e2e_fail "a true-false question was imported"
+grep -q "Question 1" "$ARTEFACTS/tf.err" || e2e_fail "the refusal does not name the question: $(cat "$ARTEFACTS/tf.err")"
+no_display --export "Shared rocks" --format aiken "$ARTEFACTS/shared.aiken.txt" >/dev/null || e2e_fail "--export failed"
+[ "$(grep -c '^ANSWER: ' "$ARTEFACTS/shared.aiken.txt")" = 10 ] || e2e_fail "the Aiken export lacks its answers"
+grep -q '^ANSWER: C$' "$ARTEFACTS/shared.aiken.txt" || e2e_fail "question 1's answer is not C"
+
+# The catalogue: Export ticked, the title clicked, the save dialog answered by keys.
+E2E_ENTRY[export_ticked]="120 390 2535 330"
+E2E_ENTRY[import]="9240 390 2535 330"
+E2E_ENTRY[second_title]="120 1320 5715 375"
+dialog() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+no_dialog() { ! dialog "$1"; }
+answer_dialog() { # caption path shot
+  e2e_wait "the $1 dialog did not open" dialog "$1"
+  sleep 0.5
+  e2e_shot "$3"
+  xdotool key ctrl+a
+  xdotool type --delay 10 "$2"
+  xdotool key Return
+  e2e_wait "the $1 dialog did not close" no_dialog "$1"
+}
+exported="$ARTEFACTS/exported.gift"
+e2e_open_menu
+e2e_click_entry catalogue
+e2e_wait_pixel 130 178 "$BLACK" "the catalogue lists the imported worksheet"
+e2e_click_entry export_ticked
+e2e_click_entry first_title
+answer_dialog "Export Worksheet" "$exported" 01-export-dialog
+e2e_answer_message 02-exported
+head -n 1 "$exported" | grep -q '^::Shared rocks Q1:: ' || e2e_fail "the export is not GIFT: $(head -c 40 "$exported")"
+e2e_click_entry export_ticked # untick: a title click opens again
+
+# The Aiken export imported under the file's own name, listed second, taken as a quiz.
+cp "$ARTEFACTS/shared.aiken.txt" "$ARTEFACTS/Imported rocks.txt"
+e2e_click_entry import
+answer_dialog "Import Worksheets" "$ARTEFACTS/Imported rocks.txt" 03-import-dialog
+e2e_answer_message 04-imported
+grep -qx 'Imported rocks'$'\r' "$DATA/multiple/track.txt" || e2e_fail "the import is not in the index"
+e2e_click_entry second_title
+e2e_shot 05-quiz
+e2e_full_marks 06-results "the imported worksheet"
+echo "e2e sharing: ok"
