@@ -32,14 +32,9 @@ int main(int argc, char *argv[])
         const bool save = random() % 3 != 0;
         bool done = false;
         if (save) {
-            QuizSheet sheet;
-            sheet.title = title;
-            for (QuizQuestionText &q : sheet.questions) {
-                q.text = QStringLiteral("Question %1 of change %2").arg(random() % 100).arg(n);
-                q.options = {QStringLiteral("Sand"), QStringLiteral("Silt"), QStringLiteral("Clay"),
-                             QStringLiteral("Loam")};
-                q.answer = 1 + int(random() % 4);
-            }
+            QuizSheet sheet{title, {}};
+            for (QuizQuestionText &q : sheet.questions)
+                q = {QStringLiteral("Question of change %1").arg(n), {"Sand", "Silt", "Clay", "Loam"}, 1 + n % 4};
             const auto replace = [](const QString &) { return true; };
             done = saveWorksheets({sheet}, QString(), replace, list->count, list->names) == SaveOutcome::Saved;
         } else {

@@ -10,7 +10,6 @@ read -r -a results_mark < <(e2e_at 285 1845) # the results' first button, for fu
 # Inside "Start Again", black on an activity; bare form on hubs and results.
 read -r -a mark < <(e2e_at 3405 7965)
 
-
 # Presses the left button at the middle of the caption, moves to the middle
 # of the box in steps with the button held, and releases there.
 drag() { # left top (of the caption) left top (of the box) width height

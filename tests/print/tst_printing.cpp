@@ -281,71 +281,54 @@ private slots:
 
     void worksheetWholeAndInOrder_data()
     {
+        QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("paper");
         QTest::addColumn<int>("pageCount");
-        QTest::newRow("A4: one page") << "A4" << 1;
-        QTest::newRow("A5: runs on to a second page") << "A5" << 2;
+        QTest::newRow("worksheet, A4: one page") << "worksheet"
+                                                 << "A4" << 1;
+        QTest::newRow("worksheet, A5: runs on to a second page") << "worksheet"
+                                                                 << "A5" << 2;
+        for (const char *size : {"A4", "Letter", "A5"})
+            QTest::addRow("answer key, %s: one page", size) << "answer key" << size << 1;
     }
 
-    // The header, both titles, then each question with its four answers: nothing
+    // The header, both titles, then each question with its four answers (in
+    // the answer key the right one ticked, and the key at the foot): nothing
     // lost at a page break, nothing doubled, nothing outside the printable area.
     void worksheetWholeAndInOrder()
     {
+        QFETCH(QString, document);
         QFETCH(QString, paper);
         QFETCH(int, pageCount);
         TERRALORE_CHOOSE_PAPER(QString(), paper);
-        const Printed printed = print(QStringLiteral("worksheet"));
-        QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
+        const bool key = document == QLatin1String("answer key");
+        const Printed printed = print(document);
+        QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your %1 is now printing.").arg(document)});
         QCOMPARE(topForm(), quizScreenIfLoaded());
         QCOMPARE(printed.outside, QStringList());
         QCOMPARE(printed.pages.size(), pageCount);
         QStringList expected{QStringLiteral("Terralore Quillmere Publishing Ltd"),
                              quizScreen().productHeading->Caption(), quizScreen().quizTitle->Caption()};
+        QStringList answers;
         for (std::size_t q = 1; q <= 10; ++q) {
             const QuizQuestion &question = session().quiz.questions[q - 1];
-            const auto &o = question.options;
+            const int right = answerOption(question.answer);
+            QStringList o;
+            for (int j = 0; j < 4; ++j)
+                o << (key && right == j + 1 ? QStringLiteral("\u2714 ") : QString()) + QChar(u'A' + j) +
+                         QStringLiteral(". ") + question.options[std::size_t(j)];
+            answers << QStringLiteral("%1 %2").arg(q).arg(QChar(u'A' + right - 1));
             expected << (QStringLiteral("Question %1 ").arg(q) + question.text).simplified()
-                     << QStringLiteral("A. %1 B. %2").arg(o[0], o[1]).simplified()
-                     << QStringLiteral("C. %1 D. %2").arg(o[2], o[3]).simplified();
+                     << (o[0] + u' ' + o[1]).simplified() << (o[2] + u' ' + o[3]).simplified();
         }
+        if (key)
+            expected << QStringLiteral("Answers: ") + answers.join(u' ');
         // On narrow paper what runs past the right edge is cut off there.
         QCOMPARE(printed.lines.size(), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i)
             QVERIFY2(pageCount > 1 ? printed.lines[i].size() > 8 && expected[i].startsWith(printed.lines[i])
                                    : printed.lines[i] == expected[i],
                      qPrintable(printed.lines[i]));
-    }
-
-    void answerKeyOnOnePage_data()
-    {
-        QTest::addColumn<QString>("paper");
-        for (const char *size : {"A4", "Letter", "A5"})
-            QTest::newRow(size) << size;
-    }
-
-    // The worksheet with each right option marked and the key at the foot,
-    // on one page even where the worksheet itself needs two.
-    void answerKeyOnOnePage()
-    {
-        QFETCH(QString, paper);
-        TERRALORE_CHOOSE_PAPER(QString(), paper);
-        const Printed printed = print(QStringLiteral("answer key"));
-        QCOMPARE(shownPrompts(), QStringList{QStringLiteral("Your answer key is now printing.")});
-        QCOMPARE(printed.pages.size(), 1);
-        QCOMPARE(printed.outside, QStringList());
-        QCOMPARE(printed.lines.size(), 3 + 3 * 10 + 1);
-        QStringList key;
-        for (int q = 0; q < 10; ++q) {
-            const int right = answerOption(session().quiz.questions[std::size_t(q)].answer);
-            const QChar letter(u'A' + right - 1);
-            key << QStringLiteral("%1 %2").arg(q + 1).arg(letter);
-            const QString pair = printed.lines[3 + 3 * q + (right <= 2 ? 1 : 2)];
-            const QString other = printed.lines[3 + 3 * q + (right <= 2 ? 2 : 1)];
-            QVERIFY2(pair.contains(QStringLiteral("\u2714 %1. ").arg(letter)) && pair.count(u'\u2714') == 1 &&
-                         !other.contains(u'\u2714'),
-                     qPrintable(pair + QStringLiteral(" / ") + other));
-        }
-        QCOMPARE(printed.lines.last(), QStringLiteral("Answers: ") + key.join(u' '));
     }
 
     // A page of the key facts (the guide and the notes print through the same

@@ -36,6 +36,7 @@ public:
             m_desktop->playEffect(relativePath);
     }
     void prepareEffect(const QString &) override {}
+    // A file dialog is recorded by its caption.
     QString chooseFileToOpen(const QString &caption, const QString &) override
     {
         messages << caption;
