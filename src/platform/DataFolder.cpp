@@ -73,12 +73,6 @@ QString openDataFolder(const QString &chosen)
     }
     if (!QDir::setCurrent(folder))
         return {};
-    // A save cut short by a crash or a power cut can leave its temporary
-    // copy beside the worksheets; the old file is whole, the copy is not needed.
-    // Another machine sharing the folder may be saving right now: its copy
-    // is only swept while no one holds the folder's lock.
-    if (const WorksheetFolderLock lock(worksheetIndexPath(), 0); lock.isHeld())
-        removeInterruptedCommits(worksheetFolder());
     return QDir::currentPath();
 }
 
@@ -89,11 +83,23 @@ void restoreShippedFiles()
         populateDataFolder(shipped, QDir::currentPath());
 }
 
+void sweepInterruptedSaves()
+{
+    // A save cut short by a crash or a power cut can leave its temporary
+    // copy beside the worksheets; the old file is whole, the copy is not needed.
+    // Another machine sharing the folder may be saving right now: its copy
+    // is only swept while no one holds the folder's lock.
+    if (const WorksheetFolderLock lock(worksheetIndexPath(), 0); lock.isHeld())
+        removeInterruptedCommits(worksheetFolder());
+}
+
 QString prepareDataFolder(const QString &chosen)
 {
     const QString folder = openDataFolder(chosen);
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         restoreShippedFiles();
+        sweepInterruptedSaves();
+    }
     return folder;
 }
 

@@ -13,16 +13,19 @@ namespace terralore {
 //  - otherwise the per-user data folder (for example
 //    ~/.local/share/Terralore), filled on first use from the shipped copy.
 // Files missing there are copied from the shipped copy; files already there
-// (the teachers' worksheets and their index above all) are never replaced.
+// (the teachers' worksheets and their index above all) are never replaced,
+// and the copies of saves a crash cut short are swept away.
 // Returns the folder, or an empty string when none could be prepared.
 QString prepareDataFolder(const QString &chosen = {});
 
-// The same in two steps, so that a start need not wait for the second:
+// The same in steps, so that a start need not wait for the later ones:
 // openDataFolder() fills the folder only when it lacks the data folders
 // altogether (a first start); restoreShippedFiles() then copies any shipped
-// file still missing into the current data folder.
+// file still missing into the current data folder, and
+// sweepInterruptedSaves() removes the copies of cut-short saves.
 QString openDataFolder(const QString &chosen = {});
 void restoreShippedFiles();
+void sweepInterruptedSaves();
 
 // Copies every file of source missing in target; false when a copy failed.
 bool populateDataFolder(const QString &source, const QString &target);

@@ -61,6 +61,7 @@ int runWorksheetTransfer(int argc, char *argv[], const StartOptions &options)
     absolute.file = QFileInfo(options.file).absoluteFilePath();
     if (openDataFolder(options.dataFolder).isEmpty())
         return refuse(QStringLiteral("could not find or create the data folder"));
+    sweepInterruptedSaves();
     return options.action == StartOptions::Action::Import ? importFile(absolute) : exportFile(absolute);
 }
 

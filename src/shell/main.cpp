@@ -78,10 +78,12 @@ int main(int argc, char *argv[])
     else
         stage.showFullScreenOnItsScreen();
     std::function<void()> afterFirstFrame = [&stage] {
-        // Shipped files a teacher deleted come back, and the sound library
+        // Shipped files a teacher deleted come back, cut-short saves' copies
+        // go (taking the folder's lock costs a sync), and the sound library
         // loads, now rather than before the first frame; the first click
         // still sounds at once.
         terralore::restoreShippedFiles();
+        terralore::sweepInterruptedSaves();
         // Looking the icon up in the desktop's icon theme takes longer under X
         // than building the whole title screen; the window gets it now.
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.terralore.Terralore")));

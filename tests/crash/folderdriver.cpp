@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 5 || openDataFolder(args[1]).isEmpty())
+    if (args.size() != 5 || prepareDataFolder(args[1]).isEmpty())
         return 2;
     std::mt19937 random(args[3].toUInt());
     const int changes = args[4].toInt();
