@@ -1,6 +1,7 @@
 // The teacher's side: the wizard saves a worksheet or says why not and writes
 // nothing; the catalogue pages its titles and opens, edits or deletes them.
 #include "AuthoringTest.h"
+#include "WorksheetStore.h"
 
 #include "MainMenu.h"
 #include "QuizScreen.h"
@@ -198,6 +199,7 @@ private slots:
         QTest::newRow("an index that cannot be read") << "folder index" << kProblem;
         QTest::newRow("a folder in the quiz file's place") << "folder quiz" << kProblem;
         QTest::newRow("a missing index is created") << "missing index" << kSaved;
+        QTest::newRow("the folder locked by another program") << "locked" << kProblem;
     }
 
     void saveFailures()
@@ -212,16 +214,20 @@ private slots:
             QVERIFY(fixture().data.remove(kIndex) && QDir().mkpath(fixture().data.file(kIndex)));
         else if (setup == "folder quiz")
             QVERIFY(QDir().mkpath(fixture().data.file(QStringLiteral("multiple/Rocks.txt"))));
-        else
+        else if (setup == "missing index")
             QVERIFY(fixture().data.remove(kIndex));
+        // A lock that does not free: nothing at all is written.
+        const std::optional<WorksheetFolderLock> held =
+            setup == "locked" ? std::make_optional<WorksheetFolderLock>(fixture().data.file(kIndex)) : std::nullopt;
         const QByteArray indexBefore = fixture().data.read(kIndex);
         WorksheetWizard &w = openWizard();
         typeWorksheet(w, QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks")));
         click(w.entryButtons[WorksheetWizard::SaveEntry]);
         QCOMPARE(shownPrompts(), QStringList{message});
         QCOMPARE(fixture().data.read(kIndex), message == kSaved ? indexFileBytes({"Rocks"}) : indexBefore);
+        QCOMPARE(QFile::exists(fixture().data.file(QStringLiteral("multiple/Rocks.txt"))), setup != "locked");
         // A quiz file written before the index failed stays on disk.
-        if (setup != "folder quiz")
+        if (setup != "folder quiz" && setup != "locked")
             QCOMPARE(fixture().data.read(QStringLiteral("multiple/Rocks.txt")),
                      quizFileBytes(QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks"))));
         QCOMPARE(topForm(), &worksheetWizard());
