@@ -26,6 +26,23 @@ ImportResult refused(const QString &why)
     return result;
 }
 
+// Whether a written file reads back as the sheet, but for the blanks around
+// values, which reading trims.
+bool readsBackAs(const QByteArray &bytes, QuizSheet sheet)
+{
+    const ImportedWorksheets read = readQuestionFile(bytes, sheet.title, sheet.title);
+    if (read.sheets.size() != 1)
+        return false;
+    for (QuizQuestionText &question : sheet.questions) {
+        question.text = question.text.trimmed();
+        for (QString &option : question.options)
+            option = option.trimmed();
+    }
+    QuizSheet back = read.sheets.constFirst();
+    back.title = sheet.title;
+    return quizFileLines(back) == quizFileLines(sheet);
+}
+
 } // namespace
 
 ImportResult importWorksheets(const QString &filePath, const QString &title, const ReplaceQuestion &mayReplace,
@@ -65,6 +82,10 @@ QString exportWorksheet(const QString &shownTitle, QuestionFormat format, const 
         return QStringLiteral("This worksheet seems to be corrupted.");
     const QuizSheet sheet = sheetOfQuiz(quiz);
     const QByteArray bytes = format == QuestionFormat::Gift ? writeGift(sheet) : writeAiken(sheet);
+    // Aiken cannot hold a question that begins like one of its option or
+    // answer lines: a file that would not read back is not written.
+    if (!readsBackAs(bytes, sheet))
+        return QStringLiteral("This worksheet cannot be written in that format; try the other one.");
     QSaveFile out(filePath);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         return QStringLiteral("The file could not be written.");

@@ -439,6 +439,7 @@ private slots:
     // The dialog's filter names the format (the end-to-end test exports GIFT).
     void catalogueExport()
     {
+        const QString kGranite = QStringLiteral("multiple/Granite.txt");
         QVERIFY(putWorksheets(fixture().data, {QStringLiteral("Granite")}));
         openCatalogue();
         fakeServices().fileToSave = fixture().data.file(QStringLiteral("out.txt"));
@@ -451,6 +452,16 @@ private slots:
         QVERIFY2(aiken.startsWith(sampleQuestions(QStringLiteral("Granite"))[0].text.toUtf8()) &&
                      aiken.count("\nANSWER: ") == 10,
                  aiken.left(80).constData());
+        // A question Aiken would read as an option line is not written.
+        QList<TypedQuestion> questions = sampleQuestions(QStringLiteral("Granite"));
+        questions[0].text = QStringLiteral("A. Granite or B. basalt?");
+        QVERIFY(fixture().data.write(kGranite, quizFileBytes(QStringLiteral("Granite"), questions)));
+        QVERIFY(fixture().data.remove(QStringLiteral("out.txt")));
+        fakeServices().messages.clear();
+        click(worksheetCatalogue().titleButtons[1]);
+        QCOMPARE(shownPrompts().last(),
+                 QStringLiteral("This worksheet cannot be written in that format; try the other one."));
+        QVERIFY(!QFile::exists(fixture().data.file(QStringLiteral("out.txt"))));
     }
 
     // Replacing after OK, and an edited worksheet saved over itself with no
