@@ -99,10 +99,8 @@ public:
     QString check(const QString &folder, const JournalStep *pending, QString &point)
     {
         const QDir dir(folder);
-        // The folder's lock has one name: a step killed while holding it
-        // leaves a new one, which is not the old one unswept. An empty lock
-        // (killed before writing its owner) is taken over by the next save
-        // once it is two seconds old, not by a start.
+        // The lock has one name: a step killed holding it leaves a new one, not the old one
+        // unswept. An empty lock (killed before writing its owner) waits for the next save.
         const auto lockStays = [&](const QString &name) {
             return name.endsWith(QLatin1String(".lock")) && (pending || QFileInfo(dir.filePath(name)).size() == 0);
         };

@@ -464,10 +464,8 @@ private slots:
         QVERIFY(!QFile::exists(fixture().data.file(QStringLiteral("out.txt"))));
     }
 
-    // Replacing after OK, and an edited worksheet saved over itself with no
-    // question: tst_fulldisk and e2e/e2e_authoring; a new worksheet over one
-    // in use: catalogueImport, through the same saving. The question names
-    // the title in use; Cancel writes nothing.
+    // The question names the title in use; Cancel writes nothing. (Replacing after OK:
+    // tst_fulldisk; saving over itself: e2e_authoring; a new worksheet: catalogueImport.)
     void anEditedWorksheetReplacesAnotherOnlyWhenConfirmed()
     {
         QVERIFY(putWorksheets(fixture().data, {QStringLiteral("Granite"), QStringLiteral("Basalt")}));
