@@ -247,8 +247,8 @@ private slots:
         QTest::addColumn<QString>("queue"); // after the default queue's name
         QTest::addColumn<QString>("paper");
         for (const char *size : {"A4", "Letter", "A5"}) {
-            QTest::addRow("%s", size) << "" << size;
-            QTest::addRow("%s, half-inch margins", size) << "Margins" << size;
+            QTest::newRow(size) << "" << size;
+            QTest::newRow((QByteArray(size) + ", half-inch margins").constData()) << "Margins" << size;
         }
     }
 
@@ -289,7 +289,7 @@ private slots:
         QTest::newRow("worksheet, A5: runs on to a second page") << "worksheet"
                                                                  << "A5" << 2;
         for (const char *size : {"A4", "Letter", "A5"})
-            QTest::addRow("answer key, %s: one page", size) << "answer key" << size << 1;
+            QTest::newRow(("answer key, " + QByteArray(size) + ": one page").constData()) << "answer key" << size << 1;
     }
 
     // The header, both titles, then each question with its four answers (in
@@ -358,7 +358,8 @@ private slots:
         QTest::addColumn<QString>("document");
         for (const char *fault : {"no scheduler", "queue stopped", "queue refusing jobs"})
             for (const char *document : {"certificate", "worksheet", "guide"})
-                QTest::addRow("%s, %s", fault, document) << QString::fromLatin1(fault) << QString::fromLatin1(document);
+                QTest::newRow((QByteArray(fault) + ", " + document).constData())
+                    << QString::fromLatin1(fault) << QString::fromLatin1(document);
     }
 
     void failureShowsOneMessageAndNothingElse()

@@ -320,7 +320,7 @@ private slots:
         QTest::addColumn<int>("mode"); // 0 quiz, 1 edit, 2 delete
         const char *name[] = {"quiz", "edit", "delete"};
         for (int mode = 0; mode < 3; ++mode) {
-            QTest::addRow("missing file, %s", name[mode]) << "missing" << mode;
+            QTest::newRow(("missing file, " + QByteArray(name[mode])).constData()) << "missing" << mode;
         }
         QTest::addRow("index gone before the deletion") << "no index" << 2;
     }
