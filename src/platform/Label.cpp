@@ -4,7 +4,9 @@
 #include "Form.h"
 #include "MouseArgs.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,6 +30,18 @@ void Label::setCaption(const QString &caption)
         return;
     m_caption = caption;
     update();
+    // A screen reader announces a changed score line or page counter.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void Label::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&Label::Click))
+        m_button = true;
+    QWidget::connectNotify(signal);
 }
 
 void Label::setForeColor(const QColor &color)

@@ -49,6 +49,9 @@ public:
     void setAlignment(int alignment);
     double FontSize() const { return m_points; }
     void setFontSize(double points);
+    // Whether something acts on its Click: screen readers then present it
+    // as a button, and their press action clicks it.
+    bool actsAsButton() const { return m_button; }
 
 signals:
     void Click();
@@ -57,6 +60,7 @@ signals:
     void MouseUp(int Button, int Shift, float X, float Y);
 
 protected:
+    void connectNotify(const QMetaMethod &signal) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -73,6 +77,7 @@ private:
     int m_borderStyle;
     int m_alignment;
     bool m_leftPressed = false;
+    bool m_button = false;
 };
 
 } // namespace terralore

@@ -1,5 +1,6 @@
 #include "Stage.h"
 
+#include "Accessibility.h"
 #include "Form.h"
 #include "SingleClicks.h"
 
@@ -35,6 +36,7 @@ Stage::Stage() : m_services(makeDesktopServices())
     // entries until the cache is full. A small limit keeps memory flat.
     QPixmapCache::setCacheLimit(1024);
     QCoreApplication::instance()->installEventFilter(new SingleClicks(this));
+    installAccessibility();
 }
 
 Stage::~Stage()

@@ -11,6 +11,8 @@
 #include "QuizScreen.h"
 #include "TitleScreen.h"
 
+#include <QAccessible>
+
 #include <functional>
 
 using namespace terralore;
@@ -295,6 +297,25 @@ private slots:
         };
         const QString once = after(false);
         QCOMPARE(after(true), once);
+    }
+
+    // Screen readers find each menu entry as a button named by its caption, the
+    // title as text, and their press action opens what a click opens.
+    void screenReadersSeeButtons()
+    {
+        menu();
+        const auto accessible = [](QObject *o) { return QAccessible::queryAccessibleInterface(o); };
+        QCOMPARE(accessible(mainMenu().title)->role(), QAccessible::StaticText);
+        QCOMPARE(accessible(mainMenu().title)->text(QAccessible::Name), mainMenu().title->Caption());
+        mainMenu().entryButtons.forEach([&](int, Label *entry) {
+            QCOMPARE(accessible(entry)->role(), QAccessible::Button);
+            QCOMPARE(accessible(entry)->text(QAccessible::Name), entry->Caption());
+        });
+        QAccessibleActionInterface *press =
+            accessible(mainMenu().entryButtons[MainMenu::ScienceEntry])->actionInterface();
+        QVERIFY(press);
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(topForm(), static_cast<Form *>(&scienceHub()));
     }
 };
 

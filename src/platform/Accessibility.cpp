@@ -1,0 +1,61 @@
+#include "Accessibility.h"
+
+#include "Label.h"
+
+#include <QAccessibleWidget>
+#include <QMetaObject>
+
+namespace terralore {
+
+namespace {
+
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label) {}
+
+    // Asked each time: the interface may be made before the click is connected.
+    QAccessible::Role role() const override
+    {
+        return label()->actsAsButton() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return label()->Caption();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return label()->actsAsButton() ? QStringList{pressAction()} : QStringList();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && label()->actsAsButton() && label()->isEnabled())
+            QMetaObject::invokeMethod(label(), &Label::Click, Qt::QueuedConnection);
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
+QAccessibleInterface *accessibleFor(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<Label *>(object))
+        return new LabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(accessibleFor);
+    installed = true;
+}
+
+} // namespace terralore
