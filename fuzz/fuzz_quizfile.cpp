@@ -6,6 +6,9 @@
 #include "LineWriter.h"
 #include "QuizFile.h"
 #include "QuizResults.h"
+#include "WorksheetStore.h"
+
+#include <algorithm>
 
 using namespace terralore;
 
@@ -17,17 +20,12 @@ bool load(const QByteArray &bytes, Quiz &quiz)
     return loadQuizFile(reader, quiz);
 }
 
+// A digit naming no option is written as 1, as the wizard would tick one.
 QuizSheet sheetOf(const Quiz &quiz)
 {
-    QuizSheet sheet;
-    sheet.title = quiz.title;
-    for (std::size_t q = 0; q < sheet.questions.size(); ++q) {
-        QuizQuestionText &out = sheet.questions[q];
-        out.text = quiz.questions[q].text;
-        out.options = quiz.questions[q].options;
-        const int option = answerOption(quiz.questions[q].answer);
-        out.answer = option != 0 ? option : 1;
-    }
+    QuizSheet sheet = sheetOfQuiz(quiz);
+    for (QuizQuestionText &question : sheet.questions)
+        question.answer = std::max(question.answer, 1);
     return sheet;
 }
 
