@@ -15,12 +15,6 @@
 
 using namespace terralore;
 
-namespace {
-
-const QString kCorrupted = QStringLiteral("This worksheet seems to be corrupted.");
-
-} // namespace
-
 void WorksheetCatalogue::onTitleClicked(int slot)
 {
     playClick();
@@ -33,14 +27,14 @@ void WorksheetCatalogue::onTitleClicked(int slot)
     // Every mode reads the worksheet first, deletion included, so a
     // worksheet that cannot be read is reported and left alone.
     if (!loadWorksheet(t)) {
-        showMessage(kCorrupted);
+        showMessage(worksheetCorrupted());
         return;
     }
     if (editModeTick->Value() == 1) {
         // An answer digit that names no option is refused before the wizard
         // is opened at all.
         if (!answersNameOptions(session().quiz) || !worksheetWizard().edit(session().quiz, storedWorksheetTitle(t)))
-            showMessage(kCorrupted);
+            showMessage(worksheetCorrupted());
         return;
     }
     if (exportModeTick->Value() == 1) {
@@ -78,7 +72,7 @@ void WorksheetCatalogue::deleteWorksheet(const QString &shownTitle)
         return;
     session().worksheets.selected = storedWorksheetTitle(shownTitle);
     if (!removeFromIndex()) {
-        showMessage(kCorrupted);
+        showMessage(worksheetCorrupted());
         return;
     }
     // The titles close up on the page shown; the page buttons stay.

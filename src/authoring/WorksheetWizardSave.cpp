@@ -11,8 +11,6 @@ using namespace terralore;
 
 namespace {
 
-const QString kSaveProblem = QStringLiteral("There was a problem saving your worksheet");
-
 QString numbered(const char *text, int n)
 {
     return QString::fromLatin1(text) + signPlace(n);
@@ -105,7 +103,7 @@ void WorksheetWizard::save()
     case SaveOutcome::Declined:
         return;
     case SaveOutcome::Failed:
-        showMessage(kSaveProblem);
+        showMessage(worksheetSaveProblem());
         return;
     case SaveOutcome::Saved:
         break;

@@ -17,7 +17,6 @@ namespace {
 constexpr qint64 kMaxImportSize = 1024 * 1024;
 
 const QString kUnreadable = QStringLiteral("The file could not be read.");
-const QString kSaveProblem = QStringLiteral("There was a problem saving your worksheet");
 
 ImportResult refused(const QString &why)
 {
@@ -66,7 +65,7 @@ ImportResult importWorksheets(const QString &filePath, const QString &title, con
     ImportResult result;
     result.outcome = saveWorksheets(imported.sheets, QString(), mayReplace, count, names);
     if (result.outcome == SaveOutcome::Failed)
-        result.refusal = kSaveProblem;
+        result.refusal = worksheetSaveProblem();
     if (result.outcome == SaveOutcome::Saved) {
         for (const QuizSheet &sheet : imported.sheets)
             result.titles << sheet.title;
@@ -79,7 +78,7 @@ QString exportWorksheet(const QString &shownTitle, QuestionFormat format, const 
     Quiz quiz;
     auto reader = FieldReader::open(worksheetFilePath(worksheetFolder(), storedWorksheetTitle(shownTitle)));
     if (!reader || !loadQuizFile(*reader, quiz) || !answersNameOptions(quiz))
-        return QStringLiteral("This worksheet seems to be corrupted.");
+        return worksheetCorrupted();
     const QuizSheet sheet = sheetOfQuiz(quiz);
     const QByteArray bytes = format == QuestionFormat::Gift ? writeGift(sheet) : writeAiken(sheet);
     // Aiken cannot hold a question that begins like one of its option or

@@ -84,6 +84,16 @@ IndexChange removeWorksheet(const QString &storedTitle, int &count, WorksheetNam
     return removeWorksheetTitle(worksheetIndexPath(), storedTitle, count, names);
 }
 
+QString worksheetSaveProblem()
+{
+    return QStringLiteral("There was a problem saving your worksheet");
+}
+
+QString worksheetCorrupted()
+{
+    return QStringLiteral("This worksheet seems to be corrupted.");
+}
+
 QuizSheet sheetOfQuiz(const Quiz &quiz)
 {
     QuizSheet sheet;

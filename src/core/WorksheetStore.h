@@ -56,6 +56,11 @@ SaveOutcome saveWorksheets(const QList<QuizSheet> &sheets, const QString &keptTi
 // file stays. Removed or NotListed is success.
 IndexChange removeWorksheet(const QString &storedTitle, int &count, WorksheetNameArray &names);
 
+// What the teacher is told when a worksheet cannot be saved, and when one
+// cannot be read.
+QString worksheetSaveProblem();
+QString worksheetCorrupted();
+
 // The sheet of a loaded quiz whose answer digits name options (answersNameOptions).
 QuizSheet sheetOfQuiz(const Quiz &quiz);
 

@@ -12,6 +12,8 @@
 #include "ResourcePath.h"
 #include "Services.h"
 #include "StandardScreen.h"
+#include "WorksheetStore.h"
+#include "WorksheetStore.h"
 
 using namespace terralore;
 
@@ -103,7 +105,7 @@ void Hub::openQuiz()
     const bool loaded = file && loadQuizFile(*file, session().quiz);
     file.reset();
     if (!loaded) {
-        showMessage(QStringLiteral("This worksheet seems to be corrupted."));
+        showMessage(worksheetCorrupted());
         return;
     }
     quizScreen().start(QString::fromLatin1(m_table.quizPicture), QStringLiteral("Terralore"));
