@@ -13,7 +13,6 @@
 #include "Services.h"
 #include "StandardScreen.h"
 #include "WorksheetStore.h"
-#include "WorksheetStore.h"
 
 using namespace terralore;
 
