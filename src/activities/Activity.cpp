@@ -100,6 +100,7 @@ void Activity::createCaptions()
                                          .borderStyle = 1,
                                          .alignment = vbCenter});
         captions.add(i, caption);
+        caption->setFocusPolicy(Qt::TabFocus);
         connect(caption, &Label::MouseMove, this,
                 [this, i](int b, int s, float x, float y) { onCaptionDragged(i, b, s, x, y); });
         connect(caption, &Label::MouseUp, this, [this, i] { onCaptionDropped(i); });
@@ -109,6 +110,7 @@ void Activity::createCaptions()
 void Activity::createButtons()
 {
     makeLabelButtons(this, entryButtons, std::span(kButtons), &Activity::onEntryClicked, HoverLight::On);
+    setEscapeButton(entryButtons[ExitEntry]);
 }
 
 Label *Activity::createText(const LabelDesign &design)
@@ -155,6 +157,7 @@ void Activity::onCaptionDragged(int index, int button, int, float x, float y)
 
 void Activity::onCaptionDropped(int index)
 {
+    m_carried = -1;
     Label *caption = captions[index];
     const std::vector<DropRect> targets = rectsOf(targetBoxes);
     const SnapResult snap = snapCaption({caption->leftTwips(), caption->topTwips()}, targets, rectsOf(homeBoxes));
@@ -175,6 +178,7 @@ void Activity::onEntryClicked(int entry)
         Unload();
         break;
     case StartAgainEntry:
+        m_carried = -1;
         captions.forEach(
             [this](int i, Label *caption) { caption->moveTwips(homeBoxes[i]->leftTwips(), homeBoxes[i]->topTwips()); });
         entryButtons[CheckScoreEntry]->setVisible(false);

@@ -59,11 +59,18 @@ protected:
     void setUpCaptions();
 
     void onBackgroundMouseMove(int button, int shift, float x, float y) override;
+    // Space or Enter picks the focused caption up, the arrows (or Tab) carry
+    // it from box to box, Space or Enter drops it and Escape sends it home.
+    bool handleKey(QKeyEvent &key) override;
 
 private:
+    void carry(int step);
+
     void onCaptionDragged(int index, int button, int shift, float x, float y);
     void onCaptionDropped(int index);
     void onEntryClicked(int entry);
 
     ActivityLayout m_layout;
+    int m_carried = -1; // the caption carried by keyboard
+    int m_aim = -1;     // the box it is over, in reading order
 };

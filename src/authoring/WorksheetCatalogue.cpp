@@ -90,6 +90,7 @@ WorksheetCatalogue::WorksheetCatalogue() : Form(QStringLiteral("WorksheetCatalog
     }
     // The page buttons have no hover effect.
     makeLabelButtons(this, pageButtons, kPageButtons, &WorksheetCatalogue::onPageButtonClicked, HoverLight::Off);
+    setEscapeButton(titleButtons[ExitEntry]);
     LabelDesign page = labelButtonDesign({-1, 120, 7920, 1995, 495, "Page 1"}, 15.75, kWhite);
     page.name = "pageNumberLine";
     page.fore = kBlue;

@@ -74,7 +74,7 @@ WorksheetWizard::WorksheetWizard() : Form(QStringLiteral("WorksheetWizard"))
     for (int q = 0; q < 10; ++q)
         createQuestion(q);
     makeLabelButtons(this, entryButtons, kButtons, &WorksheetWizard::onEntryClicked, HoverLight::On);
-    setTabOrder();
+    setEscapeButton(entryButtons[ExitEntry]);
 }
 
 void WorksheetWizard::createQuestion(int q)
@@ -109,8 +109,8 @@ void WorksheetWizard::createQuestion(int q)
 }
 
 // The title, then each question's text and its four options; the tick
-// boxes after all text boxes.
-void WorksheetWizard::setTabOrder()
+// boxes after all text boxes, then Save and Exit.
+QList<QWidget *> WorksheetWizard::tabOrder() const
 {
     QList<QWidget *> chain{titleBox};
     for (int q = 0; q < 10; ++q) {
@@ -120,8 +120,7 @@ void WorksheetWizard::setTabOrder()
     }
     for (int i = 0; i < 40; ++i)
         chain << answerTicks[i];
-    for (qsizetype k = 1; k < chain.size(); ++k)
-        QWidget::setTabOrder(chain[k - 1], chain[k]);
+    return chain << entryButtons[SaveEntry] << entryButtons[ExitEntry];
 }
 
 void WorksheetWizard::onLoad()

@@ -40,12 +40,12 @@ public:
 
 protected:
     void onLoad() override;
+    QList<QWidget *> tabOrder() const override;
     void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
     QString unwritableCharacterProblem(int q) const;
     void createQuestion(int q);
-    void setTabOrder();
     void onTitleKeyPress(int key);
     void onQuestionKeyPress(int question, int key);
     void onOptionKeyPress(int option, int key);

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Form.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace terralore {
@@ -78,6 +79,16 @@ CommandButton::CommandButton(Form *form, const ButtonDesign &d, QWidget *parent)
 {
     applyButtonDesign(this, this, d);
     connect(this, &QPushButton::clicked, this, [this] { emit Click(); });
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::mouseMoveEvent(QMouseEvent *event)

@@ -71,6 +71,8 @@ signals:
     void Click();
 
 protected:
+    // Enter presses it as Space does, as it would in a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 };
 

@@ -3,11 +3,17 @@
 #include "Control.h"
 #include "Fonts.h"
 #include "FormClient.h"
+#include "Label.h"
 #include "Stage.h"
 #include "Timer.h"
 #include "Twips.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QPainter>
+#include <QRadioButton>
+
+#include <algorithm>
 
 namespace terralore {
 
@@ -140,25 +146,100 @@ void Form::Show()
     const bool wasHidden = isHidden();
     setVisible(true);
     raise();
-    if (wasHidden)
+    // A screen brought back to the top takes the keyboard too.
+    if (wasHidden || !isAncestorOf(QApplication::focusWidget()))
         focusFirstControl();
     emit Stage::instance().formShown(this);
 }
 
+QList<QWidget *> readingOrder(QList<QWidget *> widgets)
+{
+    auto place = [](const QWidget *w) { return w->mapTo(w->window(), QPoint(0, 0)); };
+    std::stable_sort(widgets.begin(), widgets.end(), [&](const QWidget *a, const QWidget *b) {
+        const QPoint pa = place(a), pb = place(b);
+        const int rowTolerance = std::min(a->height(), b->height()) / 4;
+        if (std::abs(pa.y() - pb.y()) > rowTolerance)
+            return pa.y() < pb.y();
+        return pa.x() < pb.x();
+    });
+    return widgets;
+}
+
+bool takesKeyboardFocus(const QWidget *w)
+{
+    if (qobject_cast<const QRadioButton *>(w))
+        return w->focusPolicy() != Qt::NoFocus;
+    return w->focusPolicy() & Qt::TabFocus;
+}
+
+QList<QWidget *> Form::tabOrder() const
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : m_client->findChildren<QWidget *>())
+        if (dynamic_cast<Control *>(child) && takesKeyboardFocus(child))
+            controls.append(child);
+    return readingOrder(controls);
+}
+
+QList<QWidget *> Form::tabStops() const
+{
+    QList<QWidget *> stops;
+    const QList<QWidget *> order = tabOrder();
+    auto usable = [](const QWidget *w) { return w->isVisible() && w->isEnabled() && takesKeyboardFocus(w); };
+    auto *focused = QApplication::focusWidget();
+    for (QWidget *w : order) {
+        if (!usable(w))
+            continue;
+        auto *option = qobject_cast<QRadioButton *>(w);
+        if (option && w != focused && !option->isChecked()) {
+            // Only the chosen option of a group is a stop; with none chosen, its first.
+            const bool groupHasStop = std::any_of(order.begin(), order.end(), [&](QWidget *other) {
+                auto *sibling = qobject_cast<QRadioButton *>(other);
+                return sibling && sibling != option && other->parentWidget() == w->parentWidget() && usable(other) &&
+                       (sibling->isChecked() || stops.contains(other));
+            });
+            if (groupHasStop)
+                continue;
+        }
+        stops.append(w);
+    }
+    return stops;
+}
+
+QWidget *Form::firstFocus() const
+{
+    const QList<QWidget *> stops = tabStops();
+    return stops.isEmpty() ? nullptr : stops.first();
+}
+
 void Form::focusFirstControl()
 {
-    const QList<QWidget *> children = m_client->findChildren<QWidget *>();
-    QWidget *first = nullptr;
-    for (QWidget *child : children) {
-        if ((child->focusPolicy() & Qt::TabFocus) && child->isEnabled() && !child->isHidden()) {
-            first = child;
-            break;
-        }
-    }
-    if (first)
+    if (QWidget *first = firstFocus())
         first->setFocus(Qt::OtherFocusReason);
     else
         m_client->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::moveFocus(bool forward)
+{
+    const QList<QWidget *> stops = tabStops();
+    if (stops.isEmpty())
+        return;
+    const qsizetype at = stops.indexOf(QApplication::focusWidget());
+    const qsizetype n = stops.size();
+    const qsizetype next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    stops[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Form::pressEscape()
+{
+    QWidget *button = m_escapeButton;
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return;
+    if (auto *label = qobject_cast<Label *>(button))
+        emit label->Click();
+    else if (auto *pushed = qobject_cast<QAbstractButton *>(button))
+        pushed->click();
 }
 
 void Form::Unload()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include "Stage.h"
@@ -63,6 +64,23 @@ public:
     // Called by the stage once the instance is constructed.
     void load();
 
+    // The controls Tab walks: those that take the focus by Tab, in reading
+    // order (rows top to bottom, each left to right). A screen may set its own.
+    virtual QList<QWidget *> tabOrder() const;
+    // Where the keyboard starts when the screen opens: its first tab stop.
+    virtual QWidget *firstFocus() const;
+    void focusFirstControl();
+    // Tab and Shift+Tab: the next or previous stop that is shown and enabled,
+    // round to the first again. An option group is one stop, its chosen
+    // option (or its first when none is chosen).
+    void moveFocus(bool forward);
+    // Offered every key on this screen before the stage's own keyboard
+    // rules (Tab, arrows, Escape); true when the screen has taken it.
+    virtual bool handleKey(QKeyEvent &) { return false; }
+    // Escape acts as this button's click: the screen's Exit or Cancel.
+    void setEscapeButton(QWidget *button) { m_escapeButton = button; }
+    void pressEscape();
+
     // Called by the client area for moves over the bare form.
     void dispatchFormMouseMove(int button, int shift, float x, float y) { onBackgroundMouseMove(button, shift, x, y); }
 
@@ -87,7 +105,7 @@ private:
     void applyGeometry();
     void followStage();
     void detach();
-    void focusFirstControl();
+    QList<QWidget *> tabStops() const;
 
     QString m_name;
     Border m_border;
@@ -98,7 +116,16 @@ private:
     bool m_maximised = false;
     bool m_centred = false;
     bool m_unloading = false;
+    QPointer<QWidget> m_escapeButton;
 };
+
+// Whether the keyboard can reach a control. Qt takes Tab away from the
+// options of a group that are not chosen; they are still reachable.
+bool takesKeyboardFocus(const QWidget *w);
+
+// Widgets sorted as a page is read: by rows, top to bottom (tops within
+// a quarter of a control's height share a row), each row left to right.
+QList<QWidget *> readingOrder(QList<QWidget *> widgets);
 
 } // namespace terralore
 

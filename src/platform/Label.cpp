@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,8 +40,10 @@ void Label::setCaption(const QString &caption)
 
 void Label::connectNotify(const QMetaMethod &signal)
 {
-    if (signal == QMetaMethod::fromSignal(&Label::Click))
+    if (signal == QMetaMethod::fromSignal(&Label::Click)) {
         m_button = true;
+        setFocusPolicy(Qt::TabFocus);
+    }
     QWidget::connectNotify(signal);
 }
 
@@ -112,6 +115,18 @@ void Label::paintEvent(QPaintEvent *)
         p.setPen(QColor(128, 128, 128));
         p.drawText(r, flags, m_caption);
     }
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!m_button || !activates || event->isAutoRepeat() || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit Click();
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

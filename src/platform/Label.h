@@ -50,7 +50,8 @@ public:
     double FontSize() const { return m_points; }
     void setFontSize(double points);
     // Whether something acts on its Click: screen readers then present it
-    // as a button, and their press action clicks it.
+    // as a button, and their press action clicks it. Such a label takes the
+    // focus by Tab (never by a click) and Enter or Space click it.
     bool actsAsButton() const { return m_button; }
 
 signals:
@@ -62,6 +63,7 @@ signals:
 protected:
     void connectNotify(const QMetaMethod &signal) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Form.h"
+#include "KeyboardNavigation.h"
 #include "SingleClicks.h"
 
 #include <QCloseEvent>
@@ -36,6 +37,7 @@ Stage::Stage() : m_services(makeDesktopServices())
     // entries until the cache is full. A small limit keeps memory flat.
     QPixmapCache::setCacheLimit(1024);
     QCoreApplication::instance()->installEventFilter(new SingleClicks(this));
+    QCoreApplication::instance()->installEventFilter(new KeyboardNavigation(this));
     installAccessibility();
 }
 
@@ -112,6 +114,18 @@ void Stage::unregisterForm(Form *form)
 void Stage::forgetScreen(Form *form)
 {
     std::erase_if(m_screens, [form](const auto &entry) { return entry.second == form; });
+}
+
+Form *Stage::topForm() const
+{
+    // Children are kept in stacking order, the top one last.
+    const QObjectList &layers = children();
+    for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
+        auto *form = qobject_cast<Form *>(*it);
+        if (form && form->isVisible() && !form->isUnloading())
+            return form;
+    }
+    return nullptr;
 }
 
 void Stage::showHomeScreen()

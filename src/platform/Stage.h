@@ -79,6 +79,8 @@ public:
         return it == m_screens.end() ? nullptr : static_cast<T *>(it->second);
     }
     void forgetScreen(Form *form);
+    // The screen lying on top of the others, which the keyboard plays.
+    Form *topForm() const;
 
 signals:
     void resized();

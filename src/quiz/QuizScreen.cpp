@@ -10,6 +10,8 @@
 #include "TextCodec.h"
 #include "WrongAnswers.h"
 
+#include "KeyboardNavigation.h"
+
 using namespace terralore;
 
 namespace {
@@ -54,8 +56,8 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
     quizTitle = new Label(this, heading("quizTitle", 120, 1920, 6465, 615, 24, QColor(128, 128, 255), vbCenter));
     picture = new PictureBox(this, QStringLiteral("picture"));
     picture->moveTwips(6840, 240, 4800, 1560);
-    // The no-answer marker comes first among the option buttons, so it is
-    // the one that holds the keyboard focus when the screen opens.
+    // The no-answer marker comes first among the option buttons. It holds
+    // the focus, out of sight, while the pointer plays.
     auto *none = new OptionButton(
         this, {.name = "answerButtons", .index = 5, .width = 495, .height = 375, .caption = QString()});
     answerButtons.add(5, none);
@@ -77,6 +79,7 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
         connect(option, &OptionButton::Click, this, &QuizScreen::onAnswerClicked);
     });
     makeLabelButtons(this, entryButtons, std::span(kButtons), &QuizScreen::onEntryClicked, HoverLight::On);
+    setEscapeButton(entryButtons[ExitEntry]);
 }
 
 void QuizScreen::onLoad()
@@ -117,7 +120,21 @@ void QuizScreen::showCurrentQuestion()
     if (number == 10)
         entryButtons[NextEntry]->setCaption(QStringLiteral("Check Score >>"));
     if (answerButtons[NoAnswer]->Visible())
-        answerButtons[NoAnswer]->setFocus(Qt::OtherFocusReason);
+        firstFocus()->setFocus(Qt::OtherFocusReason);
+}
+
+QList<QWidget *> QuizScreen::tabOrder() const
+{
+    // Choosing the marker takes Qt's tab focus to it; the keys pass it by.
+    QList<QWidget *> order = Form::tabOrder();
+    order.removeAll(answerButtons[NoAnswer]);
+    return order;
+}
+
+QWidget *QuizScreen::firstFocus() const
+{
+    // By keyboard each question starts on its first option.
+    return KeyboardNavigation::inUse() ? answerButtons[AnswerA] : answerButtons[NoAnswer];
 }
 
 void QuizScreen::onAnswerClicked()

@@ -38,6 +38,8 @@ public:
 
 protected:
     void onLoad() override;
+    QList<QWidget *> tabOrder() const override;
+    QWidget *firstFocus() const override;
     void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:

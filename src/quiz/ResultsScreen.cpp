@@ -75,6 +75,7 @@ ResultsScreen::ResultsScreen() : Form(QStringLiteral("ResultsScreen"))
     picture = new PictureBox(this, QStringLiteral("picture"));
     picture->moveTwips(5880, 1440, 4800, 3600);
     makeLabelButtons(this, entryButtons, std::span(kButtons), &ResultsScreen::onEntryClicked, HoverLight::On);
+    setEscapeButton(entryButtons[ExitEntry]);
     scoreLineText = new Label(this, line("scoreLineText", 0, 5400, 12000, 855, 24, true));
     wrongAnswersHint = new Label(this, line("wrongAnswersHint", 1680, 6000, 8640, 1335, 24, false));
     tryAgainLine =

@@ -47,6 +47,7 @@ WrongAnswers::WrongAnswers() : Form(QStringLiteral("WrongAnswers"))
         this, text("tryAgainLine", -1, 0, 7920, 20.25, kYellow, vbCenter, "Read the Key Facts and try again."));
     exitButton = new Label(this, labelButtonDesign(kExit));
     connect(exitButton, &Label::Click, this, &WrongAnswers::onExitClicked);
+    setEscapeButton(exitButton);
 }
 
 void WrongAnswers::onLoad()

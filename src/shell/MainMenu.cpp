@@ -121,6 +121,7 @@ MainMenu::MainMenu() : Form(QStringLiteral("MainMenu"))
     soundOnButton->setValue(true);
     connect(soundOnButton, &OptionButton::Click, this, &MainMenu::onSoundOnClicked);
     connect(soundOffButton, &OptionButton::Click, this, &MainMenu::onSoundOffClicked);
+    setEscapeButton(entryButtons[ExitEntry]);
     indexTimer = new Timer(this, "indexTimer", 1);
     connect(indexTimer, &Timer::Tick, this, &MainMenu::readWorksheetList);
 }

@@ -95,6 +95,7 @@ TitleScreen::TitleScreen() : Form(QStringLiteral("TitleScreen"))
 
     connect(okButton, &CommandButton::Click, this, &TitleScreen::onOkClicked);
     connect(exitButton, &CommandButton::Click, this, &TitleScreen::onExitClicked);
+    setEscapeButton(exitButton);
 }
 
 QString TitleScreen::picturePath()
@@ -128,5 +129,6 @@ void TitleScreen::onExitClicked()
 void TitleScreen::showAsFarewell()
 {
     okButton->setCaption(QStringLiteral("Cancel"));
+    setEscapeButton(okButton);
     Show();
 }

@@ -50,6 +50,7 @@ Hub::Hub(const HubTable &table) : Form(QString::fromLatin1(table.formName)), m_t
                              .backStyle = vbTransparent,
                              .alignment = vbLeftJustify});
     makeLabelButtons(this, entryButtons, std::span(kEntries), &Hub::onEntryClicked, HoverLight::On);
+    setEscapeButton(entryButtons[ExitEntry]);
 }
 
 void Hub::onLoad()

@@ -45,6 +45,7 @@ void Pager::createEntries()
 {
     makeLabelButtons(this, entryButtons, std::span(kEntries), &Pager::onEntryClicked, HoverLight::Off);
     entryButtons[PreviousEntry]->setEnabled(false);
+    setEscapeButton(entryButtons[ExitEntry]);
 }
 
 QString Pager::pageCounterText(int page, int count)

@@ -10,6 +10,7 @@
 #include "Stage.h"
 #include "TestData.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
@@ -84,6 +85,14 @@ inline void click(QWidget *w, QPoint at = QPoint(-1, -1))
 inline void hover(QWidget *w, QPoint at = QPoint(-1, -1))
 {
     QTest::mouseMove(w, at.x() < 0 ? w->rect().center() : at);
+}
+
+// A key pressed and released, as the keyboard sends it to the focus.
+inline void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &Stage::instance(), Qt::Key(key), modifiers);
+    settle();
 }
 
 inline QStringList playedPaths()

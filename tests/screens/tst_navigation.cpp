@@ -177,11 +177,13 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("escape"); // Escape instead of a click on Exit
         for (std::size_t i = 0; i < screens().size(); ++i) {
             const Screen &s = screens()[i];
             const QString name = QStringLiteral("%1 over %2").arg(QLatin1String(s.name), QLatin1String(s.uncovers));
-            QTest::newRow(qPrintable(name)) << int(i) << true;
-            QTest::newRow(qPrintable(name + QStringLiteral(", sound off"))) << int(i) << false;
+            QTest::newRow(qPrintable(name)) << int(i) << true << false;
+            QTest::newRow(qPrintable(name + QStringLiteral(", sound off"))) << int(i) << false << false;
+            QTest::newRow(qPrintable(name + QStringLiteral(", by Escape"))) << int(i) << true << true;
         }
     }
 
@@ -189,6 +191,7 @@ private slots:
     {
         QFETCH(int, row);
         QFETCH(bool, sound);
+        QFETCH(bool, escape);
         const Screen &s = screens()[std::size_t(row)];
         soundOff = !sound;
         session().soundOn = sound;
@@ -197,7 +200,10 @@ private slots:
         QVERIFY(topForm());
         QCOMPARE(topForm()->FormName(), QLatin1String(s.name));
         QCOMPARE(clicksHeard(), sound ? s.clicksToOpen : 0);
-        click(s.exit());
+        if (escape)
+            pressKey(Qt::Key_Escape);
+        else
+            click(s.exit());
         settle();
         QVERIFY(topForm());
         QCOMPARE(topForm()->FormName(), QLatin1String(s.uncovers));
