@@ -225,10 +225,30 @@ void Form::moveFocus(bool forward)
     const QList<QWidget *> stops = tabStops();
     if (stops.isEmpty())
         return;
-    const qsizetype at = stops.indexOf(QApplication::focusWidget());
     const qsizetype n = stops.size();
-    const qsizetype next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    QWidget *focused = QApplication::focusWidget();
+    qsizetype next = 0;
+    if (const qsizetype at = stops.indexOf(focused); at >= 0) {
+        next = (at + (forward ? 1 : n - 1)) % n;
+    } else {
+        // From a control that is no stop now (just disabled or hidden): the
+        // stop that follows or precedes its place in the order.
+        const QList<QWidget *> order = tabOrder();
+        const qsizetype place = order.indexOf(focused);
+        qsizetype passed = 0;
+        for (qsizetype i = 0; place >= 0 && i < place; ++i)
+            passed += stops.contains(order[i]) ? 1 : 0;
+        next = forward ? passed % n : (passed + n - 1) % n;
+    }
     stops[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool Form::focusNextPrevChild(bool next)
+{
+    // Qt moves the focus on when the focused control is disabled or hidden:
+    // it stays on this screen, in its order.
+    moveFocus(next);
+    return true;
 }
 
 void Form::pressEscape()
@@ -251,6 +271,10 @@ void Form::Unload()
         timer->setEnabled(false);
     hide();
     detach();
+    // The keyboard goes on with the screen uncovered.
+    Form *top = Stage::exists() ? Stage::instance().topForm() : nullptr;
+    if (top && !top->isAncestorOf(QApplication::focusWidget()))
+        top->focusFirstControl();
     deleteLater();
 }
 

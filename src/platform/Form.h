@@ -100,6 +100,7 @@ protected:
     void showHomeScreen() const;
 
     void paintEvent(QPaintEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void applyGeometry();

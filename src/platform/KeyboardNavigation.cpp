@@ -162,11 +162,11 @@ bool KeyboardNavigation::onKey(QKeyEvent &key)
     if (!top)
         return false;
     QWidget *focused = QApplication::focusWidget();
-    const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
     if (!focused || !top->isAncestorOf(focused)) {
-        // The screen that had the focus has gone: the keys go to the top one.
+        // The screen that had the focus has gone: the first key brings the
+        // keyboard to the top one.
         top->focusFirstControl();
-        return tab;
+        return true;
     }
     if (top->handleKey(key))
         return true;
