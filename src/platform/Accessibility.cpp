@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 
 #include "Label.h"
+#include "PictureControl.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -41,10 +42,25 @@ private:
     Label *label() const { return static_cast<Label *>(widget()); }
 };
 
+// A picture: its description is both what it is called and what it shows.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(PictureControl *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name || t == QAccessible::Description)
+            return static_cast<PictureControl *>(widget())->description();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<Label *>(object))
         return new LabelAccessible(label);
+    if (auto *picture = qobject_cast<PictureControl *>(object))
+        return new PictureAccessible(picture);
     return nullptr;
 }
 

@@ -1,17 +1,20 @@
 // Every screen as its user reaches it: what opens it, what its Exit
 // uncovers, the click sounds on the way (none with the sound off), the hover
-// light of the buttons, the pages of the pagers, and a double click taken as
-// one click. (Screens centred on displays of any size: e2e/e2e_displays.)
+// light of the buttons, the pages of the pagers, a double click taken as one
+// click, and what screen readers find. (Screens centred on displays of any
+// size: e2e/e2e_displays.)
 #include "ActivityTest.h"
 #include "AuthoringTest.h"
 #include "PagerTesting.h"
 #include "QuizDriver.h"
 
 #include "BeginningHub.h"
+#include "PictureDescriptions.h"
 #include "QuizScreen.h"
 #include "TitleScreen.h"
 
 #include <QAccessible>
+#include <QDirIterator>
 
 #include <functional>
 
@@ -154,6 +157,43 @@ template <class Case> void addRowPerCase(const std::vector<Case> &cases)
     for (std::size_t i = 0; i < cases.size(); ++i)
         QTest::newRow(cases[i].name) << int(i);
 }
+
+// What a screen reader finds under a node: every control shown, depth first,
+// as "role: name".
+QStringList readOut(QAccessibleInterface *node)
+{
+    static const QMap<QAccessible::Role, QString> roles = {
+        {QAccessible::Button, "button"},         {QAccessible::RadioButton, "radio"}, {QAccessible::CheckBox, "tick"},
+        {QAccessible::EditableText, "text box"}, {QAccessible::Graphic, "picture"},   {QAccessible::Grouping, "group"}};
+    QStringList lines;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface *child = node->child(i); !child->state().invisible)
+            lines << roles.value(child->role(), "other") + ": " + child->text(QAccessible::Name) << readOut(child);
+    }
+    return lines;
+}
+
+// A screen opened as the user opens it, and what a screen reader must find
+// there, in that order.
+struct ReadingCase {
+    const char *name;
+    std::function<QStringList()> openAndExpect;
+};
+
+// clang-format off
+const std::vector<ReadingCase> &readingCases()
+{
+    static const std::vector<ReadingCase> cases = {
+        {"fossils", [] {
+             QStringList lines;
+             openActivity(QStringLiteral("ScienceLabelling"));
+             scienceLabelling().fossilPictures.forEach([&](int, Image *fossil) {
+                 lines << "picture: " + pictureDescription(fossil->PictureSource()); });
+             return lines; }},
+    };
+    return cases;
+}
+// clang-format on
 
 int clicksHeard()
 {
@@ -316,6 +356,33 @@ private slots:
         QVERIFY(press);
         press->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(topForm(), static_cast<Form *>(&scienceHub()));
+    }
+
+    void everyShippedPictureIsDescribed()
+    {
+        const QDir folder(resourcesFolder());
+        QDirIterator it(folder.path(), {"*.jpg", "*.gif", "*.bmp", "*.wmf"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = folder.relativeFilePath(it.next()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+            QVERIFY2(!pictureDescription(path).isEmpty(), qPrintable(path));
+        }
+    }
+
+    void screenReadersFindEveryControl_data() { addRowPerCase(readingCases()); }
+
+    // What the screen reader must find is there, in order, and nothing shown
+    // but plain text goes unnamed.
+    void screenReadersFindEveryControl()
+    {
+        QFETCH(int, row);
+        const QStringList expected = readingCases()[std::size_t(row)].openAndExpect();
+        settle();
+        const QStringList lines = readOut(QAccessible::queryAccessibleInterface(topForm()));
+        qsizetype at = 0;
+        for (const QString &line : expected)
+            QVERIFY2((at = lines.indexOf(line, at)) >= 0, qPrintable(line + " not found in order"));
+        for (const QString &line : lines)
+            QVERIFY2(line.startsWith("other") || !line.endsWith(": "), qPrintable(line + " has no name"));
     }
 };
 
