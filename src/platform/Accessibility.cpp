@@ -74,4 +74,12 @@ void installAccessibility()
     installed = true;
 }
 
+void nameAfterCaptions(QWidget *control, std::initializer_list<const Label *> captions)
+{
+    QStringList names;
+    for (const Label *caption : captions)
+        names << caption->Caption();
+    control->setAccessibleName(names.join(QStringLiteral(", ")));
+}
+
 } // namespace terralore

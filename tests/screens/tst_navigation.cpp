@@ -190,6 +190,20 @@ const std::vector<ReadingCase> &readingCases()
              scienceLabelling().fossilPictures.forEach([&](int, Image *fossil) {
                  lines << "picture: " + pictureDescription(fossil->PictureSource()); });
              return lines; }},
+        {"wizard", [] {
+             click(menu().entryButtons[MainMenu::WizardEntry]);
+             QStringList lines{"text box: Worksheet Title"};
+             for (int q = 1; q <= 10; ++q) {
+                 lines << QStringLiteral("text box: Question %1").arg(q);
+                 for (const char *letter : {"A.", "B.", "C.", "D."})
+                     lines << QStringLiteral("tick: Question %1, %2").arg(q).arg(letter) << QStringLiteral("text box: Question %1, %2").arg(q).arg(letter);
+             }
+             return lines; }},
+        {"results, full marks", [] {
+             quizWithWrong({});
+             if (!QTest::qWaitFor([] { return !resultsScreen().picture->picture().isNull(); }))
+                 return QStringList{"the picture, which never came"};
+             return QStringList{"text box: Enter your name in the box above before printing your certificate"}; }},
     };
     return cases;
 }
