@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 
 #include "Label.h"
+#include "OptionGroup.h"
 #include "PictureControl.h"
 
 #include <QAccessibleWidget>
@@ -61,6 +62,9 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new LabelAccessible(label);
     if (auto *picture = qobject_cast<PictureControl *>(object))
         return new PictureAccessible(picture);
+    // Named by its accessible name, which the screen keeps up to date.
+    if (auto *group = qobject_cast<OptionGroup *>(object))
+        return new QAccessibleWidget(group, QAccessible::Grouping);
     return nullptr;
 }
 

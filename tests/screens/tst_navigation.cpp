@@ -115,6 +115,8 @@ const std::vector<HoverCase> &hoverCases()
         {"ScienceHub", []() -> auto & { return hub(MainMenu::ScienceEntry).entryButtons; }, Hub::QuizEntry, Hub::ExitEntry, Hub::KeyFactsEntry, {788, 300}},
         {"MainMenu", []() -> auto & { return menu().entryButtons; }, MainMenu::WizardEntry, MainMenu::ScienceEntry, MainMenu::GuideEntry, {300, 120}},
         {"WorksheetCatalogue", []() -> auto & { catalogue(30); return worksheetCatalogue().titleButtons; }, 7, 0, 24, {60, 80}},
+        // bare: between answers A and B, inside the group that holds them
+        {"QuizScreen", []() -> auto & { return openRocksQuiz()->entryButtons; }, QuizScreen::NextEntry, QuizScreen::ExitEntry, QuizScreen::PrintEntry, {300, 397}},
     };
     return cases;
 }
@@ -184,6 +186,14 @@ struct ReadingCase {
 const std::vector<ReadingCase> &readingCases()
 {
     static const std::vector<ReadingCase> cases = {
+        {"quiz, question 2", [] {
+             const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
+             openRocksQuiz();
+             answerAndGoOn(1);
+             QStringList lines{"group: " + quiz.text(2)};
+             for (const QString &option : quiz.questions[1].options)
+                 lines << "radio: " + option;
+             return lines; }},
         {"fossils", [] {
              QStringList lines;
              openActivity(QStringLiteral("ScienceLabelling"));
