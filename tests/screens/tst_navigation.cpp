@@ -2,7 +2,7 @@
 // uncovers, the click sounds on the way (none with the sound off), the hover
 // light of the buttons, the pages of the pagers, a double click taken as one
 // click, and what screen readers find. (Screens centred on displays of any
-// size: e2e/e2e_displays.)
+// size: e2e/e2e_displays; screen readers over AT-SPI: e2e/e2e_screenreader.)
 #include "ActivityTest.h"
 #include "AuthoringTest.h"
 #include "PagerTesting.h"
