@@ -17,6 +17,8 @@ packages=(
   xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
   # test: a window manager under Xvfb, the real clipboard
   openbox xclip
+  # test: a private session bus with the accessibility bus, read as a screen reader does (e2e_screenreader)
+  dbus-x11 at-spi2-core python3-pyatspi
   # test: the resource checker (tools/check-resources.py)
   python3
   # the Debian package: shared-library dependencies, checking the menu entry and the listing

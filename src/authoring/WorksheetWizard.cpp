@@ -2,6 +2,7 @@
 
 #include "Palette.h"
 
+#include "Accessibility.h"
 #include "LabelButtons.h"
 #include "QuestionFormats.h"
 #include "QuizFile.h"
@@ -70,6 +71,7 @@ WorksheetWizard::WorksheetWizard() : Form(QStringLiteral("WorksheetWizard"))
     fieldCaptions.add(1, new Label(this, caption(1, 5160, 120, 2400, 375, QStringLiteral("Worksheet Title"), 14.25)));
     titleBox = new TextBox(this, "titleBox", -1, 7560, 120, 4215, 375, "Times New Roman", 12);
     titleBox->setMaxLength(kTitleLength);
+    nameAfterCaptions(titleBox, {fieldCaptions[1]});
     connect(titleBox, &TextBox::KeyPress, this, &WorksheetWizard::onTitleKeyPress);
     for (int q = 0; q < 10; ++q)
         createQuestion(q);
@@ -86,6 +88,7 @@ void WorksheetWizard::createQuestion(int q)
                                               QStringLiteral("Question") + QStringLiteral(" %1").arg(q + 1), 9.75)));
     auto *question = new TextBox(this, "questionBoxes", q, x, 840 + y, 5655, 375, "Times New Roman", 12);
     question->setMaxLength(kQuestionLength);
+    nameAfterCaptions(question, {fieldCaptions[2 + q]});
     questionBoxes.add(q, question);
     connect(question, &TextBox::KeyPress, this, [this, q](int key) { onQuestionKeyPress(q, key); });
     for (int j = 0; j < 4; ++j) {
@@ -103,6 +106,9 @@ void WorksheetWizard::createQuestion(int q)
         auto *option =
             new TextBox(this, "optionBoxes", i, x + place.box, place.top + y, 2295, 330, "Times New Roman", 9.75);
         option->setMaxLength(kOptionLength);
+        // The letter alone would not tell one question's "A." from another's.
+        nameAfterCaptions(option, {fieldCaptions[2 + q], fieldCaptions[12 + i]});
+        nameAfterCaptions(answerTicks[i], {fieldCaptions[2 + q], fieldCaptions[12 + i]});
         optionBoxes.add(i, option);
         connect(option, &TextBox::KeyPress, this, [this, i](int key) { onOptionKeyPress(i, key); });
     }

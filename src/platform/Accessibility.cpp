@@ -1,6 +1,8 @@
 #include "Accessibility.h"
 
 #include "Label.h"
+#include "OptionGroup.h"
+#include "PictureControl.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -41,10 +43,28 @@ private:
     Label *label() const { return static_cast<Label *>(widget()); }
 };
 
+// A picture: its description is both what it is called and what it shows.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(PictureControl *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name || t == QAccessible::Description)
+            return static_cast<PictureControl *>(widget())->description();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<Label *>(object))
         return new LabelAccessible(label);
+    if (auto *picture = qobject_cast<PictureControl *>(object))
+        return new PictureAccessible(picture);
+    // Named by its accessible name, which the screen keeps up to date.
+    if (auto *group = qobject_cast<OptionGroup *>(object))
+        return new QAccessibleWidget(group, QAccessible::Grouping);
     return nullptr;
 }
 
@@ -56,6 +76,14 @@ void installAccessibility()
     if (!installed)
         QAccessible::installFactory(accessibleFor);
     installed = true;
+}
+
+void nameAfterCaptions(QWidget *control, std::initializer_list<const Label *> captions)
+{
+    QStringList names;
+    for (const Label *caption : captions)
+        names << caption->Caption();
+    control->setAccessibleName(names.join(QStringLiteral(", ")));
 }
 
 } // namespace terralore

@@ -2,10 +2,12 @@
 
 #include "Form.h"
 #include "MouseArgs.h"
+#include "PictureDescriptions.h"
 #include "PicturePrefetch.h"
 #include "ResourcePath.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,6 +28,7 @@ void PictureControl::LoadPicture(const QString &relativePath)
         m_picture = *std::move(prefetched);
     else
         m_picture = Picture::load(resolveResource(relativePath));
+    setDescription(pictureDescription(relativePath));
     pictureChanged();
     update();
 }
@@ -33,8 +36,22 @@ void PictureControl::LoadPicture(const QString &relativePath)
 void PictureControl::setPicture(const Picture &picture)
 {
     m_picture = picture;
+    // A copied picture comes without the path that would describe it.
+    setDescription(QString());
     pictureChanged();
     update();
+}
+
+void PictureControl::setDescription(const QString &description)
+{
+    if (description == m_description)
+        return;
+    m_description = description;
+    // A screen reader announces the new picture; not the next frame of the same animation.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void PictureControl::mousePressEvent(QMouseEvent *event)

@@ -23,6 +23,8 @@ public:
     const Picture &picture() const { return m_picture; }
     // The path the current picture was loaded from ("" when cleared).
     const QString &PictureSource() const { return m_source; }
+    // What a screen reader says in place of the picture ("" when unknown).
+    const QString &description() const { return m_description; }
 
 signals:
     void Click();
@@ -35,8 +37,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void setDescription(const QString &description);
+
     Picture m_picture;
     QString m_source;
+    QString m_description;
     bool m_leftPressed = false;
 };
 

@@ -12,6 +12,8 @@
 
 #include "KeyboardNavigation.h"
 
+#include <QButtonGroup>
+
 using namespace terralore;
 
 namespace {
@@ -26,6 +28,10 @@ const LabelButton kButtons[] = {
     {QuizScreen::PrintAnswerKeyEntry, 7920, 2520, 3045, 495, "Print Answer Key", true},
 };
 
+// Where answers A to D lie on the form. They are placed in the answer group,
+// which starts at answer A; its corner is on a whole pixel, so each answer
+// lands on the same pixels as on the bare form.
+constexpr float kAnswerLeft = 2400, kAnswerWidth = 6975, kAnswerHeight = 525;
 constexpr float kAnswerTops[] = {5400, 6000, 6600, 7200};
 
 LabelDesign heading(const char *name, float left, float top, float width, float height, double points,
@@ -60,22 +66,32 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
     // the focus, out of sight, while the pointer plays.
     auto *none = new OptionButton(
         this, {.name = "answerButtons", .index = 5, .width = 495, .height = 375, .caption = QString()});
+    // It has no caption; a screen reader landing on it says what it means.
+    none->setAccessibleName(QStringLiteral("No answer chosen"));
     answerButtons.add(5, none);
     questionNumber = new Label(this, heading("questionNumber", 360, 3240, 5415, 615, 24, kYellow, vbLeftJustify));
     questionText = new Label(this, heading("questionText", 960, 3960, 9840, 1455, 30, kYellow, vbCenter));
+    answerGroup = new OptionGroup(this, "answerGroup", kAnswerLeft, kAnswerTops[0], kAnswerWidth,
+                                  kAnswerTops[3] + kAnswerHeight - kAnswerTops[0]);
     for (int i = 1; i <= 4; ++i) {
-        answerButtons.add(i, new OptionButton(this, {.name = "answerButtons",
-                                                     .index = i,
-                                                     .left = 2400,
-                                                     .top = kAnswerTops[i - 1],
-                                                     .width = 6975,
-                                                     .height = 525,
-                                                     .caption = QString(),
-                                                     .face = "Times New Roman",
-                                                     .points = 20.25,
-                                                     .fore = kYellow}));
+        answerButtons.add(i, new OptionButton(this,
+                                              {.name = "answerButtons",
+                                               .index = i,
+                                               .left = 0,
+                                               .top = kAnswerTops[i - 1] - kAnswerTops[0],
+                                               .width = kAnswerWidth,
+                                               .height = kAnswerHeight,
+                                               .caption = QString(),
+                                               .face = "Times New Roman",
+                                               .points = 20.25,
+                                               .fore = kYellow},
+                                              answerGroup));
     }
-    answerButtons.forEach([this](int, OptionButton *option) {
+    // The marker is not in the group's container, so one exclusive set over
+    // all five keeps exactly one chosen.
+    auto *oneChosen = new QButtonGroup(this);
+    answerButtons.forEach([this, oneChosen](int, OptionButton *option) {
+        oneChosen->addButton(option);
         connect(option, &OptionButton::Click, this, &QuizScreen::onAnswerClicked);
     });
     makeLabelButtons(this, entryButtons, std::span(kButtons), &QuizScreen::onEntryClicked, HoverLight::On);
@@ -113,6 +129,7 @@ void QuizScreen::showCurrentQuestion()
     entryButtons[NextEntry]->setCaption(QStringLiteral("Next Question >>"));
     questionNumber->setCaption(QStringLiteral("Question") + signPlace(number));
     questionText->setCaption(question.text);
+    answerGroup->setAccessibleName(question.text);
     for (int i = AnswerA; i <= AnswerD; ++i)
         answerButtons[i]->setText(question.options[std::size_t(i - AnswerA)]);
     if (number == 1)

@@ -4,6 +4,7 @@
 #include "ControlArray.h"
 #include "Form.h"
 #include "Label.h"
+#include "OptionGroup.h"
 #include "PictureControl.h"
 #include "QuizPrinting.h"
 
@@ -28,6 +29,8 @@ public:
     terralore::PictureBox *picture;
     terralore::Label *questionNumber;
     terralore::Label *questionText;
+    // Holds answers A to D, named by the question for screen readers.
+    terralore::OptionGroup *answerGroup;
     terralore::ControlArray<terralore::OptionButton> answerButtons;
     terralore::ControlArray<terralore::Label> entryButtons;
 

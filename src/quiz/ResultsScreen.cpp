@@ -8,6 +8,7 @@
 #include "StandardScreen.h"
 #include "WrongAnswers.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 #include "Twips.h"
 
@@ -84,6 +85,7 @@ ResultsScreen::ResultsScreen() : Form(QStringLiteral("ResultsScreen"))
     nameBox->setVisible(false);
     nameHint = new Label(this, line("nameHint", 3120, 7440, 5775, 855, 18, false,
                                     "Enter your name in the box above before printing your certificate"));
+    nameAfterCaptions(nameBox, {nameHint});
     pictureTimer = new Timer(this, "pictureTimer", 1);
     focusTimer = new Timer(this, "focusTimer", 10);
     celebrationTimer = new Timer(this, "celebrationTimer", 1);

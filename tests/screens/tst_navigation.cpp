@@ -1,17 +1,20 @@
 // Every screen as its user reaches it: what opens it, what its Exit
 // uncovers, the click sounds on the way (none with the sound off), the hover
-// light of the buttons, the pages of the pagers, and a double click taken as
-// one click. (Screens centred on displays of any size: e2e/e2e_displays.)
+// light of the buttons, the pages of the pagers, a double click taken as one
+// click, and what screen readers find. (Screens centred on displays of any
+// size: e2e/e2e_displays; screen readers over AT-SPI: e2e/e2e_screenreader.)
 #include "ActivityTest.h"
 #include "AuthoringTest.h"
 #include "PagerTesting.h"
 #include "QuizDriver.h"
 
 #include "BeginningHub.h"
+#include "PictureDescriptions.h"
 #include "QuizScreen.h"
 #include "TitleScreen.h"
 
 #include <QAccessible>
+#include <QDirIterator>
 
 #include <functional>
 
@@ -112,6 +115,8 @@ const std::vector<HoverCase> &hoverCases()
         {"ScienceHub", []() -> auto & { return hub(MainMenu::ScienceEntry).entryButtons; }, Hub::QuizEntry, Hub::ExitEntry, Hub::KeyFactsEntry, {788, 300}},
         {"MainMenu", []() -> auto & { return menu().entryButtons; }, MainMenu::WizardEntry, MainMenu::ScienceEntry, MainMenu::GuideEntry, {300, 120}},
         {"WorksheetCatalogue", []() -> auto & { catalogue(30); return worksheetCatalogue().titleButtons; }, 7, 0, 24, {60, 80}},
+        // bare: between answers A and B, inside the group that holds them
+        {"QuizScreen", []() -> auto & { return openRocksQuiz()->entryButtons; }, QuizScreen::NextEntry, QuizScreen::ExitEntry, QuizScreen::PrintEntry, {300, 397}},
     };
     return cases;
 }
@@ -154,6 +159,65 @@ template <class Case> void addRowPerCase(const std::vector<Case> &cases)
     for (std::size_t i = 0; i < cases.size(); ++i)
         QTest::newRow(cases[i].name) << int(i);
 }
+
+// What a screen reader finds under a node: every control shown, depth first,
+// as "role: name".
+QStringList readOut(QAccessibleInterface *node)
+{
+    static const QMap<QAccessible::Role, QString> roles = {
+        {QAccessible::Button, "button"},         {QAccessible::RadioButton, "radio"}, {QAccessible::CheckBox, "tick"},
+        {QAccessible::EditableText, "text box"}, {QAccessible::Graphic, "picture"},   {QAccessible::Grouping, "group"}};
+    QStringList lines;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface *child = node->child(i); !child->state().invisible)
+            lines << roles.value(child->role(), "other") + ": " + child->text(QAccessible::Name) << readOut(child);
+    }
+    return lines;
+}
+
+// A screen opened as the user opens it, and what a screen reader must find
+// there, in that order.
+struct ReadingCase {
+    const char *name;
+    std::function<QStringList()> openAndExpect;
+};
+
+// clang-format off
+const std::vector<ReadingCase> &readingCases()
+{
+    static const std::vector<ReadingCase> cases = {
+        {"quiz, question 2", [] {
+             const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
+             openRocksQuiz();
+             answerAndGoOn(1);
+             QStringList lines{"group: " + quiz.text(2)};
+             for (const QString &option : quiz.questions[1].options)
+                 lines << "radio: " + option;
+             return lines; }},
+        {"fossils", [] {
+             QStringList lines;
+             openActivity(QStringLiteral("ScienceLabelling"));
+             scienceLabelling().fossilPictures.forEach([&](int, Image *fossil) {
+                 lines << "picture: " + pictureDescription(fossil->PictureSource()); });
+             return lines; }},
+        {"wizard", [] {
+             click(menu().entryButtons[MainMenu::WizardEntry]);
+             QStringList lines{"text box: Worksheet Title"};
+             for (int q = 1; q <= 10; ++q) {
+                 lines << QStringLiteral("text box: Question %1").arg(q);
+                 for (const char *letter : {"A.", "B.", "C.", "D."})
+                     lines << QStringLiteral("tick: Question %1, %2").arg(q).arg(letter) << QStringLiteral("text box: Question %1, %2").arg(q).arg(letter);
+             }
+             return lines; }},
+        {"results, full marks", [] {
+             quizWithWrong({});
+             if (!QTest::qWaitFor([] { return !resultsScreen().picture->picture().isNull(); }))
+                 return QStringList{"the picture, which never came"};
+             return QStringList{"text box: Enter your name in the box above before printing your certificate"}; }},
+    };
+    return cases;
+}
+// clang-format on
 
 int clicksHeard()
 {
@@ -322,6 +386,33 @@ private slots:
         QVERIFY(press);
         press->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(topForm(), static_cast<Form *>(&scienceHub()));
+    }
+
+    void everyShippedPictureIsDescribed()
+    {
+        const QDir folder(resourcesFolder());
+        QDirIterator it(folder.path(), {"*.jpg", "*.gif", "*.bmp", "*.wmf"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = folder.relativeFilePath(it.next()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+            QVERIFY2(!pictureDescription(path).isEmpty(), qPrintable(path));
+        }
+    }
+
+    void screenReadersFindEveryControl_data() { addRowPerCase(readingCases()); }
+
+    // What the screen reader must find is there, in order, and nothing shown
+    // but plain text goes unnamed.
+    void screenReadersFindEveryControl()
+    {
+        QFETCH(int, row);
+        const QStringList expected = readingCases()[std::size_t(row)].openAndExpect();
+        settle();
+        const QStringList lines = readOut(QAccessible::queryAccessibleInterface(topForm()));
+        qsizetype at = 0;
+        for (const QString &line : expected)
+            QVERIFY2((at = lines.indexOf(line, at)) >= 0, qPrintable(line + " not found in order"));
+        for (const QString &line : lines)
+            QVERIFY2(line.startsWith("other") || !line.endsWith(": "), qPrintable(line + " has no name"));
     }
 };
 
