@@ -5,20 +5,39 @@
 #include "ResourcePath.h"
 #include "Stage.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace terralore {
 
 namespace {
 
+// Without a window manager nothing gives the keyboard back to the stage when
+// a box or dialog over it closes: the control that had it takes it again.
+class FocusReturns {
+public:
+    ~FocusReturns()
+    {
+        if (!m_focus)
+            return;
+        m_focus->window()->activateWindow();
+        m_focus->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    QPointer<QWidget> m_focus = QApplication::focusWidget();
+};
+
 class DesktopServices final : public Services {
 public:
     MsgResult showMessage(const QString &prompt, MsgButtons buttons) override
     {
+        const FocusReturns focus;
         QMessageBox box(stage());
         box.setWindowTitle(QStringLiteral("Terralore"));
         box.setText(prompt);
@@ -53,12 +72,14 @@ public:
 
     QString chooseFileToOpen(const QString &caption, const QString &filters) override
     {
+        const FocusReturns focus;
         return QFileDialog::getOpenFileName(stage(), caption, QDir::homePath(), filters);
     }
 
     QString chooseFileToSave(const QString &caption, const QString &suggestedPath, const QString &filters,
                              QString &selectedFilter) override
     {
+        const FocusReturns focus;
         return QFileDialog::getSaveFileName(stage(), caption, suggestedPath, filters, &selectedFilter);
     }
 
