@@ -186,20 +186,6 @@ struct ReadingCase {
 const std::vector<ReadingCase> &readingCases()
 {
     static const std::vector<ReadingCase> cases = {
-        {"quiz, question 2", [] {
-             const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
-             openRocksQuiz();
-             answerAndGoOn(1);
-             QStringList lines{"group: " + quiz.text(2)};
-             for (const QString &option : quiz.questions[1].options)
-                 lines << "radio: " + option;
-             return lines; }},
-        {"fossils", [] {
-             QStringList lines;
-             openActivity(QStringLiteral("ScienceLabelling"));
-             scienceLabelling().fossilPictures.forEach([&](int, Image *fossil) {
-                 lines << "picture: " + pictureDescription(fossil->PictureSource()); });
-             return lines; }},
         {"wizard", [] {
              click(menu().entryButtons[MainMenu::WizardEntry]);
              QStringList lines{"text box: Worksheet Title"};
@@ -367,25 +353,6 @@ private slots:
         };
         const QString once = after(false);
         QCOMPARE(after(true), once);
-    }
-
-    // Screen readers find each menu entry as a button named by its caption, the
-    // title as text, and their press action opens what a click opens.
-    void screenReadersSeeButtons()
-    {
-        menu();
-        const auto accessible = [](QObject *o) { return QAccessible::queryAccessibleInterface(o); };
-        QCOMPARE(accessible(mainMenu().title)->role(), QAccessible::StaticText);
-        QCOMPARE(accessible(mainMenu().title)->text(QAccessible::Name), mainMenu().title->Caption());
-        mainMenu().entryButtons.forEach([&](int, Label *entry) {
-            QCOMPARE(accessible(entry)->role(), QAccessible::Button);
-            QCOMPARE(accessible(entry)->text(QAccessible::Name), entry->Caption());
-        });
-        QAccessibleActionInterface *press =
-            accessible(mainMenu().entryButtons[MainMenu::ScienceEntry])->actionInterface();
-        QVERIFY(press);
-        press->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(topForm(), static_cast<Form *>(&scienceHub()));
     }
 
     void everyShippedPictureIsDescribed()
