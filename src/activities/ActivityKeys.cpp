@@ -48,7 +48,7 @@ bool Activity::handleKey(QKeyEvent &key)
         carry(-1);
         return true;
     default:
-        return true;
+        return false;
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <cmath>
+
 namespace terralore {
 
 namespace {

@@ -185,9 +185,10 @@ bool KeyboardNavigation::onKey(QKeyEvent &key)
     case Qt::Key_Up:
     case Qt::Key_Down:
         // Text boxes keep their arrows for the caret.
-        if (qobject_cast<Label *>(focused) || qobject_cast<OptionButton *>(focused))
-            return moveWithinGroup(focused, key.key()) || true;
-        return false;
+        if (!qobject_cast<Label *>(focused) && !qobject_cast<OptionButton *>(focused))
+            return false;
+        moveWithinGroup(focused, key.key());
+        return true;
     default:
         return false;
     }
