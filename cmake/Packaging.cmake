@@ -22,10 +22,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://terralore.org/)
 # The Qt, CUPS and C++ libraries come from dpkg-shlibdeps; what the program
 # loads at run time by name is listed here: the fonts its screens are designed
-# with and the GStreamer plugins Qt Multimedia plays the sounds through.
+# with, the GStreamer plugins Qt Multimedia plays the sounds through, and the
+# speech-dispatcher plugin, service and voices it reads aloud with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "fonts-wine, fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+  "fonts-wine, fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 # Wayland sessions without XWayland need Qt's Wayland platform plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -1,8 +1,10 @@
 // Picture::fromData on any bytes, drawn as the screens draw it and once more
 // stretched under a rotated clip (where a forged metafile clip once took
-// minutes). The seeds are mostly metafiles of every record family.
+// minutes), and its text read as for reading aloud. The seeds are mostly
+// metafiles of every record family.
 #include "FuzzSupport.h"
 
+#include "picture/PageText.h"
 #include "picture/Picture.h"
 
 #include <QImage>
@@ -20,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (picture.isNull())
         return 0;
     (void)picture.sizeTwips();
+    (void)terralore::pageText(picture);
     QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);

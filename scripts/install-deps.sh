@@ -7,12 +7,16 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  # reading aloud: Qt's speech headers include Qt QML's integration header
+  qt6-speech-dev qt6-declarative-dev
   # the printer surface hands its jobs to CUPS itself
   libcups2-dev
   # the font configuration is read before Qt starts (src/platform/Fonts.cpp)
   libfontconfig-dev
   # run: fonts the screens are designed with, media back end
   fonts-wine fonts-liberation2 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # run: reading aloud through speech-dispatcher and its eSpeak NG voices
+  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   # test: X server and real input, screenshots, printing to PDF, reading PDFs
   xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
   # test: a window manager under Xvfb, the real clipboard

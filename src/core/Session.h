@@ -41,6 +41,8 @@ struct PagerState {
 // a fresh value is a fresh start.
 struct Session {
     bool soundOn = false;
+    // The screens read aloud what they put up; one setting for every screen.
+    bool readAloud = false;
     Quiz quiz;
     QuizProgress progress;
     WorksheetList worksheets;

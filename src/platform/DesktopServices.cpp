@@ -62,6 +62,27 @@ public:
             device->prepare(path);
     }
 
+    bool speechAvailable() override
+    {
+        const SpeechDevice *device = speech();
+        return device &&
+               (device->state() == SpeechDevice::State::Ready || device->state() == SpeechDevice::State::Speaking);
+    }
+
+    void speak(const QString &text) override
+    {
+        if (speechAvailable())
+            m_speech->say(text);
+    }
+
+    void stopSpeaking() override
+    {
+        if (m_speech)
+            m_speech->stop();
+    }
+
+    void prepareSpeech() override { speech(); }
+
     bool print(const std::function<void(PrintSurface &)> &document) override
     {
         // The printer's fonts are the screens' faces.
@@ -86,15 +107,37 @@ public:
 private:
     static QWidget *stage() { return Stage::exists() ? &Stage::instance() : nullptr; }
 
-    // The device and the file's path; nothing when the machine's sound is
-    // switched off (TERRALORE_NO_AUDIO) or the file is missing.
+    // The machine's sound is switched off (TERRALORE_NO_AUDIO), or there is no application yet.
+    static bool silent() { return !qEnvironmentVariableIsEmpty("TERRALORE_NO_AUDIO") || !QCoreApplication::instance(); }
+
+    // The device and the file's path; nothing when the machine is silent or the file is missing.
     static SoundDevice *deviceFor(const QString &relativePath, QString &path)
     {
-        if (!qEnvironmentVariableIsEmpty("TERRALORE_NO_AUDIO") || !QCoreApplication::instance())
+        if (silent())
             return nullptr;
         path = resolveResource(relativePath);
         return QFileInfo::exists(path) ? soundDevice() : nullptr;
     }
+
+    // The speech engine, started on first use; nothing when the machine is silent.
+    SpeechDevice *speech()
+    {
+        if (m_speechAsked)
+            return m_speech;
+        m_speechAsked = true;
+        m_speech = silent() ? nullptr : speechDevice();
+        if (m_speech) {
+            // Screens grey or offer their reading aloud as the engine comes and goes.
+            m_speech->setStateListener([](SpeechDevice::State) {
+                if (Stage::exists())
+                    emit Stage::instance().speechStateChanged();
+            });
+        }
+        return m_speech;
+    }
+
+    bool m_speechAsked = false;
+    SpeechDevice *m_speech = nullptr;
 };
 
 } // namespace

@@ -43,4 +43,10 @@ SoundDevice *soundDevice()
     return device;
 }
 
+SpeechDevice *speechDevice()
+{
+    static SpeechDevice *const device = load<SpeechDevice>("terralore-speech", kSpeechDeviceMaker);
+    return device;
+}
+
 } // namespace terralore

@@ -8,9 +8,10 @@ namespace terralore {
 
 class PrintSurface;
 
-// The printer and the sound device live in libraries of their own, loaded on
-// first use: the printing and multimedia stacks (CUPS, PulseAudio and their
-// network and bus libraries) then cost nothing before the first frame.
+// The printer, the sound device and the speech engine live in libraries of
+// their own, loaded on first use: the printing, multimedia and speech stacks
+// (CUPS, PulseAudio, speech-dispatcher and their network and bus libraries)
+// then cost nothing before the first frame.
 
 class PrinterDevice {
 public:
@@ -31,12 +32,31 @@ public:
     virtual void prepare(const QString &path) = 0;
 };
 
+class SpeechDevice {
+public:
+    // Starting: the engine is still coming up (connecting to the desktop's
+    // speech service takes seconds). Unavailable: there is no engine, or it failed.
+    enum class State { Starting, Ready, Speaking, Unavailable };
+
+    virtual ~SpeechDevice() = default;
+    virtual State state() const = 0;
+    // Speaks text in place of whatever is being spoken, without blocking.
+    // Text given while the engine starts is spoken once it is ready.
+    virtual void say(const QString &text) = 0;
+    virtual void stop() = 0;
+    // Told of every change of state, on the user-interface thread.
+    virtual void setStateListener(std::function<void(State)> listener) = 0;
+};
+
 // The devices, loaded on first call; nothing when their library is missing.
 PrinterDevice *printerDevice();
 SoundDevice *soundDevice();
+// The speech engine starts coming up on the first call.
+SpeechDevice *speechDevice();
 
 // The names a device library exports its maker under.
 inline constexpr char kPrinterDeviceMaker[] = "terraloreMakePrinterDevice";
 inline constexpr char kSoundDeviceMaker[] = "terraloreMakeSoundDevice";
+inline constexpr char kSpeechDeviceMaker[] = "terraloreMakeSpeechDevice";
 
 } // namespace terralore

@@ -81,6 +81,10 @@ public:
     void setEscapeButton(QWidget *button) { m_escapeButton = button; }
     void pressEscape();
 
+    // What reading the screen aloud says: unless the screen knows better,
+    // every caption it shows, from the top left.
+    virtual QString textToReadAloud() const;
+
     // Called by the client area for moves over the bare form.
     void dispatchFormMouseMove(int button, int shift, float x, float y) { onBackgroundMouseMove(button, shift, x, y); }
 

@@ -12,8 +12,8 @@ class PrintSurface;
 enum class MsgButtons { OK, OKCancel };
 enum class MsgResult { OK, Cancel };
 
-// What the screens need from outside the stage: message boxes, sound effects
-// and the printer. The stage holds one set; tests put in fakes that answer
+// What the screens need from outside the stage: message boxes, sound effects,
+// speech and the printer. The stage holds one set; tests put in fakes that answer
 // messages and record what would be heard and printed.
 class Services {
 public:
@@ -26,6 +26,15 @@ public:
     virtual void playEffect(const QString &relativePath) = 0;
     // Readies an effect so that its first play starts at once.
     virtual void prepareEffect(const QString &relativePath) = 0;
+    // Reading aloud through the desktop's speech service, in British English
+    // where it has a voice for it. Available once its engine is ready; with
+    // no engine there is no speech and nothing is said to the user.
+    virtual bool speechAvailable() = 0;
+    // Speaks text in place of whatever is being spoken; silent when unavailable.
+    virtual void speak(const QString &text) = 0;
+    virtual void stopSpeaking() = 0;
+    // Starts the engine coming up, without waiting for it.
+    virtual void prepareSpeech() = 0;
     // Prints one document on the default printer, without a dialog: the
     // routine draws it and ends it with EndDoc. False when the printer is
     // missing or the job failed; a failed job is aborted, nothing of it printed.

@@ -85,6 +85,8 @@ public:
 signals:
     void resized();
     void formShown(terralore::Form *form);
+    // The speech engine came up, started or stopped speaking, or failed.
+    void speechStateChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

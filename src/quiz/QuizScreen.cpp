@@ -6,6 +6,7 @@
 #include "QuizPrinting.h"
 #include "QuizResults.h"
 #include "ResultsScreen.h"
+#include "SpokenText.h"
 #include "StandardScreen.h"
 #include "TextCodec.h"
 #include "WrongAnswers.h"
@@ -96,6 +97,8 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
     });
     makeLabelButtons(this, entryButtons, std::span(kButtons), &QuizScreen::onEntryClicked, HoverLight::On);
     setEscapeButton(entryButtons[ExitEntry]);
+    // Left of Previous Question.
+    readAloud = new ReadAloudToggle(this, 120, 1800);
 }
 
 void QuizScreen::onLoad()
@@ -138,6 +141,7 @@ void QuizScreen::showCurrentQuestion()
         entryButtons[NextEntry]->setCaption(QStringLiteral("Check Score >>"));
     if (answerButtons[NoAnswer]->Visible())
         firstFocus()->setFocus(Qt::OtherFocusReason);
+    readAloud->readIfOn();
 }
 
 QList<QWidget *> QuizScreen::tabOrder() const
@@ -152,6 +156,17 @@ QWidget *QuizScreen::firstFocus() const
 {
     // By keyboard each question starts on its first option.
     return KeyboardNavigation::inUse() ? answerButtons[AnswerA] : answerButtons[NoAnswer];
+}
+
+QString QuizScreen::textToReadAloud() const
+{
+    QStringList sentences{questionNumber->Caption(), questionText->Caption()};
+    for (int i = AnswerA; i <= AnswerD; ++i) {
+        const QString option = answerButtons[i]->text();
+        if (!option.trimmed().isEmpty())
+            sentences << QChar(u'A' + (i - AnswerA)) + QStringLiteral(": ") + option;
+    }
+    return joinSentences(sentences);
 }
 
 void QuizScreen::onAnswerClicked()

@@ -7,6 +7,7 @@
 #include "OptionGroup.h"
 #include "PictureControl.h"
 #include "QuizPrinting.h"
+#include "ReadAloudToggle.h"
 
 // The multiple-choice quiz: the ten questions of the loaded quiz, one at a
 // time; leaving the tenth scores the quiz and opens the results.
@@ -33,11 +34,14 @@ public:
     terralore::OptionGroup *answerGroup;
     terralore::ControlArray<terralore::OptionButton> answerButtons;
     terralore::ControlArray<terralore::Label> entryButtons;
+    ReadAloudToggle *readAloud;
 
     // Puts the current question on screen with no answer chosen.
     void showCurrentQuestion();
     // Prints the loaded quiz as a worksheet.
     void printWorksheet(WorksheetCopy copy);
+    // "Question 3. <question>. A: <option>. B: ..."
+    QString textToReadAloud() const override;
 
 protected:
     void onLoad() override;

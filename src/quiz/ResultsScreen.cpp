@@ -5,6 +5,7 @@
 #include "LabelButtons.h"
 #include "QuizPrinting.h"
 #include "QuizResults.h"
+#include "SpokenText.h"
 #include "StandardScreen.h"
 #include "WrongAnswers.h"
 
@@ -89,6 +90,7 @@ ResultsScreen::ResultsScreen() : Form(QStringLiteral("ResultsScreen"))
     pictureTimer = new Timer(this, "pictureTimer", 1);
     focusTimer = new Timer(this, "focusTimer", 10);
     celebrationTimer = new Timer(this, "celebrationTimer", 1);
+    readAloud = new ReadAloudToggle(this, 120, 1800);
 
     connect(pictureTimer, &Timer::Tick, this, &ResultsScreen::showPicture);
     connect(focusTimer, &Timer::Tick, this, &ResultsScreen::focusNameBox);
@@ -121,11 +123,22 @@ void ResultsScreen::showForQuiz()
     wrongAnswersHint->setVisible(true);
     entryButtons[CertificateOrWrongAnswersEntry]->setVisible(true);
     Show();
+    readAloud->readIfOn();
 }
 
 void ResultsScreen::showForActivity()
 {
     Show();
+    readAloud->readIfOn();
+}
+
+QString ResultsScreen::textToReadAloud() const
+{
+    QStringList sentences{heading->Caption(), scoreLineText->Caption()};
+    for (const Label *hint : {wrongAnswersHint, tryAgainLine, nameHint})
+        if (hint->Visible())
+            sentences << hint->Caption();
+    return joinSentences(sentences);
 }
 
 void ResultsScreen::showPicture()

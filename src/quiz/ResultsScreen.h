@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "PictureControl.h"
+#include "ReadAloudToggle.h"
 #include "TextBox.h"
 #include "Timer.h"
 
@@ -34,6 +35,10 @@ public:
     terralore::Timer *pictureTimer;
     terralore::Timer *focusTimer;
     terralore::Timer *celebrationTimer;
+    ReadAloudToggle *readAloud;
+
+    // The praise and the score line, and the hint shown below them.
+    QString textToReadAloud() const override;
 
 protected:
     void onLoad() override;

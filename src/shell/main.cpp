@@ -79,15 +79,17 @@ int main(int argc, char *argv[])
         stage.showFullScreenOnItsScreen();
     std::function<void()> afterFirstFrame = [&stage] {
         // Shipped files a teacher deleted come back, cut-short saves' copies
-        // go (taking the folder's lock costs a sync), and the sound library
-        // loads, now rather than before the first frame; the first click
-        // still sounds at once.
+        // go (taking the folder's lock costs a sync), and the sound and speech
+        // libraries load, now rather than before the first frame; the first
+        // click still sounds at once, and the speech engine comes up on a
+        // thread of its own by the time a screen reads aloud.
         terralore::restoreShippedFiles();
         terralore::sweepInterruptedSaves();
         // Looking the icon up in the desktop's icon theme takes longer under X
         // than building the whole title screen; the window gets it now.
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.terralore.Terralore")));
         stage.services().prepareEffect(QStringLiteral("wav\\click.wav"));
+        stage.services().prepareSpeech();
     };
     // For the start-up benchmark: report the first painted frame, then leave.
     if (qEnvironmentVariableIsSet("TERRALORE_EXIT_AFTER_FIRST_FRAME"))

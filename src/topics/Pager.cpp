@@ -4,6 +4,7 @@
 #include "PagePrinting.h"
 #include "Services.h"
 #include "TextCodec.h"
+#include "picture/PageText.h"
 
 using namespace terralore;
 
@@ -46,6 +47,8 @@ void Pager::createEntries()
     makeLabelButtons(this, entryButtons, std::span(kEntries), &Pager::onEntryClicked, HoverLight::Off);
     entryButtons[PreviousEntry]->setEnabled(false);
     setEscapeButton(entryButtons[ExitEntry]);
+    // Between Next Page and Exit.
+    readAloud = new ReadAloudToggle(this, 9420, 1245);
 }
 
 QString Pager::pageCounterText(int page, int count)
@@ -57,6 +60,12 @@ void Pager::openPage(const QString &shown, const QString &printed)
 {
     pageImage->LoadPicture(shown);
     printCopy->LoadPicture(printed);
+    readAloud->readIfOn();
+}
+
+QString Pager::textToReadAloud() const
+{
+    return pageText(pageImage->picture());
 }
 
 void Pager::onEntryClicked(int entry)

@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "PictureControl.h"
+#include "ReadAloudToggle.h"
 
 #include <functional>
 
@@ -20,6 +21,10 @@ public:
     terralore::Image *printCopy;
     terralore::Label *pageCounterLine;
     terralore::ControlArray<terralore::Label> entryButtons;
+    ReadAloudToggle *readAloud = nullptr;
+
+    // The text of the page shown.
+    QString textToReadAloud() const override;
 
     // "Page 2 of 5": both numbers with their sign place.
     static QString pageCounterText(int page, int count);
@@ -31,12 +36,12 @@ protected:
     };
     // Creates the two pages and the counter, lowest in the stacking order.
     Pager(const QString &name, const Design &design);
-    // Creates the four entries; a reader calls it once its own lower controls
-    // exist, so the entries lie above everything else on the page.
+    // Creates the four entries and the reading aloud; a reader calls it once
+    // its own lower controls exist, so these lie above everything else on the page.
     void createEntries();
 
-    // Loads both copies of a page, the shown one first; an empty name clears
-    // the picture.
+    // Loads both copies of a page, the shown one first, and reads it aloud
+    // if that is on; an empty name clears the picture.
     void openPage(const QString &shown, const QString &printed);
 
     // Next Page is +1, Previous Page -1.

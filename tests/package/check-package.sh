@@ -23,8 +23,9 @@ deb=$("$src/scripts/package.sh" "$build" "$work/out" 2>"$work/package.log") || {
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/^ *//; s/[ (].*//')
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libcups2 libstdc++6 \
-  fonts-wine fonts-liberation2 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libqt6texttospeech6 libcups2 \
+  libstdc++6 fonts-wine fonts-liberation2 gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
+  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng; do
   grep -qxF "$p" <<<"$names" || fail "Depends lacks $p"
 done
 # apt resolves every dependency against Debian's packages.
@@ -35,8 +36,8 @@ owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 root="$work/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 [ -x "$root/usr/bin/terralore" ] || fail "no /usr/bin/terralore"
-# The printer and sound libraries the program loads on first use.
-for device in printer sound; do
+# The printer, sound and speech libraries the program loads on first use.
+for device in printer sound speech; do
   [ -f "$root/usr/lib/terralore/libterralore-$device.so" ] || fail "no /usr/lib/terralore/libterralore-$device.so"
 done
 diff -r "$src/resources" "$root/usr/share/terralore/resources" >"$work/data.diff" ||

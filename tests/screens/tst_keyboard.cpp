@@ -97,7 +97,7 @@ private slots:
                })
             << QStringList{
                    "Print Worksheet", "Print Answer Key", quiz.questions[0].options[0], "Next Question >>", "Exit",
-                   "Print Worksheet"};
+                   "Read aloud",      "Print Worksheet"};
         QTest::newRow("wizard") << Opener([] { worksheetWizard().Show(); })
                                 << QStringList{"titleBox-1", "questionBoxes0", "optionBoxes0"};
     }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Services for tests: every message is recorded and answered without a
-// dialog, every effect recorded instead of heard; printing is real.
+// dialog, every effect and every text read aloud recorded instead of heard;
+// printing is real.
 
 #include "Services.h"
 #include "Stage.h"
@@ -23,6 +24,10 @@ public:
     bool soundThroughDevice = false;
     // What the file dialogs answer (empty: cancelled), and the save filter.
     QString fileToOpen, fileToSave, saveFilter;
+    // Texts read aloud, in order; whether there is speech; stops asked for.
+    QStringList spoken;
+    bool speechReady = true;
+    int speechStops = 0;
 
     MsgResult showMessage(const QString &prompt, MsgButtons) override
     {
@@ -36,6 +41,10 @@ public:
             m_desktop->playEffect(relativePath);
     }
     void prepareEffect(const QString &) override {}
+    bool speechAvailable() override { return speechReady; }
+    void speak(const QString &text) override { spoken << text; }
+    void stopSpeaking() override { ++speechStops; }
+    void prepareSpeech() override {}
     // A file dialog is recorded by its caption.
     QString chooseFileToOpen(const QString &caption, const QString &) override
     {
@@ -59,6 +68,9 @@ public:
         fileToOpen.clear();
         fileToSave.clear();
         saveFilter.clear();
+        spoken.clear();
+        speechReady = true;
+        speechStops = 0;
     }
 
     // Puts a fresh set on the stage and returns it; the stage owns it.

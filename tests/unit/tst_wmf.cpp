@@ -1,6 +1,10 @@
 // The metafile player: one row per record family, probed where the records
-// put ink. Other writers' and damaged metafiles are fuzz/corpus/picture seeds.
+// put ink; and the text read aloud from a shipped page. Other writers' and
+// damaged metafiles are fuzz/corpus/picture seeds.
 #include "PictureTesting.h"
+#include "TestData.h"
+
+#include "picture/PageText.h"
 
 #include "picture/WmfTypes.h"
 
@@ -154,6 +158,35 @@ private slots:
             const QColor found = image.pixelColor(parts[0].toInt(), parts[1].toInt());
             QVERIFY2(near(found, QColor(parts[2])), qPrintable(probe + QStringLiteral(": ") + found.name()));
         }
+    }
+
+    // Runs on a baseline make a line, wrapped lines a sentence, headings
+    // sentences of their own, and the left column comes before the right.
+    void pageTextInReadingOrder_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("sentences");
+        QTest::addColumn<bool>("opening");
+        const auto row = [](const char *name, const char *page, const char *sentences, bool opening = false) {
+            QTest::newRow(name) << QString::fromLatin1(page) << QString::fromLatin1(sentences) << opening;
+        };
+        row("title and heading first", "key sciencea",
+            "Key Facts: The Science of Rocks. Rocks and minerals. The ground under our feet is rock, made of "
+            "minerals: natural crystals such as quartz and mica. We sort rocks",
+            true);
+        row("brackets", "key sciencea", " Made when hot melted rock (magma or lava) cools and sets hard. ");
+        row("left column, then right", "key sciencea",
+            " limestone, chalk (tiny shells of sea creatures). Metamorphic rock. Made when great heat and pressure");
+        row("a bold word inside a line", "guide2", " Read them together on screen, or press Print at the top right");
+    }
+
+    void pageTextInReadingOrder()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, sentences);
+        QFETCH(bool, opening);
+        const QString text = pageText(Picture::load(resourcesFolder() + QStringLiteral("/wmf/") + page + ".wmf"));
+        QVERIFY2(opening ? text.startsWith(sentences) : text.contains(sentences), qPrintable(text));
     }
 };
 

@@ -1,5 +1,6 @@
 // TextOut and ExtTextOut: alignment, escapement, character widths, opaque and clipped boxes.
 #include "picture/WmfContext.h"
+#include "picture/WmfTextRecord.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -30,31 +31,15 @@ struct Layout {
 
 void WmfContext::textOut(const WmfParams &p)
 {
-    const qsizetype length = p.u16(0);
-    const qsizetype after = 1 + (length + 1) / 2;
-    drawText(QPointF(p.s16(after + 1), p.s16(after)), p.bytes(1, length), {});
+    const WmfTextRecord text = readTextOut(p);
+    drawText(text.at, text.bytes, {});
 }
 
 void WmfContext::extTextOut(const WmfParams &p)
 {
-    const QPointF at(p.s16(1), p.s16(0));
-    const qsizetype length = p.u16(2);
-    const int options = p.u16(3);
-    qsizetype word = 4;
-    QRectF box;
-    if (options & (EtoOpaque | EtoClipped)) {
-        box = QRectF(QPointF(p.s16(4), p.s16(5)), QPointF(p.s16(6), p.s16(7))).normalized();
-        word = 8;
-    }
-    const QByteArrayView bytes = p.bytes(word, length);
-    word += (length + 1) / 2;
-    std::vector<double> dx;
-    const qsizetype step = (options & EtoPdy) ? 2 : 1;
-    if (p.size() - word >= length * step) {
-        dx.reserve(size_t(length));
-        for (qsizetype i = 0; i < length; ++i)
-            dx.push_back(p.s16(word + i * step));
-    }
+    const WmfTextRecord text = readExtTextOut(p);
+    const int options = text.options;
+    const QRectF &box = text.box;
     if ((options & EtoOpaque) && !box.isEmpty() && !drawsNothing()) {
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_dc.bkColor);
@@ -70,7 +55,7 @@ void WmfContext::extTextOut(const WmfParams &p)
         }()),
                               m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     }
-    drawText(at, bytes, dx);
+    drawText(text.at, text.bytes, text.dx);
     if (clipped)
         m_painter.restore();
 }
