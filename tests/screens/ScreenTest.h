@@ -108,13 +108,7 @@ inline QStringList shownPrompts()
 // The topmost visible form on the stage.
 inline Form *topForm()
 {
-    const QObjectList children = Stage::instance().children();
-    for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        auto *form = qobject_cast<Form *>(*it);
-        if (form && form->isVisible() && !form->isUnloading())
-            return form;
-    }
-    return nullptr;
+    return Stage::instance().topForm();
 }
 
 } // namespace terralore::test

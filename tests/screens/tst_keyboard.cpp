@@ -150,35 +150,6 @@ private slots:
         QCOMPARE(session().soundOn, to != QLatin1String("Sound Off"));
     }
 
-    // The quiz by keys: each question starts on its first option, Down
-    // chooses the next one with the answer sound, Enter on Next goes on.
-    void quizAnsweredByKeys()
-    {
-        const QuizOnDisk quiz(fixture().data.file(kRocksQuiz));
-        QVERIFY(openRocksQuiz());
-        QuizScreen &screen = quizScreen();
-        pressKey(Qt::Key_Tab);
-        pressKey(Qt::Key_Tab);
-        pressKey(Qt::Key_Tab);
-        QCOMPARE(focused(), quiz.questions[0].options[0]);
-        int choices = 0; // each choice, by arrow or Space, sounds
-        for (int q = 1; q <= 10; ++q) {
-            for (int option = 1; option < quiz.digit(q); ++option, ++choices)
-                pressKey(Qt::Key_Down);
-            if (quiz.digit(q) == 1 && ++choices)
-                pressKey(Qt::Key_Space);
-            QVERIFY(screen.answerButtons[quiz.digit(q)]->isChecked());
-            while (!focused().startsWith(q < 10 ? QLatin1String("Next") : QLatin1String("Check")))
-                pressKey(Qt::Key_Tab);
-            pressKey(Qt::Key_Return);
-            if (q < 10)
-                QCOMPARE(focused(), quiz.questions[std::size_t(q)].options[0]);
-        }
-        QCOMPARE(topForm()->FormName(), QLatin1String("ResultsScreen"));
-        QCOMPARE(session().progress.score, 10);
-        QCOMPARE(countOf(QStringLiteral("wav\\typekey.wav")), choices);
-    }
-
     // The mark shows only once a key is pressed, round the focused control,
     // in white on a black button and black on a white text box, and goes
     // with the next mouse press.
