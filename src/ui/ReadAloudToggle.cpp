@@ -28,6 +28,7 @@ ReadAloudToggle::ReadAloudToggle(Form *form, float left, float width)
                       .width = width,
                       .height = 285,
                       .caption = QStringLiteral("Read aloud"),
+                      .bold = true,
                       .fore = palette::kYellow})
 {
     // The screen's own ground shows through; greyed, the caption is grey
