@@ -18,7 +18,7 @@ packages=(
   # run: reading aloud through speech-dispatcher and its eSpeak NG voices
   qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   # test: X server and real input, screenshots, printing to PDF, reading PDFs
-  xvfb xdotool x11-utils imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
+  xvfb xdotool x11-utils dbus-daemon imagemagick cups cups-bsd printer-driver-cups-pdf poppler-utils
   # test: a window manager under Xvfb, the real clipboard
   openbox xclip
   # test: a private session bus with the accessibility bus, read as a screen reader does (e2e_screenreader)

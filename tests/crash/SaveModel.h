@@ -63,9 +63,10 @@ struct JournalStep {
 inline std::optional<QList<JournalStep>> readJournal(const QString &path)
 {
     QList<JournalStep> steps;
-    const QString text = QString::fromUtf8(readFile(path));
-    if (!text.isEmpty() && !text.endsWith(u'\n'))
-        return std::nullopt;
+    QString text = QString::fromUtf8(readFile(path));
+    // A kill inside the write of a line (the kernel may split a write where it
+    // crosses a page) leaves the line's start: its step had not begun.
+    text.truncate(text.lastIndexOf(u'\n') + 1);
     for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList words = line.split(u' ');
         bool ok = false;

@@ -24,8 +24,9 @@ namespace {
 int journal = -1;
 QElapsedTimer stepClock;
 
-// One write per line, so a kill never leaves half a line; synced before the
-// step it announces begins. Also said on standard output, with `extra`.
+// One write per line, synced before the step it announces begins; a kill in
+// the write may leave the line's start, which is cut off at the next start.
+// Also said on standard output, with `extra`.
 void record(const QString &line, const QString &extra = {})
 {
     const QByteArray bytes = line.toUtf8() + '\n';
@@ -107,6 +108,7 @@ int main(int argc, char *argv[])
     qputenv("TERRALORE_DATA", QFile::encodeName(args[1]));
     const int steps = args.size() > 3 ? args[3].toInt() : -1;
     const auto done = readJournal(args[2]);
+    QFile::resize(args[2], readFile(args[2]).lastIndexOf('\n') + 1);
     journal = ::open(QFile::encodeName(args[2]).constData(), O_WRONLY | O_APPEND | O_CREAT, 0644);
     if (!done || journal < 0 || prepareDataFolder().isEmpty()) {
         std::fputs("cannot read the journal or open the data folder\n", stderr);

@@ -51,7 +51,7 @@ e2e_start_program() { # [program options]
 e2e_start_wm() {
   openbox >/dev/null 2>&1 &
   E2E_WM=$!
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.1; done
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.1; done
   e2e_fail "the window manager did not start"
 }
 

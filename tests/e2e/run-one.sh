@@ -6,4 +6,6 @@ script=$1 program=$2 resources=$3 work=$4
 rm -rf "$work"
 mkdir -p "$work/data" "$work/artefacts"
 cp -r "$resources"/. "$work/data/"
-exec bash "$script" "$program" "$work/data" "$work/artefacts"
+# A session bus of the test's own, ended with it: without one, the program's
+# accessibility bridge would autolaunch a bus on each display that outlives it.
+exec dbus-run-session -- bash "$script" "$program" "$work/data" "$work/artefacts"
