@@ -84,6 +84,8 @@ public:
     // What reading the screen aloud says: unless the screen knows better,
     // every caption it shows, from the top left.
     virtual QString textToReadAloud() const;
+    // Speaks that text, when the desktop has speech for us.
+    void readAloud() const;
 
     // Called by the client area for moves over the bare form.
     void dispatchFormMouseMove(int button, int shift, float x, float y) { onBackgroundMouseMove(button, shift, x, y); }

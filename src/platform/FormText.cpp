@@ -2,6 +2,7 @@
 #include "Form.h"
 
 #include "Label.h"
+#include "Services.h"
 #include "SpokenText.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,15 @@ QString Form::textToReadAloud() const
     for (const QWidget *widget : readingOrder(shown))
         texts << shownText(widget);
     return joinSentences(texts);
+}
+
+void Form::readAloud() const
+{
+    if (!services().speechAvailable())
+        return;
+    const QString text = textToReadAloud();
+    if (!text.isEmpty())
+        services().speak(text);
 }
 
 } // namespace terralore

@@ -161,6 +161,13 @@ bool KeyboardNavigation::onKey(QKeyEvent &key)
     Form *top = Stage::instance().topForm();
     if (!top)
         return false;
+    if (key.key() == Qt::Key_F9) {
+        // The top screen read aloud once, whether or not its toggle is on;
+        // a held key reads once.
+        if (!key.isAutoRepeat())
+            top->readAloud();
+        return true;
+    }
     QWidget *focused = QApplication::focusWidget();
     if (!focused || !top->isAncestorOf(focused)) {
         // The screen that had the focus has gone: the first key brings the

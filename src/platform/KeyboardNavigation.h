@@ -13,7 +13,7 @@ class Form;
 
 // Plays the stage by keyboard: Tab and Shift+Tab walk the top screen's
 // controls, the arrow keys move within a group of buttons, Escape does what
-// the screen's Exit or Cancel does. A screen may take a key first (the
+// the screen's Exit or Cancel does, F9 reads the top screen aloud. A screen may take a key first (the
 // activities carry captions with them). The first key shows the focus mark;
 // a mouse press hides it again, so pointer users never see it.
 class KeyboardNavigation : public QObject {

@@ -3,7 +3,6 @@
 #include "Accessibility.h"
 #include "Form.h"
 #include "KeyboardNavigation.h"
-#include "ReadAloudKey.h"
 #include "SingleClicks.h"
 
 #include <QCloseEvent>
@@ -39,7 +38,6 @@ Stage::Stage() : m_services(makeDesktopServices())
     QPixmapCache::setCacheLimit(1024);
     QCoreApplication::instance()->installEventFilter(new SingleClicks(this));
     QCoreApplication::instance()->installEventFilter(new KeyboardNavigation(this));
-    QCoreApplication::instance()->installEventFilter(new ReadAloudKey(this));
     installAccessibility();
 }
 

@@ -46,11 +46,8 @@ ReadAloudToggle::ReadAloudToggle(Form *form, float left, float width)
 
 void ReadAloudToggle::readIfOn()
 {
-    if (!readAloudSetting() || !services().speechAvailable())
-        return;
-    const QString text = form()->textToReadAloud();
-    if (!text.isEmpty())
-        services().speak(text);
+    if (readAloudSetting())
+        form()->readAloud();
 }
 
 void ReadAloudToggle::onClicked()
