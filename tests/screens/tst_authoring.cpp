@@ -422,6 +422,12 @@ private slots:
             << QByteArray(giftQuestions(10, 0)).replace("::Rocks Q", "::Granite Q")
             << QStringList{QStringLiteral("A worksheet called Granite already exists. Do you want to replace it?")}
             << QStringList{"Granite"};
+        QTest::newRow("an & kept as a comma, told")
+            << QByteArray(giftQuestions(10, 0)).replace("=Flint ~Slate", "=Flint ~Slate & shale")
+            << QStringList{QStringLiteral(
+                   "The worksheet Rocks has been imported. Each \"&\" was changed to a comma, as "
+                   "worksheets keep it; the first was in Option C of Question 1 (Rocks Q1).")}
+            << QStringList{"Granite", "Rocks"};
     }
 
     void catalogueImport()
