@@ -29,16 +29,31 @@ packages=(
   dpkg-dev desktop-file-utils appstream
   # fuzzing and sanitizers with clang
   clang libclang-rt-14-dev
+  # test: an independent GIFT reader (gift-pegjs from npm, below)
+  nodejs
 )
+# Debian's npm, unless the nodejs installed already brings its own.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The npm packages the tests read with, at the versions the lock file pins,
+# under build/node (the GIFT export's test looks for them there).
+top=$(cd "$(dirname "$0")/.." && pwd)
+node_dir="$top/build/node"
+if ! cmp -s "$top/tests/gift/package-lock.json" "$node_dir/package-lock.json" ||
+  [ ! -f "$node_dir/node_modules/gift-pegjs/package.json" ]; then
+  mkdir -p "$node_dir"
+  cp "$top/tests/gift/package.json" "$top/tests/gift/package-lock.json" "$node_dir/"
+  (cd "$node_dir" && npm ci --no-audit --no-fund --loglevel=error)
+fi

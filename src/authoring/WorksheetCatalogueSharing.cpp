@@ -54,8 +54,10 @@ void WorksheetCatalogue::onImportClicked()
     readIndex();
     list.cataloguePage = (list.count - 1) / kTitlesPerPage;
     showPage();
-    showMessage(result.titles.size() == 1 ? QStringLiteral("The worksheet ") + result.titles.constFirst() +
-                                                QStringLiteral(" has been imported.")
-                                          : QStringLiteral("These worksheets have been imported: ") +
-                                                result.titles.join(QStringLiteral(", ")) + QStringLiteral("."));
+    const QString imported =
+        result.titles.size() == 1
+            ? QStringLiteral("The worksheet ") + result.titles.constFirst() + QStringLiteral(" has been imported.")
+            : QStringLiteral("These worksheets have been imported: ") + result.titles.join(QStringLiteral(", ")) +
+                  QStringLiteral(".");
+    showMessage(result.notice.isEmpty() ? imported : imported + u' ' + result.notice);
 }

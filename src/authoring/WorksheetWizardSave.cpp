@@ -102,6 +102,7 @@ void WorksheetWizard::save()
     switch (saveWorksheets({sheet}, m_editedTitle, &askToReplace, list.count, list.names)) {
     case SaveOutcome::Declined:
         return;
+    case SaveOutcome::Full: // nothing was written
     case SaveOutcome::Failed:
         showMessage(worksheetSaveProblem());
         return;

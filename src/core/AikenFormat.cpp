@@ -8,12 +8,20 @@ namespace terralore {
 
 namespace {
 
-// A capital letter, "." or ")", a blank and the option's text. Without text
-// it is still taken for an option, so that the refusal names it.
+// The lines are told apart as the learning platforms tell them, so that an
+// export that reads back here reads back there too: a line shorter than two
+// bytes is skipped, and a capital letter, "." or ")" begin an option, a
+// blank after them or not ("A)Paris"). Without text it is still taken for an
+// option, so that the refusal names it.
 const QRegularExpression &optionLine()
 {
-    static const QRegularExpression line(QStringLiteral("^([A-Z])[.)](?:[ \\t](.*))?$"));
+    static const QRegularExpression line(QStringLiteral("^([A-Z])[.)][ \\t]?(.*)$"));
     return line;
+}
+
+bool isSkipped(const QString &line)
+{
+    return line.toUtf8().size() < 2;
 }
 
 // In capitals only, as the learning platforms read it.
@@ -24,26 +32,40 @@ struct PendingQuestion {
     QString letters;
     QStringList options;
     std::optional<QString> answer;
+    int line = 0; // where it begins
 };
+
+// The letter that begins the answer, as the platforms take it: "B",
+// "B (Flint)" and "B. Flint" all name option B. Lone capitals after it
+// ("B, C", "B and C") name more than one.
+void readAnswer(const QString &answer, const QString &letters, FileQuestion &question)
+{
+    static const QRegularExpression first(QStringLiteral("^\\s*([A-Z])(?![A-Za-z0-9])(.*)$"));
+    static const QRegularExpression others(
+        QStringLiteral("^(?:\\s*(?:[,;/&+]|\\band\\b|\\bor\\b)?\\s*[A-Z](?![A-Za-z0-9]))+[\\s.]*$"));
+    const QRegularExpressionMatch match = first.match(answer);
+    if (!match.hasMatch())
+        return;
+    if (others.match(match.capturedView(2)).hasMatch()) {
+        if (question.problem.isEmpty())
+            question.problem = QStringLiteral("has more than one right answer.");
+        return;
+    }
+    if (const qsizetype option = letters.indexOf(match.capturedView(1).front()); option >= 0)
+        question.right.append(option);
+}
 
 FileQuestion questionOf(const PendingQuestion &pending)
 {
     FileQuestion question;
+    question.line = pending.line;
     question.text = worksheetValue(pending.text.join(u'\n'));
     for (const QString &option : pending.options)
         question.options.append(worksheetValue(option));
     if (pending.options.size() == 4 && pending.letters != QLatin1String("ABCD"))
         question.problem = QStringLiteral("does not list its options as A, B, C and D.");
-    if (!pending.answer)
-        return question;
-    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
-    const QStringList letters = pending.answer->split(separators, Qt::SkipEmptyParts);
-    if (letters.size() > 1 && question.problem.isEmpty())
-        question.problem = QStringLiteral("has more than one right answer.");
-    if (letters.size() == 1 && letters.front().size() == 1) {
-        if (const qsizetype option = pending.letters.indexOf(letters.front().front()); option >= 0)
-            question.right.append(option);
-    }
+    if (pending.answer)
+        readAnswer(*pending.answer, pending.letters, question);
     return question;
 }
 
@@ -69,6 +91,8 @@ bool looksLikeAiken(QStringView text)
     bool answers = false;
     for (QStringView raw : textLines(text)) {
         const QString line = worksheetValue(raw);
+        if (isSkipped(line))
+            continue;
         answers = answers || line.startsWith(kAnswer);
         options = options || optionLine().match(line).hasMatch();
     }
@@ -86,12 +110,13 @@ FileQuestions parseAiken(QStringView text)
         parsed.questions.append(questionOf(pending));
         pending = {};
     };
-    for (QStringView raw : textLines(text)) {
-        // Told apart as written back: a line that reads as text must not
-        // write back as an option.
-        const QString line = worksheetValue(raw);
-        if (line.isEmpty())
+    const QList<QStringView> lines = textLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = worksheetValue(lines[i]);
+        if (isSkipped(line))
             continue;
+        if (pending.text.isEmpty() && pending.options.isEmpty())
+            pending.line = int(i) + 1;
         if (const QRegularExpressionMatch option = optionLine().match(line); option.hasMatch()) {
             pending.letters += option.capturedView(1);
             pending.options.append(option.captured(2));
@@ -99,8 +124,10 @@ FileQuestions parseAiken(QStringView text)
             pending.answer = line.mid(kAnswer.size());
             endQuestion();
         } else {
-            if (!pending.options.isEmpty())
+            if (!pending.options.isEmpty()) {
                 endQuestion();
+                pending.line = int(i) + 1;
+            }
             pending.text.append(line);
         }
     }

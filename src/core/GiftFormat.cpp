@@ -135,13 +135,14 @@ void readAnswers(QStringView answers, TextFormat format, FileQuestion &question)
 // One question: an optional "::name::", an optional format marker, the text
 // and the answers in braces. Text after the closing brace makes a
 // missing-word question; a worksheet shows its gap as a line, "_____".
-FileQuestion readQuestion(QStringView block, QString &name)
+FileQuestion readQuestion(QStringView block, int line)
 {
     FileQuestion question;
+    question.line = line;
     QStringView rest = block.trimmed();
     if (rest.startsWith(u"::")) {
         if (const qsizetype end = findUnescaped(rest, u"::", 2); end >= 0) {
-            name = worksheetValue(unescaped(rest.mid(2, end - 2)));
+            question.name = worksheetValue(unescaped(rest.mid(2, end - 2)));
             rest = rest.mid(end + 2).trimmed();
         }
     }
@@ -183,28 +184,31 @@ QString sharedPrefix(const QStringList &names)
     return prefix;
 }
 
-// A value that would read as a format marker or an answer's weight is
-// written behind an explicit one.
-QString textValue(const QString &value)
+// An option as the learning platforms read it back. Without a format marker
+// it takes its question's format, plain. One beginning with "%" or "[" would
+// read as a weight (which the platforms never look for after "=", so they
+// keep the weight's marks as text) or a format marker: an explicit marker
+// goes first. One holding "->" is written as HTML, its ">" as "&gt;": some
+// readers take "=... -> ..." for a question of matching pairs.
+QString optionValue(const QString &value, bool right)
 {
-    return (value.startsWith(u'[') ? QStringLiteral("[plain]") : QString()) + escaped(value);
-}
-
-QString answerValue(const QString &value, bool right)
-{
-    QString answer = right ? QStringLiteral("=") : QStringLiteral("~");
-    if (value.startsWith(u'%'))
-        answer += right ? QStringLiteral("%100%") : QStringLiteral("%0%");
-    return answer + textValue(value);
+    const QString mark = right ? QStringLiteral("=") : QStringLiteral("~");
+    if (value.contains(QStringLiteral("->")))
+        return mark + QStringLiteral("[html]") + escaped(value.toHtmlEscaped());
+    if (value.startsWith(u'%') || value.startsWith(u'['))
+        return mark + QStringLiteral("[plain]") + escaped(value);
+    return mark + escaped(value);
 }
 
 QString giftQuestion(const QuizSheet &sheet, std::size_t q)
 {
     const QuizQuestionText &question = sheet.questions[q];
+    // Text without a marker is the platforms' own format, read as HTML:
+    // "<b>" would turn bold and "&lt;" into "<". A worksheet's text is plain.
     QString text = QStringLiteral("::") + escaped(sheet.title + QStringLiteral(" Q") + QString::number(q + 1)) +
-                   QStringLiteral(":: ") + textValue(question.text) + QStringLiteral(" {");
+                   QStringLiteral(":: [plain]") + escaped(question.text) + QStringLiteral(" {");
     for (std::size_t j = 0; j < 4; ++j)
-        text += answerValue(question.options[j], question.answer == int(j) + 1) + QChar(j < 3 ? u' ' : u'}');
+        text += optionValue(question.options[j], question.answer == int(j) + 1) + QChar(j < 3 ? u' ' : u'}');
     return text + u'\n';
 }
 
@@ -234,23 +238,26 @@ FileQuestions parseGift(QStringView text)
     FileQuestions parsed;
     QStringList names;
     QString block;
+    int blockLine = 0;
     const auto endBlock = [&] {
         if (block.trimmed().isEmpty())
             return;
-        QString name;
-        parsed.questions.append(readQuestion(block, name));
-        names.append(name);
+        parsed.questions.append(readQuestion(block, blockLine));
+        names.append(parsed.questions.constLast().name);
         block.clear();
     };
-    for (QStringView line : textLines(text)) {
-        const QStringView trimmed = line.trimmed();
+    const QList<QStringView> lines = textLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView trimmed = lines[i].trimmed();
         if (trimmed.startsWith(u"//") || trimmed.startsWith(u"$CATEGORY:"))
             continue;
         if (trimmed.isEmpty()) {
             endBlock();
             continue;
         }
-        block += line;
+        if (block.isEmpty())
+            blockLine = int(i) + 1;
+        block += lines[i];
         block += u'\n';
     }
     endBlock();

@@ -34,11 +34,13 @@ QString decodeQuestionFile(const QByteArray &bytes)
 ImportedWorksheets readQuestionFile(const QByteArray &bytes, const QString &title, const QString &fileBaseName)
 {
     const QString text = decodeQuestionFile(bytes);
-    const std::optional<QuestionFormat> format = detectQuestionFormat(text);
+    // Braces or capitals found among a program's bytes make no question.
+    const std::optional<QuestionFormat> format =
+        looksLikeText(text) ? detectQuestionFormat(text) : std::optional<QuestionFormat>();
     if (!format) {
         if (text.trimmed().isEmpty())
             return worksheetsFrom({}, title);
-        return {{}, QStringLiteral("The file is not a GIFT or Aiken file.")};
+        return {{}, QStringLiteral("The file is not a GIFT or Aiken file."), {}};
     }
     const FileQuestions parsed = *format == QuestionFormat::Gift ? parseGift(text) : parseAiken(text);
     QString name = title.trimmed();

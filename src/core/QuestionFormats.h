@@ -18,9 +18,9 @@ constexpr int kOptionLength = 30;
 // The two text formats learning platforms read and write quizzes in.
 enum class QuestionFormat { Gift, Aiken };
 
-// A worksheet as GIFT: per question `::Title Qn:: question {~A =B ~C ~D}`, the
-// options in A-D order and "=" on the right one, special characters escaped,
-// a blank line between questions. UTF-8, trailing newline.
+// A worksheet as GIFT: per question `::Title Qn:: [plain]question {~A =B ~C ~D}`,
+// the options in A-D order and "=" on the right one, special characters
+// escaped, a blank line between questions. UTF-8, trailing newline.
 QByteArray writeGift(const QuizSheet &sheet);
 // As Aiken: the question line, "A. text" to "D. text", "ANSWER: X", a blank
 // line between questions. UTF-8, trailing newline.
@@ -31,6 +31,9 @@ QByteArray writeAiken(const QuizSheet &sheet);
 struct ImportedWorksheets {
     QList<QuizSheet> sheets;
     QString refusal;
+    // What the teacher should know of worksheets made: a value changed on the
+    // way in, in words; empty when nothing was.
+    QString notice;
 };
 
 // The format told by the content (not by the file name); nothing when it is neither.

@@ -23,13 +23,26 @@ QString valueProblem(const QString &value, int longest)
     return {};
 }
 
+// "Question 4 (Rocks Q4)" or "Question 4 (line 31)": a teacher with a long
+// file need not count to find it.
+QString questionLabel(const FileQuestion &question, int number)
+{
+    QString label = QStringLiteral("Question") + signPlace(number);
+    if (!question.name.isEmpty())
+        return label + QStringLiteral(" (") + question.name + u')';
+    if (question.line > 0)
+        return label + QStringLiteral(" (line %1)").arg(question.line);
+    return label;
+}
+
 QString questionProblem(const FileQuestion &question, int number)
 {
-    const QString name = QStringLiteral("Question") + signPlace(number);
+    const QString name = questionLabel(question, number);
     if (!question.problem.isEmpty())
         return name + u' ' + question.problem;
-    if (question.options.size() != 4)
-        return name + QStringLiteral(" does not have four options.");
+    if (const qsizetype options = question.options.size(); options != 4)
+        return name + QStringLiteral(" does not have four options: it has %1.")
+                          .arg(options == 0 ? QStringLiteral("none") : QString::number(options));
     if (question.right.isEmpty())
         return name + QStringLiteral(" has no right answer.");
     if (question.right.size() > 1)
@@ -55,19 +68,51 @@ QString countProblem(qsizetype count)
 
 ImportedWorksheets refused(const QString &why)
 {
-    return {{}, why};
+    return {{}, why, {}};
+}
+
+// Worksheets keep every "&" as a comma (the quiz file's comma escape): the
+// teacher is told once, with the first value it changes.
+QString ampersandNotice(const QList<FileQuestion> &questions, const QString &title)
+{
+    QString where;
+    if (title.contains(u'&'))
+        where = QStringLiteral("the title");
+    for (qsizetype i = 0; i < questions.size() && where.isEmpty(); ++i) {
+        const FileQuestion &question = questions[i];
+        if (question.text.contains(u'&'))
+            where = questionLabel(question, int(i) + 1);
+        for (qsizetype j = 0; j < question.options.size() && where.isEmpty(); ++j) {
+            if (question.options[j].contains(u'&'))
+                where =
+                    QString::fromLatin1(kOptionNames[j]) + QStringLiteral(" of ") + questionLabel(question, int(i) + 1);
+        }
+    }
+    if (where.isEmpty())
+        return {};
+    return QStringLiteral("Each \"&\" was changed to a comma, as worksheets keep it; the first was in ") + where + u'.';
 }
 
 } // namespace
 
 QString worksheetValue(QStringView raw)
 {
-    static const QRegularExpression lineBreak(
-        QStringLiteral("[ \\t]*[\\n\\r\\v\\f\\x{85}\\x{2028}\\x{2029}][ \\t\\n\\r\\v\\f\\x{85}\\x{2028}\\x{2029}]*"));
+    // C0 and C1 controls (tabs and line ends among them) and the Unicode line separators.
+    static const QRegularExpression breaks(QStringLiteral(
+        "[ ]*[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}][ \\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]*"));
     QString value = raw.toString();
-    value.replace(lineBreak, QStringLiteral(" "));
-    value.replace(u'\t', u' ');
-    return singleLineText(value).trimmed();
+    value.replace(breaks, QStringLiteral(" "));
+    return value.trimmed();
+}
+
+bool looksLikeText(QStringView text)
+{
+    qsizetype controls = 0;
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\v' && c != u'\f')
+            ++controls;
+    }
+    return controls * 100 <= text.size();
 }
 
 QList<QStringView> textLines(QStringView text)
@@ -119,6 +164,7 @@ ImportedWorksheets worksheetsFrom(const QList<FileQuestion> &questions, const QS
         }
         imported.sheets.append(sheet);
     }
+    imported.notice = ampersandNotice(questions, name);
     return imported;
 }
 

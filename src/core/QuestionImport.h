@@ -16,6 +16,10 @@ struct FileQuestion {
     // A problem found while reading that makes it no question for a worksheet,
     // as the end of a sentence ("is not multiple choice."), or empty.
     QString problem;
+    // Where the file has it, for a teacher to find it by: its name (GIFT's
+    // "::name::"), or else the line it begins on, counted from 1.
+    QString name;
+    int line = 0;
 };
 
 struct FileQuestions {
@@ -32,17 +36,23 @@ FileQuestions parseAiken(QStringView text);
 bool looksLikeGift(QStringView text);
 bool looksLikeAiken(QStringView text);
 
-// A value as a worksheet holds it: each line break, with the blanks around
-// it, becomes one blank, tabs become blanks, other control characters go,
-// and leading and trailing blanks are trimmed.
+// A value as a worksheet holds it: each line break, tab or other control
+// character, with the blanks around it, becomes one blank, and leading and
+// trailing blanks are trimmed.
 QString worksheetValue(QStringView raw);
+
+// Whether decoded bytes read as text: control characters other than tabs
+// and line ends (the NULs of UTF-16 read as UTF-8, a program's bytes) are at
+// most a stray one in a hundred characters.
+bool looksLikeText(QStringView text);
 
 // The text's lines, whatever ends them (CR LF, CR or LF), without a
 // leading byte-order mark.
 QList<QStringView> textLines(QStringView text);
 
 // Checks the questions in file order and makes them into worksheets, or
-// refuses them all with the first problem found.
+// refuses them all with the first problem found. The worksheets' notice
+// names the first value whose "&" becomes a comma.
 ImportedWorksheets worksheetsFrom(const QList<FileQuestion> &questions, const QString &title);
 
 // A sheet's questions as a file: each as block writes it (whole lines, the

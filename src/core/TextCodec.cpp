@@ -45,8 +45,9 @@ QString singleLineText(QStringView text)
             if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
                 ++i;
             line += u' ';
-        } else if (c.category() != QChar::Other_Control) {
-            line += c;
+        } else {
+            // A tab or another control character stands between words too.
+            line += c.category() == QChar::Other_Control ? QChar(u' ') : c;
         }
     }
     return line;

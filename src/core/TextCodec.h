@@ -14,8 +14,8 @@ QByteArray encodeWindows1252(QStringView text);
 // cannot hold, or an empty string when it can hold them all.
 QString firstUnencodableCharacter(QStringView text);
 
-// Text fit for one line of a file: each line break becomes a blank, and
-// tabs and other control characters are dropped.
+// Text fit for one line of a file: each line break (CR LF as one), tab or
+// other control character becomes a blank, so no two words are ever joined.
 QString singleLineText(QStringView text);
 
 // A number joined to a text carries a sign place: " 3" for 3, "-3" for -3.

@@ -45,11 +45,17 @@ bool readWholeIndex(const QString &indexPath, int &count, WorksheetNameArray &na
 
 } // namespace
 
+bool readWorksheetIndexFile(const QString &indexPath, int &count, WorksheetNameArray &names)
+{
+    if (QFileInfo::exists(indexPath))
+        return readWholeIndex(indexPath, count, names);
+    count = 0;
+    return true;
+}
+
 IndexChange addWorksheetTitle(const QString &indexPath, const QString &title, int &count, WorksheetNameArray &names)
 {
-    if (!QFileInfo::exists(indexPath))
-        count = 0;
-    else if (!readWholeIndex(indexPath, count, names))
+    if (!readWorksheetIndexFile(indexPath, count, names))
         return IndexChange::Failed;
     for (int i = 1; i <= count; ++i) {
         if (names[i] == title)

@@ -23,6 +23,11 @@ bool readWorksheetIndex(FieldReader &reader, int &count, WorksheetNameArray &nam
 // side (" 3 "), then one title a line.
 LineWriter worksheetIndexLines(int count, const WorksheetNameArray &names);
 
+// Reads the index file afresh and whole into count and names; a missing
+// index is an empty one. False when it is unreadable, damaged or shorter
+// than its count.
+bool readWorksheetIndexFile(const QString &indexPath, int &count, WorksheetNameArray &names);
+
 // How a change to the index went.
 enum class IndexChange {
     Added,         // the title was new and now ends the list

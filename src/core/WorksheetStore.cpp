@@ -8,8 +8,10 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace terralore {
 
@@ -45,16 +47,32 @@ bool asksToReplace(const QuizSheet &sheet, const QString &keptTitle)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-bool writeSheet(const QuizSheet &sheet, int &count, WorksheetNameArray &names)
-{
-    const QString stored = storedWorksheetTitle(sheet.title);
+// A sheet's quiz file, ready to write where its stored title puts it.
+struct SheetFile {
+    QString storedTitle;
+    QString path;
     LineWriter lines;
-    writeQuizFile(lines, sheet);
-    const QString path = worksheetFilePath(worksheetFolder(), stored);
-    if (path.isEmpty() || !quizFileReadsBackAs(lines.bytes(), sheet) || !lines.commit(path))
-        return false;
-    const IndexChange change = addWorksheetTitle(worksheetIndexPath(), stored, count, names);
-    return change == IndexChange::Added || change == IndexChange::AlreadyListed;
+};
+
+std::optional<SheetFile> sheetFile(const QuizSheet &sheet)
+{
+    SheetFile file{storedWorksheetTitle(sheet.title), {}, {}};
+    file.path = worksheetFilePath(worksheetFolder(), file.storedTitle);
+    writeQuizFile(file.lines, sheet);
+    if (file.path.isEmpty() || !quizFileReadsBackAs(file.lines.bytes(), sheet))
+        return std::nullopt;
+    return file;
+}
+
+// How many of the titles are not listed yet, each counted once.
+int newTitles(const QList<SheetFile> &files, int count, const WorksheetNameArray &names)
+{
+    QSet<QString> titles;
+    for (const SheetFile &file : files)
+        titles.insert(file.storedTitle);
+    for (int i = 1; i <= count; ++i)
+        titles.remove(names[i]);
+    return int(titles.size());
 }
 
 } // namespace
@@ -69,8 +87,22 @@ SaveOutcome saveWorksheets(const QList<QuizSheet> &sheets, const QString &keptTi
     const WorksheetFolderLock lock(worksheetIndexPath());
     if (!lock.isHeld())
         return SaveOutcome::Failed;
+    QList<SheetFile> files;
     for (const QuizSheet &sheet : sheets) {
-        if (!writeSheet(sheet, count, names))
+        std::optional<SheetFile> file = sheetFile(sheet);
+        if (!file)
+            return SaveOutcome::Failed;
+        files.append(std::move(*file));
+    }
+    if (!readWorksheetIndexFile(worksheetIndexPath(), count, names))
+        return SaveOutcome::Failed;
+    if (count + newTitles(files, count, names) > kMaxWorksheets)
+        return SaveOutcome::Full;
+    for (const SheetFile &file : files) {
+        if (!file.lines.commit(file.path))
+            return SaveOutcome::Failed;
+        const IndexChange change = addWorksheetTitle(worksheetIndexPath(), file.storedTitle, count, names);
+        if (change != IndexChange::Added && change != IndexChange::AlreadyListed)
             return SaveOutcome::Failed;
     }
     return SaveOutcome::Saved;

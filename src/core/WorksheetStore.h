@@ -39,6 +39,7 @@ using ReplaceQuestion = std::function<bool(const QString &title)>;
 enum class SaveOutcome {
     Saved,    // every sheet's quiz file written and listed in the index
     Declined, // a replacement was declined: nothing was written
+    Full,     // the index has no room for every new title: nothing was written
     Failed,   // the folder, a write or the index failed, or the lock did not free
 };
 
@@ -46,9 +47,11 @@ enum class SaveOutcome {
 // the wizard's or an import's rules) as worksheets of their stored titles.
 // Every replacement is asked about first, without holding the lock; a sheet
 // whose stored title is keptTitle (the worksheet being edited) replaces its
-// file without asking. Then, under the lock, each quiz file is written
-// atomically after checking that it reads back as its sheet, and its title
-// added to the index, read afresh into count and names.
+// file without asking. Then, under the lock, the index is read afresh into
+// count and names and every quiz file made and checked to read back as its
+// sheet; a sheet that fails, an unreadable index or one without room for
+// every new title writes nothing at all. Only then is each quiz file written
+// atomically and its title added to the index.
 SaveOutcome saveWorksheets(const QList<QuizSheet> &sheets, const QString &keptTitle, const ReplaceQuestion &mayReplace,
                            int &count, WorksheetNameArray &names);
 

@@ -32,9 +32,8 @@ bool isDeviceName(const QString &title)
 // The index and the two built-in quizzes live in the same folder.
 bool isProgramFile(const QString &title)
 {
-    static const QStringList own = {QStringLiteral("track"), QStringLiteral("The Science of Rocks"),
-                                    QStringLiteral("The Beginning")};
-    return own.contains(title, Qt::CaseInsensitive);
+    return title.compare(QLatin1String("track"), Qt::CaseInsensitive) == 0 ||
+           builtInQuizTitles().contains(title, Qt::CaseInsensitive);
 }
 
 bool hasControlCharacter(const QString &title)
@@ -52,6 +51,11 @@ bool isBlank(QChar c)
 }
 
 } // namespace
+
+QStringList builtInQuizTitles()
+{
+    return {QStringLiteral("The Science of Rocks"), QStringLiteral("The Beginning")};
+}
 
 QString storedWorksheetTitle(const QString &shown)
 {

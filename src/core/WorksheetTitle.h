@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace terralore {
 
@@ -24,6 +25,10 @@ QString shownWorksheetTitle(const QString &stored);
 // every platform the program runs on, survives the index's field reading
 // unchanged, and names no file the program itself keeps in the folder.
 QString worksheetTitleProblem(const QString &title);
+
+// The stored titles of the quizzes built into the topics, whose files lie
+// among the worksheets.
+QStringList builtInQuizTitles();
 
 // The quiz file of a stored title in folder, or an empty string when the
 // title could name a file anywhere else (a separator, "." or "..", a control

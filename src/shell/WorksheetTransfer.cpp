@@ -32,10 +32,18 @@ int importFile(const StartOptions &options)
     const ImportResult result = importWorksheets(options.file, options.title, mayReplace, count, *names);
     if (result.outcome == SaveOutcome::Declined)
         return refuse(QStringLiteral("a worksheet called %1 already exists (--replace replaces it)").arg(declined));
-    if (result.outcome == SaveOutcome::Failed)
-        return refuse(QStringLiteral("%1: %2").arg(options.file, result.refusal));
+    if (result.outcome == SaveOutcome::Failed) {
+        // A title taken from the file (a quiz exported from a topic has a
+        // colon in it) can be given instead.
+        const QString hint = result.titleRefused && options.title.isEmpty()
+                                 ? QStringLiteral(" Give the worksheets a title with --title.")
+                                 : QString();
+        return refuse(QStringLiteral("%1: %2%3").arg(options.file, result.refusal, hint));
+    }
     for (const QString &title : result.titles)
         std::printf("Imported the worksheet %s\n", title.toLocal8Bit().constData());
+    if (!result.notice.isEmpty())
+        std::printf("%s\n", result.notice.toLocal8Bit().constData());
     return 0;
 }
 

@@ -70,13 +70,13 @@ e2e_click_entry edit_ticked
 e2e_click_entry first_title
 e2e_shot 08-wizard-editing
 # The new question is pasted through the real clipboard, line breaks of
-# every kind and a tab in it: the box keeps one line, each break a blank
-# (CR LF one), the tab dropped.
+# every kind and a tab in it: the box keeps one line, each break and the
+# tab a blank (CR LF one), so no two words are joined.
 e2e_click $(e2e_at 240 840 5655 375)
 printf 'Which rock,\r\nof these,\tis\rsoft\f?\n' | xclip -selection clipboard
 xdotool key ctrl+a ctrl+v
 save 09-edited-saved
-line_is 3 "Which rock& of these&is soft ? " "the pasted edit as one line"
+line_is 3 "Which rock& of these& is soft ? " "the pasted edit as one line"
 line_is 1 "$stored" "the title, unchanged by the edit"
 [ "$(crlf_lines "$quiz")" = 72 ] || e2e_fail "the edited quiz file is not 72 lines"
 cmp -s "$index" "$ARTEFACTS/track-after-first-save.txt" || e2e_fail "saving the edited worksheet changed the index"

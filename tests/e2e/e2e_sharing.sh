@@ -63,4 +63,33 @@ grep -qx 'Imported rocks'$'\r' "$DATA/multiple/track.txt" || e2e_fail "the impor
 e2e_click_entry second_title
 e2e_shot 05-quiz
 e2e_full_marks 06-results "the imported worksheet"
+
+# What is no file of questions is refused at once (a pipe without a writer
+# would keep an open waiting), and nothing is written to the data folder.
+snapshot() { (cd "$DATA" && find . -type f -exec md5sum {} + | sort); }
+before=$(snapshot)
+mkfifo "$ARTEFACTS/pipe"
+mkdir -p "$ARTEFACTS/folder"
+for odd in /dev/zero "$ARTEFACTS/pipe" "$ARTEFACTS/folder"; do
+  timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" --data "$DATA" --import "$odd" --title Odd 2>"$ARTEFACTS/odd.err"
+  status=$?
+  [ "$status" = 1 ] || e2e_fail "--import $odd ended with $status, not 1"
+  grep -q "not a file of questions" "$ARTEFACTS/odd.err" || e2e_fail "--import $odd: $(cat "$ARTEFACTS/odd.err")"
+done
+[ "$(snapshot)" = "$before" ] || e2e_fail "a refused import wrote to the data folder"
+
+# A built-in quiz goes by the title it shows; imported back, the colon in
+# that title is refused with a way round it.
+no_display --export "The Beginning: the Earth" --format gift "$ARTEFACTS/beginning.gift" >/dev/null ||
+  e2e_fail "the built-in quiz could not be exported under its title"
+no_display --import "$ARTEFACTS/beginning.gift" 2>"$ARTEFACTS/colon.err" && e2e_fail "a title with a colon was imported"
+grep -qF -- "--title" "$ARTEFACTS/colon.err" || e2e_fail "the refusal does not suggest --title: $(cat "$ARTEFACTS/colon.err")"
+no_display --export "No such sheet" --format gift "$ARTEFACTS/none.gift" 2>"$ARTEFACTS/none.err" &&
+  e2e_fail "a worksheet that does not exist was exported"
+grep -q "does not exist" "$ARTEFACTS/none.err" || e2e_fail "the missing worksheet: $(cat "$ARTEFACTS/none.err")"
+# An "&" that the worksheet keeps as a comma is told.
+sed 's/=soft /=soft \& smooth /' "$gift" >"$ARTEFACTS/ampersand.gift"
+grep -qF 'soft & smooth' "$ARTEFACTS/ampersand.gift" || e2e_fail "no & was put in the file"
+printed=$(no_display --import "$ARTEFACTS/ampersand.gift" --title "Rocks and more") || e2e_fail "--import refused: $printed"
+grep -q 'was changed to a comma' <<<"$printed" || e2e_fail "the import did not tell of the & it changed: $printed"
 echo "e2e sharing: ok"

@@ -225,9 +225,11 @@ private slots:
         click(w.entryButtons[WorksheetWizard::SaveEntry]);
         QCOMPARE(shownPrompts(), QStringList{message});
         QCOMPARE(fixture().data.read(kIndex), message == kSaved ? indexFileBytes({"Rocks"}) : indexBefore);
-        QCOMPARE(QFile::exists(fixture().data.file(QStringLiteral("multiple/Rocks.txt"))), setup != "locked");
-        // A quiz file written before the index failed stays on disk.
-        if (setup != "folder quiz" && setup != "locked")
+        // The index is read, and its room checked, before the quiz file is
+        // written: a save refused for the index writes nothing at all.
+        QCOMPARE(QFile::exists(fixture().data.file(QStringLiteral("multiple/Rocks.txt"))),
+                 setup == "missing index" || setup == "folder quiz");
+        if (setup == "missing index")
             QCOMPARE(fixture().data.read(QStringLiteral("multiple/Rocks.txt")),
                      quizFileBytes(QStringLiteral("Rocks"), sampleQuestions(QStringLiteral("Rocks"))));
         QCOMPARE(topForm(), &worksheetWizard());
@@ -362,6 +364,9 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(box) << pasted << saved << result;
         };
         row("a Unicode line separator", "optionBoxes(9)", QString::fromUtf8("Slate\u2028splits"), true, "Slate splits");
+        row("a line break and a tab", "questionBoxes(0)", QStringLiteral("Which rock\nis made\tfrom sand?"), true,
+            "Which rock is made from sand?");
+        row("a NUL", "optionBoxes(3)", QStringLiteral("Chalk") + QChar(0) + QStringLiteral("rock"), true, "Chalk rock");
         row("a curly apostrophe and an accent", "optionBoxes(9)", QString::fromUtf8("\u2019s caf\u00e9"), true,
             QString::fromUtf8("\u2019s caf\u00e9"));
         row("a subscript in a question", "questionBoxes(2)", QString::fromUtf8("CO\u2082 is a gas"), false,
@@ -410,12 +415,19 @@ private slots:
             << QStringList{QStringLiteral("These worksheets have been imported: Rocks 1, Rocks 2.")}
             << QStringList{"Granite", "Rocks 1", "Rocks 2"};
         QTest::newRow("a question with two right answers")
-            << giftQuestions(10, 2) << QStringList{QStringLiteral("Question 2 has more than one right answer.")}
+            << giftQuestions(10, 2)
+            << QStringList{QStringLiteral("Question 2 (Rocks Q2) has more than one right answer.")}
             << QStringList{"Granite"};
         QTest::newRow("a title in use, not replaced")
             << QByteArray(giftQuestions(10, 0)).replace("::Rocks Q", "::Granite Q")
             << QStringList{QStringLiteral("A worksheet called Granite already exists. Do you want to replace it?")}
             << QStringList{"Granite"};
+        QTest::newRow("an & kept as a comma, told")
+            << QByteArray(giftQuestions(10, 0)).replace("=Flint ~Slate", "=Flint ~Slate & shale")
+            << QStringList{QStringLiteral(
+                   "The worksheet Rocks has been imported. Each \"&\" was changed to a comma, as "
+                   "worksheets keep it; the first was in Option C of Question 1 (Rocks Q1).")}
+            << QStringList{"Granite", "Rocks"};
     }
 
     void catalogueImport()
