@@ -23,6 +23,8 @@ packages=(
   openbox xclip
   # test: a private session bus with the accessibility bus, read as a screen reader does (e2e_screenreader)
   dbus-x11 at-spi2-core python3-pyatspi
+  # test: a private PulseAudio whose sink's samples are counted, its player, tones made with sox (tests/sound)
+  pulseaudio pulseaudio-utils sox
   # test: the resource checker (tools/check-resources.py)
   python3
   # the Debian package: shared-library dependencies, checking the menu entry and the listing

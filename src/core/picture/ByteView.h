@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QtEndian>
 
@@ -29,6 +30,14 @@ inline qint16 readS16(QByteArrayView bytes, qsizetype at)
 inline qint32 readS32(QByteArrayView bytes, qsizetype at)
 {
     return qint32(readU32(bytes, at));
+}
+
+// Appends a little-endian field to bytes being written.
+inline void appendU32(QByteArray &bytes, quint32 value)
+{
+    char field[4];
+    qToLittleEndian(value, field);
+    bytes.append(field, 4);
 }
 
 } // namespace terralore

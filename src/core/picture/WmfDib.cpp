@@ -156,11 +156,8 @@ QImage decode(QByteArrayView dib, int colorUsage)
     file.reserve(offset + bits.size());
     file.append("BM", 2);
     const quint32 fields[3] = {quint32(offset + bits.size()), 0, quint32(offset)};
-    for (quint32 field : fields) {
-        char le[4];
-        qToLittleEndian(field, le);
-        file.append(le, 4);
-    }
+    for (quint32 field : fields)
+        appendU32(file, field);
     file.append(dib.first(info.headerSize).data(), info.headerSize);
     file.append(table);
     file.append(bits.data(), bits.size());
