@@ -23,6 +23,8 @@ packages=(
   openbox xclip
   # test: a private session bus with the accessibility bus, read as a screen reader does (e2e_screenreader)
   dbus-x11 at-spi2-core python3-pyatspi
+  # test: the real screen reader, its debug log read for what it speaks (e2e_orca)
+  orca
   # test: the resource checker (tools/check-resources.py)
   python3
   # the Debian package: shared-library dependencies, checking the menu entry and the listing
