@@ -11,19 +11,30 @@ namespace terralore {
 namespace {
 
 // A notification whose ancestor is a status bar is spoken without its role
-// ("notification") before it, so the strip is a status bar.
+// ("notification") before it, so the strip is a status bar. A reader reads a
+// notification's text as it takes the event from its queue, not as it was
+// sent: announcements made in quick succession (a caption picked up and
+// carried on at once) each take the next of a few notifications, so none
+// is read with the text of the one after it.
 class Strip : public QWidget {
 public:
-    explicit Strip(QWidget *stage) : QWidget(stage), note(new QWidget(this))
+    static constexpr int kNotes = 8;
+
+    explicit Strip(QWidget *stage) : QWidget(stage)
     {
         setObjectName(QStringLiteral("announcements"));
-        note->setObjectName(QStringLiteral("announcement"));
+        for (int i = 0; i < kNotes; ++i) {
+            notes << new QWidget(this);
+            notes.last()->setObjectName(QStringLiteral("announcement"));
+            texts << QString();
+        }
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
     }
 
-    QWidget *note;
-    QString text;
+    QList<QWidget *> notes;
+    QStringList texts;
+    int next = 0;
 };
 
 QPointer<Strip> g_strip;
@@ -41,9 +52,10 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && role() == QAccessible::Notification)
-            return static_cast<Strip *>(widget()->parentWidget())->text;
-        return QString();
+        if (t != QAccessible::Name || role() != QAccessible::Notification)
+            return QString();
+        const auto *strip = static_cast<Strip *>(widget()->parentWidget());
+        return strip->texts.value(strip->notes.indexOf(widget()));
     }
 
     QAccessible::State state() const override
@@ -70,7 +82,7 @@ QAccessibleInterface *announcementAccessible(QObject *object)
         return nullptr;
     if (widget == g_strip)
         return new StripAccessible(widget, QAccessible::StatusBar);
-    if (widget == g_strip->note)
+    if (g_strip->notes.contains(widget))
         return new StripAccessible(widget, QAccessible::Notification);
     return nullptr;
 }
@@ -82,10 +94,12 @@ void announce(const QString &text)
     Strip *s = strip();
     if (!s)
         return;
-    s->text = text;
+    const int at = s->next;
+    s->next = (at + 1) % Strip::kNotes;
+    s->texts[at] = text;
     // A screen reader speaks a notification when it shows; it is shown
     // afresh for each text, so the same text twice is said twice.
-    QAccessibleEvent shown(s->note, QAccessible::ObjectShow);
+    QAccessibleEvent shown(s->notes[at], QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
 

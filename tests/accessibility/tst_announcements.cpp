@@ -16,7 +16,9 @@ using namespace terralore::test;
 
 namespace {
 
-QStringList g_announced;
+// The notifications shown, in order. A reader reads each one's text when
+// it comes to its event, later: so are they read here.
+QList<QAccessibleInterface *> g_announced;
 int g_caretMoves = 0;
 
 void spy(QAccessibleEvent *event)
@@ -27,12 +29,18 @@ void spy(QAccessibleEvent *event)
         return;
     QAccessibleInterface *shown = event->accessibleInterface();
     if (shown && shown->role() == QAccessible::Notification)
-        g_announced << shown->text(QAccessible::Name);
+        g_announced << shown;
+}
+
+QString announced(qsizetype fromLast)
+{
+    const qsizetype at = g_announced.size() - 1 - fromLast;
+    return at < 0 ? QStringLiteral("nothing") : g_announced[at]->text(QAccessible::Name);
 }
 
 QString lastAnnounced()
 {
-    return g_announced.isEmpty() ? QStringLiteral("nothing") : g_announced.last();
+    return announced(0);
 }
 
 // Every object a reader reaches from the stage, walking its tree.
@@ -175,6 +183,8 @@ private slots:
         QCOMPARE(lastAnnounced(), caption + QStringLiteral(" picked up."));
         pressKey(Qt::Key_Right);
         QCOMPARE(lastAnnounced(), QStringLiteral("Over the ") + firstBox + QStringLiteral("."));
+        // Read later, as a reader does, each still says its own.
+        QCOMPARE(announced(1), caption + QStringLiteral(" picked up."));
         carryOnto(a, 0, 0);
         QCOMPARE(lastAnnounced(), QStringLiteral("Over the ") + ownBox + QStringLiteral("."));
         pressKey(Qt::Key_Space);

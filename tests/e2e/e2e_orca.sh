@@ -118,7 +118,12 @@ said "Over the box under the coiled fossil shell." "Right again with the ammonit
 key space
 said "Ammonite dropped in the box under the coiled fossil shell." "Space dropping the ammonite"
 key Tab space Right space              # skull
+# The leg bones picked up and carried on at once: each said, none twice.
+mark
 key Tab Tab space Right Right Right Right space # leg bones
+said "Dinosaur leg bones picked up." "the leg bones picked up and carried on at once"
+[ "$(spoken | grep -cF "Over the box under the flat, oval fossil creature.")" = 1 ] ||
+  e2e_fail "one box passed over was said twice: $(spoken | tr '\n' '|')"
 mark
 key shift+Tab space Right Right space  # trilobite
 said "Check Score is ready" "the last caption dropped"
