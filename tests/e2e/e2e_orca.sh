@@ -65,7 +65,7 @@ said "Sound On" "the menu's first entry"
 # 1. The rocks quiz: its first question, then each question's number.
 mark
 key Tab Tab Tab Return # Sound On, Teachers' Guide, the Earth, the rocks
-said "The Science of Rocks" "the hub coming up"
+said "The Science of Rocks." "the hub coming up"
 mark
 key Tab Tab Return # Key Facts, Teacher's Notes, Multiple Choice
 said "Question 1 of 10" "the quiz coming up"
