@@ -25,6 +25,8 @@ packages=(
   dbus-x11 at-spi2-core python3-pyatspi
   # test: a private PulseAudio whose sink's samples are counted, its player, tones made with sox (tests/sound)
   pulseaudio pulseaudio-utils sox
+  # test: the real screen reader, its debug log read for what it speaks (e2e_orca)
+  orca
   # test: the resource checker (tools/check-resources.py)
   python3
   # the Debian package: shared-library dependencies, checking the menu entry and the listing

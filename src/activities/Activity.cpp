@@ -2,6 +2,7 @@
 
 #include "Palette.h"
 
+#include "Announcements.h"
 #include "DropGeometry.h"
 #include "LabelButtons.h"
 #include "ResultsScreen.h"
@@ -69,7 +70,10 @@ void Activity::createTargets()
         LabelDesign design = outlineBox("targetBoxes", i, item.targetLeft, item.targetTop, m_layout);
         design.caption = QString::fromUtf8(item.caption);
         design.backStyle = vbOpaque;
-        targetBoxes.add(i, new Label(this, design));
+        auto *box = new Label(this, design);
+        const QString name = QString::fromUtf8(item.boxName);
+        box->setAccessibleName(name.left(1).toUpper() + name.mid(1));
+        targetBoxes.add(i, box);
     }
 }
 
@@ -101,6 +105,8 @@ void Activity::createCaptions()
                                          .alignment = vbCenter});
         captions.add(i, caption);
         caption->setFocusPolicy(Qt::TabFocus);
+        caption->setAccessibleDescription(
+            QStringLiteral("Space picks it up, the arrow keys carry it over the boxes, Space drops it."));
         connect(caption, &Label::MouseMove, this,
                 [this, i](int b, int s, float x, float y) { onCaptionDragged(i, b, s, x, y); });
         connect(caption, &Label::MouseUp, this, [this, i] { onCaptionDropped(i); });
@@ -157,6 +163,7 @@ void Activity::onCaptionDragged(int index, int button, int, float x, float y)
 
 void Activity::onCaptionDropped(int index)
 {
+    const bool wasReady = entryButtons[CheckScoreEntry]->isVisible();
     m_carried = -1;
     Label *caption = captions[index];
     const std::vector<DropRect> targets = rectsOf(targetBoxes);
@@ -167,6 +174,40 @@ void Activity::onCaptionDropped(int index)
         playSound(QStringLiteral("wav\\thud3.wav"));
     if (placedCount(cornersOf(captions), targets) == session().progress.questionCount)
         entryButtons[CheckScoreEntry]->setVisible(true);
+    announceDrop(index, wasReady);
+}
+
+QString Activity::boxName(int box) const
+{
+    return QString::fromUtf8(m_layout.items[size_t(box)].boxName);
+}
+
+int Activity::boxUnder(int caption) const
+{
+    int under = -1;
+    targetBoxes.forEach([&](int i, const Label *box) {
+        if (under < 0 && box->leftTwips() == captions[caption]->leftTwips() &&
+            box->topTwips() == captions[caption]->topTwips())
+            under = i;
+    });
+    return under;
+}
+
+void Activity::announceDrop(int caption, bool wasReady)
+{
+    const Label *dropped = captions[caption];
+    const Label *home = homeBoxes[caption];
+    const int box = boxUnder(caption);
+    QString said;
+    if (box >= 0)
+        said = dropped->Caption() + QStringLiteral(" dropped in the ") + boxName(box) + QStringLiteral(".");
+    else if (dropped->leftTwips() == home->leftTwips() && dropped->topTwips() == home->topTwips())
+        said = dropped->Caption() + QStringLiteral(" is back in its place.");
+    else
+        said = dropped->Caption() + QStringLiteral(" dropped outside the boxes.");
+    if (!wasReady && entryButtons[CheckScoreEntry]->isVisible())
+        said += QStringLiteral(" Every caption is in a box: Check Score is ready.");
+    announce(said);
 }
 
 void Activity::onEntryClicked(int entry)

@@ -8,11 +8,13 @@
 
 // One caption of a drag-and-drop activity: its text, which the layout
 // authors in the caption's own target box, where that box lies, and where
-// the caption starts (its home box).
+// the caption starts (its home box); and what a screen reader calls the
+// target box: what it stands for on screen, never the caption it wants.
 struct ActivityItem {
     const char *caption; // UTF-8
     float targetLeft, targetTop;
     float homeLeft, homeTop;
+    const char *boxName;
 };
 
 // The captions of a screen; every caption and box has the same size.
@@ -65,6 +67,11 @@ protected:
 
 private:
     void carry(int step);
+    // "box under Petrologists": what a target box stands for.
+    QString boxName(int box) const;
+    // The target box a caption's corner sits on, or -1.
+    int boxUnder(int caption) const;
+    void announceDrop(int caption, bool wasReady);
 
     void onCaptionDragged(int index, int button, int shift, float x, float y);
     void onCaptionDropped(int index);

@@ -1,5 +1,7 @@
 #include "Activity.h"
 
+#include "Announcements.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -21,6 +23,7 @@ bool Activity::handleKey(QKeyEvent &key)
             return false;
         m_carried = focused;
         m_aim = -1;
+        announce(captions[focused]->Caption() + QStringLiteral(" picked up."));
         return true;
     }
     switch (k) {
@@ -34,6 +37,7 @@ bool Activity::handleKey(QKeyEvent &key)
     case Qt::Key_Escape: {
         Label *home = homeBoxes[m_carried];
         captions[m_carried]->moveTwips(home->leftTwips(), home->topTwips());
+        announce(captions[m_carried]->Caption() + QStringLiteral(" is back in its place."));
         m_carried = -1;
         return true;
     }
@@ -63,4 +67,5 @@ void Activity::carry(int step)
     m_aim = m_aim < 0 ? (step > 0 ? 0 : n - 1) : (m_aim + step + n) % n;
     const auto *box = static_cast<Label *>(boxes[m_aim]);
     captions[m_carried]->moveTwips(box->leftTwips(), box->topTwips());
+    announce(QStringLiteral("Over the ") + boxName(boxUnder(m_carried)) + QStringLiteral("."));
 }

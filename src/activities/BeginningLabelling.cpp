@@ -10,10 +10,10 @@ using namespace terralore::palette;
 
 // Target boxes at the left and right edges; the captions start in a row.
 const ActivityItem kItems[] = {
-    {"Solid inner core", 9480, 3900, 3600, 7440},
-    {"Mantle", 9480, 5460, 1200, 7440},
-    {"Liquid outer core", 120, 4380, 8400, 7440},
-    {"Crust", 120, 1980, 6000, 7440},
+    {"Solid inner core", 9480, 3900, 3600, 7440, "box pointing to the grey ball at the centre"},
+    {"Mantle", 9480, 5460, 1200, 7440, "box pointing to the thick red layer"},
+    {"Liquid outer core", 120, 4380, 8400, 7440, "box pointing to the thick orange layer"},
+    {"Crust", 120, 1980, 6000, 7440, "box pointing to the thin brown outer layer"},
 };
 
 struct Pointer {

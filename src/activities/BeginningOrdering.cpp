@@ -11,12 +11,16 @@ using namespace terralore::palette;
 // Target boxes in time order run down from Top 840, one every 1320 twips;
 // caption i belongs in box i wherever that lies in time.
 const ActivityItem kItems[] = {
-    {"As the Earth cooled, water in the atmosphere rained down to form the oceans.", 7800, 3480, 1080, 2160},
-    {"As the solar system formed, the Earth was created as a spinning molten mass.", 7800, 840, 1080, 3120},
-    {"Pangaea broke up and the continents gradually drifted into their present positions.", 7800, 6120, 1080, 5040},
+    {"As the Earth cooled, water in the atmosphere rained down to form the oceans.", 7800, 3480, 1080, 2160,
+     "box for the third event"},
+    {"As the solar system formed, the Earth was created as a spinning molten mass.", 7800, 840, 1080, 3120,
+     "box for the oldest event"},
+    {"Pangaea broke up and the continents gradually drifted into their present positions.", 7800, 6120, 1080, 5040,
+     "box for the newest event"},
     {"Heavy metals sunk to the Earth’s core while lighter rocks cooled into a crust on the surface.", 7800, 2160, 1080,
-     6000},
-    {"250 million years ago all the land was merged into a supercontinent called Pangaea.", 7800, 4800, 1080, 4080},
+     6000, "box for the second event"},
+    {"250 million years ago all the land was merged into a supercontinent called Pangaea.", 7800, 4800, 1080, 4080,
+     "box for the fourth event"},
 };
 
 // The time bracket left of the target column: an upright and a tick

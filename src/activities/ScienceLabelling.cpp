@@ -11,10 +11,10 @@ using namespace terralore::palette;
 // Each target box lies just below its picture; the captions start in two
 // rows at the lower left.
 const ActivityItem kItems[] = {
-    {"Trilobite", 600, 4560, 4080, 6900},
-    {"Dinosaur leg bones", 8880, 7320, 1440, 6900},
-    {"Ammonite", 4680, 4560, 1440, 6480},
-    {"Reptile skull bones", 8880, 2895, 4080, 6480},
+    {"Trilobite", 600, 4560, 4080, 6900, "box under the flat, oval fossil creature"},
+    {"Dinosaur leg bones", 8880, 7320, 1440, 6900, "box under the fossil of leg bones"},
+    {"Ammonite", 4680, 4560, 1440, 6480, "box under the coiled fossil shell"},
+    {"Reptile skull bones", 8880, 2895, 4080, 6480, "box under the fossil skull"},
 };
 
 struct Fossil {

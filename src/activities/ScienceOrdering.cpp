@@ -9,10 +9,11 @@ namespace {
 using namespace terralore::palette;
 
 const ActivityItem kItems[] = {
-    {"These geologists study the minerals that the rocks are made of.", 4440, 3600, 1320, 6480},
-    {"These geologists identify and classify the rocks themselves.", 720, 3600, 7560, 6480},
+    {"These geologists study the minerals that the rocks are made of.", 4440, 3600, 1320, 6480,
+     "box under Mineralogists"},
+    {"These geologists identify and classify the rocks themselves.", 720, 3600, 7560, 6480, "box under Petrologists"},
     {"These geologists study the fossil remains of plants and animals that are found in the rocks.", 8160, 3600, 4440,
-     6480},
+     6480, "box under Palaeontologists"},
 };
 
 struct Heading {

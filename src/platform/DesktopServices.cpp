@@ -3,6 +3,7 @@
 #include "Devices.h"
 #include "Fonts.h"
 #include "ResourcePath.h"
+#include "ScreenReaderStatus.h"
 #include "Stage.h"
 
 #include <QApplication>
@@ -82,6 +83,8 @@ public:
     }
 
     void prepareSpeech() override { speech(); }
+
+    bool screenReaderRunning() override { return desktopScreenReaderOn(); }
 
     bool print(const std::function<void(PrintSurface &)> &document) override
     {

@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include "Accessibility.h"
+#include "Announcements.h"
 #include "Control.h"
 #include "Fonts.h"
 #include "FormClient.h"
@@ -144,8 +146,14 @@ void Form::Show()
     if (m_unloading)
         return;
     const bool wasHidden = isHidden();
+    const bool wasOnTop = !wasHidden && Stage::instance().topForm() == this;
     setVisible(true);
     raise();
+    if (!wasOnTop) {
+        // A screen reader hears what came up before where the keyboard is.
+        screensChanged();
+        announce(announcedOnOpening());
+    }
     // A screen brought back to the top takes the keyboard too.
     if (wasHidden || !isAncestorOf(QApplication::focusWidget()))
         focusFirstControl();
@@ -158,7 +166,10 @@ QList<QWidget *> readingOrder(QList<QWidget *> widgets)
     std::stable_sort(widgets.begin(), widgets.end(), [&](const QWidget *a, const QWidget *b) {
         const QPoint pa = place(a), pb = place(b);
         const int rowTolerance = std::min(a->height(), b->height()) / 4;
-        if (std::abs(pa.y() - pb.y()) > rowTolerance)
+        // A small box centred on a button's row (a tick box in the bottom
+        // strip) is in that row too.
+        const int middles = (pa.y() + a->height() / 2) - (pb.y() + b->height() / 2);
+        if (std::abs(pa.y() - pb.y()) > rowTolerance && std::abs(middles) > rowTolerance)
             return pa.y() < pb.y();
         return pa.x() < pb.x();
     });
@@ -271,6 +282,7 @@ void Form::Unload()
         timer->setEnabled(false);
     hide();
     detach();
+    screensChanged();
     // The keyboard goes on with the screen uncovered.
     Form *top = Stage::exists() ? Stage::instance().topForm() : nullptr;
     if (top && !top->isAncestorOf(QApplication::focusWidget()))

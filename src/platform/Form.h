@@ -86,6 +86,12 @@ public:
     virtual QString textToReadAloud() const;
     // Speaks that text, when the desktop has speech for us.
     void readAloud() const;
+    // What a screen reader announces as the screen comes up on top: unless
+    // the screen knows better, its heading (its first text that is no button).
+    virtual QString announcedOnOpening() const;
+    // Every text the screen shows, from the top left, with or without the
+    // captions of the buttons and boxes among them.
+    QString shownTextAloud(bool withControls) const;
 
     // Called by the client area for moves over the bare form.
     void dispatchFormMouseMove(int button, int shift, float x, float y) { onBackgroundMouseMove(button, shift, x, y); }
@@ -130,8 +136,9 @@ private:
 // options of a group that are not chosen; they are still reachable.
 bool takesKeyboardFocus(const QWidget *w);
 
-// Widgets sorted as a page is read: by rows, top to bottom (tops within
-// a quarter of a control's height share a row), each row left to right.
+// Widgets sorted as a page is read: by rows, top to bottom (tops, or
+// middles, within a quarter of a control's height share a row), each row
+// left to right.
 QList<QWidget *> readingOrder(QList<QWidget *> widgets);
 
 } // namespace terralore

@@ -35,6 +35,9 @@ public:
     virtual void stopSpeaking() = 0;
     // Starts the engine coming up, without waiting for it.
     virtual void prepareSpeech() = 0;
+    // Whether a screen reader is on, which then speaks for the screens:
+    // they do not read aloud besides it.
+    virtual bool screenReaderRunning() = 0;
     // Prints one document on the default printer, without a dialog: the
     // routine draws it and ends it with EndDoc. False when the printer is
     // missing or the job failed; a failed job is aborted, nothing of it printed.

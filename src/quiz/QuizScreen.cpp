@@ -11,6 +11,7 @@
 #include "TextCodec.h"
 #include "WrongAnswers.h"
 
+#include "Announcements.h"
 #include "KeyboardNavigation.h"
 
 #include <QButtonGroup>
@@ -139,6 +140,9 @@ void QuizScreen::showCurrentQuestion()
         entryButtons[PreviousEntry]->setVisible(false);
     if (number == 10)
         entryButtons[NextEntry]->setCaption(QStringLiteral("Check Score >>"));
+    // The new question's number first; its text and options come with the focus.
+    if (isVisible())
+        announce(questionOfTen());
     if (answerButtons[NoAnswer]->Visible())
         firstFocus()->setFocus(Qt::OtherFocusReason);
     readAloud->readIfOn();
@@ -156,6 +160,16 @@ QWidget *QuizScreen::firstFocus() const
 {
     // By keyboard each question starts on its first option.
     return KeyboardNavigation::inUse() ? answerButtons[AnswerA] : answerButtons[NoAnswer];
+}
+
+QString QuizScreen::questionOfTen() const
+{
+    return questionNumber->Caption() + QStringLiteral(" of") + signPlace(session().progress.questionCount);
+}
+
+QString QuizScreen::announcedOnOpening() const
+{
+    return joinSentences({screenTitle->Caption(), quizTitle->Caption(), questionOfTen()});
 }
 
 QString QuizScreen::textToReadAloud() const

@@ -42,6 +42,10 @@ public:
     void printWorksheet(WorksheetCopy copy);
     // "Question 3. <question>. A: <option>. B: ..."
     QString textToReadAloud() const override;
+    // "Multiple Choice. <quiz title>. Question 1 of 10."
+    QString announcedOnOpening() const override;
+    // "Question 3 of 10"
+    QString questionOfTen() const;
 
 protected:
     void onLoad() override;

@@ -39,6 +39,8 @@ public:
 
     // The praise and the score line, and the hint shown below them.
     QString textToReadAloud() const override;
+    // The same, for a screen reader as the screen comes up.
+    QString announcedOnOpening() const override { return textToReadAloud(); }
 
 protected:
     void onLoad() override;

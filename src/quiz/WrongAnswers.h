@@ -22,6 +22,9 @@ public:
     terralore::Label *tryAgainLine;
     terralore::Label *exitButton;
 
+    // The title, the list and the advice, for a screen reader.
+    QString announcedOnOpening() const override { return shownTextAloud(false); }
+
 protected:
     void onLoad() override;
 

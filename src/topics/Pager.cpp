@@ -1,8 +1,10 @@
 #include "Pager.h"
 
+#include "Announcements.h"
 #include "LabelButtons.h"
 #include "PagePrinting.h"
 #include "Services.h"
+#include "SpokenText.h"
 #include "TextCodec.h"
 #include "picture/PageText.h"
 
@@ -68,6 +70,14 @@ QString Pager::textToReadAloud() const
     return pageText(pageImage->picture());
 }
 
+QString Pager::pageAnnouncement() const
+{
+    const QString text = textToReadAloud();
+    const qsizetype end = text.indexOf(QStringLiteral(". "));
+    const QString heading = end < 0 ? text : text.left(end + 1);
+    return joinSentences({pageCounterLine->Visible() ? pageCounterLine->Caption() : QString(), heading});
+}
+
 void Pager::onEntryClicked(int entry)
 {
     switch (entry) {
@@ -79,9 +89,11 @@ void Pager::onEntryClicked(int entry)
         break;
     case NextEntry:
         turnPage(+1);
+        announce(pageAnnouncement());
         break;
     case PreviousEntry:
         turnPage(-1);
+        announce(pageAnnouncement());
         break;
     default:
         break;

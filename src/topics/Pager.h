@@ -25,6 +25,10 @@ public:
 
     // The text of the page shown.
     QString textToReadAloud() const override;
+    // For a screen reader: "Page 2 of 5" where a counter shows, then the
+    // page's heading (its first line).
+    QString pageAnnouncement() const;
+    QString announcedOnOpening() const override { return pageAnnouncement(); }
 
     // "Page 2 of 5": both numbers with their sign place.
     static QString pageCounterText(int page, int count);

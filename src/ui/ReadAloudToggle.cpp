@@ -46,7 +46,8 @@ ReadAloudToggle::ReadAloudToggle(Form *form, float left, float width)
 
 void ReadAloudToggle::readIfOn()
 {
-    if (readAloudSetting())
+    // A screen reader says it already; read twice, it would be heard twice.
+    if (readAloudSetting() && !services().screenReaderRunning())
         form()->readAloud();
 }
 

@@ -67,12 +67,16 @@ e2e_start_wm() {
 e2e_running() { kill -0 "$E2E_PID" 2>/dev/null; }
 e2e_ended() { ! e2e_running; }
 
+# Services a test starts besides (a screen reader, a speech service) go in
+# E2E_MORE_PIDS and stop with the rest.
 e2e_stop() {
+  local pid
+  for pid in ${E2E_MORE_PIDS:-}; do kill "$pid" 2>/dev/null; done
   [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null
   [ -n "${E2E_WM:-}" ] && kill "$E2E_WM" 2>/dev/null
   [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null
   wait 2>/dev/null
-  E2E_PID="" E2E_WM="" E2E_XVFB=""
+  E2E_PID="" E2E_WM="" E2E_XVFB="" E2E_MORE_PIDS=""
   return 0
 }
 

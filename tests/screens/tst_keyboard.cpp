@@ -95,9 +95,14 @@ private slots:
                    openQuiz();
                    pressKey(Qt::Key_Tab); // from the hidden no-answer marker
                })
-            << QStringList{
-                   "Print Worksheet", "Print Answer Key", quiz.questions[0].options[0], "Next Question >>", "Exit",
-                   "Read aloud",      "Print Worksheet"};
+            // Read aloud sits in the bottom row, left of the entries.
+            << QStringList{"Print Worksheet", "Print Answer Key", quiz.questions[0].options[0],
+                           "Read aloud",      "Next Question >>", "Exit",
+                           "Print Worksheet"};
+        QTest::newRow("guide, greyed Previous Page passed by") << Opener([] {
+            openMenu();
+            click(mainMenu().entryButtons[MainMenu::GuideEntry]);
+        }) << QStringList{"Print", "Next Page", "Read aloud", "Exit", "Print"};
         QTest::newRow("wizard") << Opener([] { worksheetWizard().Show(); })
                                 << QStringList{"titleBox-1", "questionBoxes0", "optionBoxes0"};
     }

@@ -28,6 +28,8 @@ public:
     QStringList spoken;
     bool speechReady = true;
     int speechStops = 0;
+    // Whether a screen reader is said to be on.
+    bool screenReader = false;
 
     MsgResult showMessage(const QString &prompt, MsgButtons) override
     {
@@ -45,6 +47,7 @@ public:
     void speak(const QString &text) override { spoken << text; }
     void stopSpeaking() override { ++speechStops; }
     void prepareSpeech() override {}
+    bool screenReaderRunning() override { return screenReader; }
     // A file dialog is recorded by its caption.
     QString chooseFileToOpen(const QString &caption, const QString &) override
     {
@@ -71,6 +74,7 @@ public:
         spoken.clear();
         speechReady = true;
         speechStops = 0;
+        screenReader = false;
     }
 
     // Puts a fresh set on the stage and returns it; the stage owns it.
