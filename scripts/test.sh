@@ -41,6 +41,9 @@ configure_and_build() { # dir, cmake args...
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR="$top"
+# Debug info names the build folder; sharing the cache between checkouts in
+# other folders (CI's fresh clones) is worth more than exact paths in it.
+export CCACHE_NOHASHDIR=1
 
 step "Build"
 mkdir -p "$top/build"
