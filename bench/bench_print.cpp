@@ -8,7 +8,6 @@
 
 #include "FakeServices.h"
 #include "FieldReader.h"
-#include "PrinterSurface.h"
 #include "QuizPrinting.h"
 #include "QuizScreen.h"
 #include "ResourcePath.h"
@@ -88,8 +87,7 @@ int main(int argc, char **argv)
     const std::vector<double> worksheetRuns =
         timeRuns(runs, worksheet, QStringLiteral("Your worksheet is now printing."), failures);
 
-    std::fprintf(stderr, "Printing on \"%s\", %d runs each, last job %d\n",
-                 qPrintable(QPrinterInfo::defaultPrinterName()), runs, PrinterSurface::lastJobId());
+    std::fprintf(stderr, "Printing on \"%s\", %d runs each\n", qPrintable(QPrinterInfo::defaultPrinterName()), runs);
     bench::report("certificate: call to job spooled", certificateRuns, 300);
     bench::report("worksheet (10 questions): call to job spooled", worksheetRuns, 300);
     if (failures > 0) {

@@ -10,7 +10,8 @@
 // each with one ticked, under a title, and saves them as a worksheet.
 namespace terralore {
 struct Quiz;
-}
+struct WorksheetDraft;
+} // namespace terralore
 
 class WorksheetWizard : public terralore::Form {
     Q_OBJECT
@@ -31,10 +32,12 @@ public:
     terralore::ControlArray<terralore::CheckBox> answerTicks;
     terralore::ControlArray<terralore::Label> entryButtons;
 
+    // The worksheet as the boxes and ticks hold it.
+    terralore::WorksheetDraft draft() const;
     // Validates the worksheet, then saves it.
     void validateAndSave();
-    // Writes the quiz file, then adds the title to the index.
-    void save();
+    // Writes the draft's quiz file, then adds the title to the index.
+    void save(const terralore::WorksheetDraft &worksheet);
     // Asked before another worksheet of the title is replaced; true replaces it.
     static bool askToReplace(const QString &title);
 
@@ -44,7 +47,6 @@ protected:
     void onBackgroundMouseMove(int button, int shift, float x, float y) override;
 
 private:
-    QString unwritableCharacterProblem(int q) const;
     void createQuestion(int q);
     void onTitleKeyPress(int key);
     void onQuestionKeyPress(int question, int key);

@@ -27,23 +27,23 @@ const QSizeF kDesignPage(11186, 16118);
 void spaceLines(PrintSurface &surface, int count)
 {
     for (int i = 0; i < count; ++i)
-        surface.Print(QStringLiteral(" "));
+        surface.drawTextLine(QStringLiteral(" "));
 }
 
 void rectangle(PrintSurface &surface, float left, float top, float right, float bottom)
 {
-    surface.Line(left, top, right, top);
-    surface.Line(left, top, left, bottom);
-    surface.Line(right, top, right, bottom);
-    surface.Line(left, bottom, right, bottom);
+    surface.drawLine(left, top, right, top);
+    surface.drawLine(left, top, left, bottom);
+    surface.drawLine(right, top, right, bottom);
+    surface.drawLine(left, bottom, right, bottom);
 }
 
 // Five outer rectangles 45 twips apart; after each of the first three, an
 // inner one around the lower part, also 45 twips apart.
 void frame(PrintSurface &surface)
 {
-    const float w = surface.ScaleWidth();
-    const float h = surface.ScaleHeight();
+    const float w = surface.pageWidth();
+    const float h = surface.pageHeight();
     const float insets[5][2] = {{45, 270}, {90, 315}, {135, 360}, {180, 405}, {225, 450}};
     for (int i = 0; i < 5; ++i) {
         const float a = insets[i][0];
@@ -72,56 +72,53 @@ void layOutCertificate(PrintSurface &surface, const Certificate &certificate)
     const QString banner = wellDoneBanner();
 
     surface.fitPageTo(kDesignPage);
-    surface.setFontName(kFace);
-    surface.setFontSize(25);
-    surface.setForeColor(kLightBlue);
-    surface.setCurrentX(surface.ScaleWidth() / 8);
+    surface.setFont({kFace, 25});
+    surface.setPenColor(kLightBlue);
+    surface.setX(surface.pageWidth() / 8);
     spaceLines(surface, 1);
-    surface.PrintNoLineEnd(banner + banner);
+    surface.drawText(banner + banner);
     spaceLines(surface, 1);
     spaceLines(surface, 2);
 
-    surface.setFontName(kFace);
-    surface.setFontSize(36);
-    surface.setForeColor(kLightRed);
-    surface.PrintCentred(kProductTitle);
+    surface.setFont({kFace, 36});
+    surface.setPenColor(kLightRed);
+    surface.drawCentredTextLine(kProductTitle);
     spaceLines(surface, 1);
 
-    const bool longHeading = certificate.headingScreenWidth > surface.ScaleWidth() / 4;
-    surface.setFontSize(longHeading ? 28 : 36);
-    surface.setForeColor(kLightBlue);
-    surface.PrintCentred(certificate.heading);
-    surface.setCurrentX(surface.ScaleWidth() / 2);
-    surface.Print();
+    const bool longHeading = certificate.headingScreenWidth > surface.pageWidth() / 4;
+    surface.setPointSize(longHeading ? 28 : 36);
+    surface.setPenColor(kLightBlue);
+    surface.drawCentredTextLine(certificate.heading);
+    surface.setX(surface.pageWidth() / 2);
+    surface.newLine();
 
-    surface.setFontSize(36);
+    surface.setPointSize(36);
     spaceLines(surface, 3);
 
-    surface.setFontSize(28);
-    surface.setForeColor(kDarkBlue);
-    surface.PrintCentred(QStringLiteral("Excellent Work"));
-    surface.setFontSize(28);
+    surface.setPointSize(28);
+    surface.setPenColor(kDarkBlue);
+    surface.drawCentredTextLine(QStringLiteral("Excellent Work"));
+    surface.setPointSize(28);
     spaceLines(surface, 1);
-    surface.PrintCentred(certificate.name);
-    surface.Print();
-    surface.setFontSize(28);
-    surface.PrintCentred(scoreSentence(certificate.score, certificate.questionCount));
+    surface.drawCentredTextLine(certificate.name);
+    surface.newLine();
+    surface.setPointSize(28);
+    surface.drawCentredTextLine(scoreSentence(certificate.score, certificate.questionCount));
     spaceLines(surface, 1);
 
-    surface.setFontSize(36);
+    surface.setPointSize(36);
     spaceLines(surface, 2);
-    surface.setFontName(kFace);
-    surface.setFontSize(25);
-    surface.setForeColor(kLightBlue);
+    surface.setFont({kFace, 25});
+    surface.setPenColor(kLightBlue);
     spaceLines(surface, 1);
-    surface.setForeColor(kBlack);
-    surface.PrintNoLineEnd(banner + banner);
+    surface.setPenColor(kBlack);
+    surface.drawText(banner + banner);
 
-    surface.setDrawWidth(2);
-    surface.setForeColor(kBlack);
+    surface.setPenWidth(2);
+    surface.setPenColor(kBlack);
     frame(surface);
 
-    surface.EndDoc();
+    surface.finish();
 }
 
 } // namespace terralore

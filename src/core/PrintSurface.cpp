@@ -44,11 +44,10 @@ void PrintSurface::ensurePageStarted()
     }
 }
 
-void PrintSurface::printText(const QString &text, bool lineEnd)
+void PrintSurface::placeText(const QString &text, bool lineEnd)
 {
     guard();
-    const Font font = currentFont();
-    const float height = lineHeight(font);
+    const float height = measureLineHeight(m_font);
     // A line that would reach below the printable area goes to a fresh page;
     // a line taller than the whole page stays where it is.
     if (m_y > 0 && m_y + height > pageSize().height()) {
@@ -57,57 +56,57 @@ void PrintSurface::printText(const QString &text, bool lineEnd)
     }
     if (holdsInk(text))
         ensurePageStarted();
-    drawText(m_x, m_y, text, font, m_foreColor, lineEnd);
+    paintText(m_x, m_y, text, m_font, m_penColor);
     if (lineEnd) {
         m_x = 0;
         m_y += height;
     } else {
-        m_x += measureText(font, text);
+        m_x += measureText(m_font, text);
     }
 }
 
-void PrintSurface::Print(const QString &text)
+void PrintSurface::drawText(const QString &text)
 {
-    printText(text, true);
+    placeText(text, false);
 }
 
-void PrintSurface::PrintNoLineEnd(const QString &text)
+void PrintSurface::drawTextLine(const QString &text)
 {
-    printText(text, false);
+    placeText(text, true);
 }
 
-void PrintSurface::PrintCentred(const QString &text)
+void PrintSurface::drawCentredTextLine(const QString &text)
 {
-    setCurrentX((ScaleWidth() - TextWidth(text)) / 2);
-    Print(text);
+    setX((pageWidth() - textWidth(text)) / 2);
+    drawTextLine(text);
 }
 
-float PrintSurface::TextWidth(const QString &text)
-{
-    guard();
-    return measureText(currentFont(), text);
-}
-
-float PrintSurface::TextHeight()
+float PrintSurface::textWidth(const QString &text)
 {
     guard();
-    return lineHeight(currentFont());
+    return measureText(m_font, text);
 }
 
-void PrintSurface::Line(float x1, float y1, float x2, float y2)
+float PrintSurface::lineHeight()
+{
+    guard();
+    return measureLineHeight(m_font);
+}
+
+void PrintSurface::drawLine(float x1, float y1, float x2, float y2)
 {
     guard();
     ensurePageStarted();
-    drawLine(x1, y1, x2, y2, m_foreColor, m_drawWidth);
+    paintLine(x1, y1, x2, y2, m_penColor, m_penWidth);
     m_x = x2;
     m_y = y2;
 }
 
-void PrintSurface::PaintPicture(const Picture &picture, float x, float y)
+void PrintSurface::drawPicture(const Picture &picture, float x, float y)
 {
     guard();
     ensurePageStarted();
-    drawPicture(picture, x, y);
+    paintPicture(picture, x, y);
 }
 
 QSizeF PrintSurface::pageSize()
@@ -130,19 +129,19 @@ void PrintSurface::fitPageTo(QSizeF minimum)
     scaleDrawing(scale);
 }
 
-float PrintSurface::ScaleWidth()
+float PrintSurface::pageWidth()
 {
     guard();
     return float(pageSize().width());
 }
 
-float PrintSurface::ScaleHeight()
+float PrintSurface::pageHeight()
 {
     guard();
     return float(pageSize().height());
 }
 
-void PrintSurface::EndDoc()
+void PrintSurface::finish()
 {
     guard();
     // A document holds at least one page; a page break that nothing was
@@ -157,7 +156,7 @@ void PrintSurface::EndDoc()
     m_y = 0;
 }
 
-void PrintSurface::KillDoc() noexcept
+void PrintSurface::abort() noexcept
 {
     if (m_ended)
         return;

@@ -1,27 +1,13 @@
 #include "QuestionImport.h"
 
 #include "TextCodec.h"
+#include "WorksheetDraft.h"
 
 #include <QRegularExpression>
 
 namespace terralore {
 
 namespace {
-
-const char *const kOptionNames[] = {"Option A", "Option B", "Option C", "Option D"};
-
-// Why a value cannot go into a worksheet box, as the end of a sentence, or
-// an empty string. The wording follows the wizard's own messages.
-QString valueProblem(const QString &value, int longest)
-{
-    if (value.isEmpty())
-        return QStringLiteral(" has no text.");
-    if (value.size() > longest)
-        return QStringLiteral(" is longer than %1 characters.").arg(longest);
-    if (const QString c = firstUnencodableCharacter(value); !c.isEmpty())
-        return QStringLiteral(" cannot contain the character ") + c + QStringLiteral(".");
-    return {};
-}
 
 // "Question 4 (Rocks Q4)" or "Question 4 (line 31)": a teacher with a long
 // file need not count to find it.
@@ -35,24 +21,27 @@ QString questionLabel(const FileQuestion &question, int number)
     return label;
 }
 
-QString questionProblem(const FileQuestion &question, int number)
+// The question as a worksheet's, once it has four options.
+DraftQuestion draftQuestion(const FileQuestion &question)
+{
+    DraftQuestion draft{question.text, {}, question.right};
+    for (std::size_t j = 0; j < draft.options.size(); ++j)
+        draft.options[j] = question.options[qsizetype(j)];
+    return draft;
+}
+
+// What the file says wrong first, then what the worksheet's own check finds,
+// in words that name the question as the file has it.
+QString fileQuestionProblem(const FileQuestion &question, int number)
 {
     const QString name = questionLabel(question, number);
     if (!question.problem.isEmpty())
         return name + u' ' + question.problem;
-    if (const qsizetype options = question.options.size(); options != 4)
+    if (const qsizetype options = question.options.size(); options != kDraftOptions)
         return name + QStringLiteral(" does not have four options: it has %1.")
                           .arg(options == 0 ? QStringLiteral("none") : QString::number(options));
-    if (question.right.isEmpty())
-        return name + QStringLiteral(" has no right answer.");
-    if (question.right.size() > 1)
-        return name + QStringLiteral(" has more than one right answer.");
-    if (const QString problem = valueProblem(question.text, kQuestionLength); !problem.isEmpty())
-        return name + problem;
-    for (qsizetype j = 0; j < 4; ++j) {
-        if (const QString problem = valueProblem(question.options[j], kOptionLength); !problem.isEmpty())
-            return QString::fromLatin1(kOptionNames[j]) + QStringLiteral(" of ") + name + problem;
-    }
+    if (const DraftProblem problem = questionProblem(draftQuestion(question)); !problem.isNone())
+        return problem.sentence(name);
     return {};
 }
 
@@ -84,8 +73,7 @@ QString ampersandNotice(const QList<FileQuestion> &questions, const QString &tit
             where = questionLabel(question, int(i) + 1);
         for (qsizetype j = 0; j < question.options.size() && where.isEmpty(); ++j) {
             if (question.options[j].contains(u'&'))
-                where =
-                    QString::fromLatin1(kOptionNames[j]) + QStringLiteral(" of ") + questionLabel(question, int(i) + 1);
+                where = draftOptionName(int(j)) + QStringLiteral(" of ") + questionLabel(question, int(i) + 1);
         }
     }
     if (where.isEmpty())
@@ -139,7 +127,7 @@ ImportedWorksheets worksheetsFrom(const QList<FileQuestion> &questions, const QS
     // The questions first: a description or a true/false question among
     // them is more to the point than the count it throws off.
     for (qsizetype i = 0; i < questions.size(); ++i) {
-        if (const QString problem = questionProblem(questions[i], int(i) + 1); !problem.isEmpty())
+        if (const QString problem = fileQuestionProblem(questions[i], int(i) + 1); !problem.isEmpty())
             return refused(problem);
     }
     if (questions.isEmpty() || questions.size() % kQuizQuestions != 0)
@@ -148,21 +136,14 @@ ImportedWorksheets worksheetsFrom(const QList<FileQuestion> &questions, const QS
     const qsizetype count = questions.size() / kQuizQuestions;
     ImportedWorksheets imported;
     for (qsizetype s = 0; s < count; ++s) {
-        QuizSheet sheet;
+        WorksheetDraft draft;
         // An empty title is the saving code's to ask for, not numbered here.
-        sheet.title = count == 1 || name.isEmpty() ? name : name + u' ' + QString::number(s + 1);
-        if (sheet.title.size() > kTitleLength)
-            return refused(QStringLiteral("The title ") + sheet.title +
-                           QStringLiteral(" is longer than %1 characters.").arg(kTitleLength));
-        for (int q = 0; q < kQuizQuestions; ++q) {
-            const FileQuestion &from = questions[s * kQuizQuestions + q];
-            QuizQuestionText &to = sheet.questions[std::size_t(q)];
-            to.text = from.text;
-            for (std::size_t j = 0; j < 4; ++j)
-                to.options[j] = from.options[qsizetype(j)];
-            to.answer = from.right.front() + 1;
-        }
-        imported.sheets.append(sheet);
+        draft.title = count == 1 || name.isEmpty() ? name : name + u' ' + QString::number(s + 1);
+        if (const QString problem = titleLengthProblem(draft.title); !problem.isEmpty())
+            return refused(problem);
+        for (int q = 0; q < kQuizQuestions; ++q)
+            draft.questions[std::size_t(q)] = draftQuestion(questions[s * kQuizQuestions + q]);
+        imported.sheets.append(draft.sheet());
     }
     imported.notice = ampersandNotice(questions, name);
     return imported;

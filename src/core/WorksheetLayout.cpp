@@ -23,21 +23,20 @@ void layOutQuestions(PrintSurface &surface, const Worksheet &worksheet, bool mar
 {
     const QString space = QStringLiteral(" ");
 
-    surface.setFontSize(16);
-    surface.setFontName(QStringLiteral("Times New Roman"));
-    surface.setCurrentX(surface.ScaleWidth() / 8);
-    surface.Print(space);
-    surface.setCurrentX(surface.ScaleWidth() / 16);
-    surface.PrintNoLineEnd(worksheetHeader());
-    surface.Print(space);
-    surface.Print(space);
+    surface.setFont({QStringLiteral("Times New Roman"), 16});
+    surface.setX(surface.pageWidth() / 8);
+    surface.drawTextLine(space);
+    surface.setX(surface.pageWidth() / 16);
+    surface.drawText(worksheetHeader());
+    surface.drawTextLine(space);
+    surface.drawTextLine(space);
 
-    surface.setFontSize(32);
-    surface.PrintCentred(worksheet.productTitle);
-    surface.PrintCentred(worksheet.quizTitle);
-    surface.Print(space);
+    surface.setPointSize(32);
+    surface.drawCentredTextLine(worksheet.productTitle);
+    surface.drawCentredTextLine(worksheet.quizTitle);
+    surface.drawTextLine(space);
 
-    surface.setFontSize(12);
+    surface.setPointSize(12);
     int number = 0;
     for (const WorksheetQuestion &question : worksheet.questions) {
         ++number;
@@ -45,17 +44,17 @@ void layOutQuestions(PrintSurface &surface, const Worksheet &worksheet, bool mar
             return (marked && question.answer == which ? kRightMark : QString()) + QLatin1String(letter) +
                    QStringLiteral(". ") + text;
         };
-        surface.setCurrentX(surface.ScaleWidth() / 16);
-        surface.Print(QStringLiteral("Question") + signPlace(number) + QStringLiteral("    ") + question.text);
-        surface.setCurrentX(surface.ScaleWidth() / 3);
-        surface.PrintNoLineEnd(option(1, "A", question.optionA));
-        surface.setCurrentX(2 * surface.ScaleWidth() / 3);
-        surface.Print(option(2, "B", question.optionB));
-        surface.setCurrentX(surface.ScaleWidth() / 3);
-        surface.PrintNoLineEnd(option(3, "C", question.optionC));
-        surface.setCurrentX(2 * surface.ScaleWidth() / 3);
-        surface.Print(option(4, "D", question.optionD));
-        surface.Print(space);
+        surface.setX(surface.pageWidth() / 16);
+        surface.drawTextLine(QStringLiteral("Question") + signPlace(number) + QStringLiteral("    ") + question.text);
+        surface.setX(surface.pageWidth() / 3);
+        surface.drawText(option(1, "A", question.optionA));
+        surface.setX(2 * surface.pageWidth() / 3);
+        surface.drawTextLine(option(2, "B", question.optionB));
+        surface.setX(surface.pageWidth() / 3);
+        surface.drawText(option(3, "C", question.optionC));
+        surface.setX(2 * surface.pageWidth() / 3);
+        surface.drawTextLine(option(4, "D", question.optionD));
+        surface.drawTextLine(space);
     }
 }
 
@@ -63,14 +62,14 @@ void layOutQuestions(PrintSurface &surface, const Worksheet &worksheet, bool mar
 // the key line need, measured in their fonts.
 float answerKeyHeight(PrintSurface &surface, const Worksheet &worksheet)
 {
-    const double points = surface.FontSize();
-    surface.setFontSize(16);
-    float height = 3 * surface.TextHeight();
-    surface.setFontSize(32);
-    height += 3 * surface.TextHeight();
-    surface.setFontSize(12);
-    height += float(4 * worksheet.questions.size() + 3) * surface.TextHeight();
-    surface.setFontSize(points);
+    const double points = surface.font().pointSize;
+    surface.setPointSize(16);
+    float height = 3 * surface.lineHeight();
+    surface.setPointSize(32);
+    height += 3 * surface.lineHeight();
+    surface.setPointSize(12);
+    height += float(4 * worksheet.questions.size() + 3) * surface.lineHeight();
+    surface.setPointSize(points);
     return height;
 }
 
@@ -79,7 +78,7 @@ float answerKeyHeight(PrintSurface &surface, const Worksheet &worksheet)
 void layOutWorksheet(PrintSurface &surface, const Worksheet &worksheet)
 {
     layOutQuestions(surface, worksheet, false);
-    surface.EndDoc();
+    surface.finish();
 }
 
 QString answerKeyLine(const Worksheet &worksheet)
@@ -95,17 +94,17 @@ QString answerKeyLine(const Worksheet &worksheet)
 
 void layOutAnswerKey(PrintSurface &surface, const Worksheet &worksheet)
 {
-    surface.setFontName(QStringLiteral("Times New Roman"));
+    surface.setFont({QStringLiteral("Times New Roman"), 12});
     const float needed = answerKeyHeight(surface, worksheet);
-    if (needed > surface.ScaleHeight())
-        surface.fitPageTo(QSizeF(surface.ScaleWidth(), needed));
+    if (needed > surface.pageHeight())
+        surface.fitPageTo(QSizeF(surface.pageWidth(), needed));
     layOutQuestions(surface, worksheet, true);
     // The key sits at the foot of the page, below the last question.
-    surface.setFontSize(12);
-    surface.setCurrentY(std::max(surface.CurrentY(), surface.ScaleHeight() - 2 * surface.TextHeight()));
-    surface.setCurrentX(surface.ScaleWidth() / 16);
-    surface.Print(QStringLiteral("Answers:  ") + answerKeyLine(worksheet));
-    surface.EndDoc();
+    surface.setPointSize(12);
+    surface.setY(std::max(surface.y(), surface.pageHeight() - 2 * surface.lineHeight()));
+    surface.setX(surface.pageWidth() / 16);
+    surface.drawTextLine(QStringLiteral("Answers:  ") + answerKeyLine(worksheet));
+    surface.finish();
 }
 
 } // namespace terralore

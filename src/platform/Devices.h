@@ -17,7 +17,7 @@ class PrinterDevice {
 public:
     virtual ~PrinterDevice() = default;
     // Prints one document on the default printer, without a dialog: the
-    // routine draws it and ends it with EndDoc. False when the printer is
+    // routine draws it and ends it with finish(). False when the printer is
     // missing or the job failed; a failed job is aborted, nothing of it printed.
     virtual bool print(const std::function<void(PrintSurface &)> &document) = 0;
 };

@@ -39,7 +39,7 @@ public:
     // they do not read aloud besides it.
     virtual bool screenReaderRunning() = 0;
     // Prints one document on the default printer, without a dialog: the
-    // routine draws it and ends it with EndDoc. False when the printer is
+    // routine draws it and ends it with finish(). False when the printer is
     // missing or the job failed; a failed job is aborted, nothing of it printed.
     virtual bool print(const std::function<void(PrintSurface &)> &document) = 0;
     // The desktop's file dialog over the stage: a file to open, or a name to

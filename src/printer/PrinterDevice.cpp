@@ -15,17 +15,17 @@ public:
         try {
             document(surface);
         } catch (const PrintError &) {
-            surface.KillDoc();
+            surface.abort();
             return false;
         } catch (const std::exception &) {
             // Anything else going wrong while printing (memory, a picture) is
             // a failed job too; nothing half-made goes out.
-            surface.KillDoc();
+            surface.abort();
             return false;
         }
         // A routine that forgot to end its document sends nothing.
         if (!surface.ended()) {
-            surface.KillDoc();
+            surface.abort();
             return false;
         }
         return true;

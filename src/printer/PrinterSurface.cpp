@@ -14,7 +14,6 @@
 namespace terralore {
 
 namespace {
-int g_lastJobId = 0;
 const char *const kJobTitle = "Terralore";
 } // namespace
 
@@ -22,12 +21,7 @@ PrinterSurface::PrinterSurface() = default;
 
 PrinterSurface::~PrinterSurface()
 {
-    KillDoc();
-}
-
-int PrinterSurface::lastJobId()
-{
-    return g_lastJobId;
+    abort();
 }
 
 void PrinterSurface::open()
@@ -103,11 +97,11 @@ void PrinterSurface::checkPrinter()
         fail(QStringLiteral("the printer reported an error"));
 }
 
-QFont PrinterSurface::printerFont(const Font &font)
+QFont PrinterSurface::printerFont(const PrintFont &font)
 {
-    if (font.name != m_fontKey.name || font.points != m_fontKey.points) {
-        m_font = QFont(fontFamilyFor(font.name));
-        m_font.setPointSizeF(font.points > 0 ? font.points : 1);
+    if (!(font == m_fontKey)) {
+        m_font = QFont(fontFamilyFor(font.family));
+        m_font.setPointSizeF(font.pointSize > 0 ? font.pointSize : 1);
         m_fontKey = font;
     }
     return m_font;
@@ -119,19 +113,19 @@ QSizeF PrinterSurface::printableSize()
     return m_printable;
 }
 
-float PrinterSurface::measureText(const Font &font, const QString &text)
+float PrinterSurface::measureText(const PrintFont &font, const QString &text)
 {
     open();
     return float(QFontMetricsF(printerFont(font), m_printer.get()).horizontalAdvance(text) * 1440.0 / m_dpiX);
 }
 
-float PrinterSurface::lineHeight(const Font &font)
+float PrinterSurface::measureLineHeight(const PrintFont &font)
 {
     open();
     return float(QFontMetricsF(printerFont(font), m_printer.get()).lineSpacing() * 1440.0 / m_dpiY);
 }
 
-void PrinterSurface::drawText(float x, float y, const QString &text, const Font &font, const QColor &color, bool)
+void PrinterSurface::paintText(float x, float y, const QString &text, const PrintFont &font, const QColor &color)
 {
     open();
     if (text.trimmed().isEmpty())
@@ -144,11 +138,11 @@ void PrinterSurface::drawText(float x, float y, const QString &text, const Font 
     checkPrinter();
 }
 
-void PrinterSurface::drawLine(float x1, float y1, float x2, float y2, const QColor &color, int dots)
+void PrinterSurface::paintLine(float x1, float y1, float x2, float y2, const QColor &color, int dots)
 {
     open();
     QPen pen(color);
-    pen.setWidthF(toDeviceX(DrawWidthTwips(dots)));
+    pen.setWidthF(toDeviceX(penWidthTwips(dots)));
     // Square ends close the corners where a rectangle's sides meet.
     pen.setCapStyle(Qt::SquareCap);
     m_painter.setPen(pen);
@@ -156,7 +150,7 @@ void PrinterSurface::drawLine(float x1, float y1, float x2, float y2, const QCol
     checkPrinter();
 }
 
-void PrinterSurface::drawPicture(const Picture &picture, float x, float y)
+void PrinterSurface::paintPicture(const Picture &picture, float x, float y)
 {
     open();
     if (picture.isNull())
@@ -201,7 +195,6 @@ void PrinterSurface::submit()
     m_spool.remove();
     if (job <= 0)
         fail(QStringLiteral("the spooler refused the job: %1").arg(QString::fromLocal8Bit(cupsLastErrorString())));
-    g_lastJobId = job;
 }
 
 void PrinterSurface::abandonDocument() noexcept

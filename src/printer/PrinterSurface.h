@@ -14,7 +14,7 @@ namespace terralore {
 
 // The system's default printer as a print surface, without any dialog. The
 // job opens on the first call that needs the printer. Qt renders the pages
-// into a private spool file; only a document that reaches EndDoc whole is
+// into a private spool file; only a document that is finished whole is
 // handed to the spooler (CUPS), whose refusal counts as a failure too. A
 // failed or abandoned job is aborted and its spool file removed, so nothing
 // half-made is ever printed.
@@ -23,18 +23,14 @@ public:
     PrinterSurface();
     ~PrinterSurface() override;
 
-    // The spooler's id of the last job this program handed over (0: none);
-    // lets the printing tests find their output.
-    static int lastJobId();
-
 protected:
     QSizeF printableSize() override;
     void scaleDrawing(double scale) override;
-    float measureText(const Font &font, const QString &text) override;
-    float lineHeight(const Font &font) override;
-    void drawText(float x, float y, const QString &text, const Font &font, const QColor &color, bool lineEnd) override;
-    void drawLine(float x1, float y1, float x2, float y2, const QColor &color, int dots) override;
-    void drawPicture(const Picture &picture, float x, float y) override;
+    float measureText(const PrintFont &font, const QString &text) override;
+    float measureLineHeight(const PrintFont &font) override;
+    void paintText(float x, float y, const QString &text, const PrintFont &font, const QColor &color) override;
+    void paintLine(float x1, float y1, float x2, float y2, const QColor &color, int dots) override;
+    void paintPicture(const Picture &picture, float x, float y) override;
     void startPage(int page) override;
     void finishDocument() override;
     void abandonDocument() noexcept override;
@@ -42,7 +38,7 @@ protected:
 private:
     void open();
     void checkPrinter();
-    QFont printerFont(const Font &font);
+    QFont printerFont(const PrintFont &font);
     float toDeviceX(float twips) const { return twips * m_dpiX / 1440.0f; }
     float toDeviceY(float twips) const { return twips * m_dpiY / 1440.0f; }
     void submit();
@@ -58,7 +54,7 @@ private:
     QRectF m_clip;
     double m_scale = 1;
     QFont m_font;
-    Font m_fontKey{QString(), 0};
+    PrintFont m_fontKey{QString(), 0};
 };
 
 } // namespace terralore

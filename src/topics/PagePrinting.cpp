@@ -11,8 +11,8 @@ bool printPagePicture(terralore::Services &services, const terralore::Picture &p
     if (picture.isNull())
         return false;
     return services.print([&picture](terralore::PrintSurface &surface) {
-        surface.Print();
-        surface.PaintPicture(picture, 1000, 1000);
-        surface.EndDoc();
+        surface.newLine();
+        surface.drawPicture(picture, 1000, 1000);
+        surface.finish();
     });
 }
