@@ -3,13 +3,10 @@
 #include "Palette.h"
 
 #include "Announcements.h"
-#include "DropGeometry.h"
 #include "LabelButtons.h"
 #include "ResultsScreen.h"
 #include "StandardScreen.h"
 #include "Twips.h"
-
-#include <vector>
 
 using namespace terralore;
 
@@ -25,53 +22,29 @@ const LabelButton kButtons[] = {
     {Activity::CheckScoreEntry, 6000, 7920, 2565, 495, "Check Score", false},
 };
 
-LabelDesign outlineBox(const char *name, int index, float left, float top, const ActivityLayout &layout)
+LabelDesign outlineBox(const char *name, int index, const DropRect &rect)
 {
     return {.name = name,
             .index = index,
-            .left = left,
-            .top = top,
-            .width = layout.width,
-            .height = layout.height,
+            .left = rect.left,
+            .top = rect.top,
+            .width = rect.width,
+            .height = rect.height,
             .caption = QString(),
             .backStyle = vbTransparent,
             .borderStyle = 1};
 }
 
-std::vector<DropRect> rectsOf(const ControlArray<Label> &boxes)
-{
-    std::vector<DropRect> rects;
-    boxes.forEach([&](int, const Label *box) {
-        rects.push_back({box->leftTwips(), box->topTwips(), box->widthTwips(), box->heightTwips()});
-    });
-    return rects;
-}
-
-std::vector<DropCorner> cornersOf(const ControlArray<Label> &captions)
-{
-    std::vector<DropCorner> corners;
-    captions.forEach([&](int, const Label *caption) {
-        corners.push_back({caption->leftTwips(), caption->topTwips()});
-    });
-    return corners;
-}
-
 } // namespace
 
-Activity::Activity(const QString &name, const ActivityLayout &layout) : Form(name), m_layout(layout)
+Activity::Activity(const QString &name, const ActivityLayout &layout) : Form(name), m_board(layout)
 {}
 
 void Activity::createTargets()
 {
-    // Each target box is authored holding its caption's text; the load
-    // moves the text into the caption and leaves an empty outline.
-    for (int i = 0; i < int(m_layout.items.size()); ++i) {
-        const ActivityItem &item = m_layout.items[size_t(i)];
-        LabelDesign design = outlineBox("targetBoxes", i, item.targetLeft, item.targetTop, m_layout);
-        design.caption = QString::fromUtf8(item.caption);
-        design.backStyle = vbOpaque;
-        auto *box = new Label(this, design);
-        const QString name = QString::fromUtf8(item.boxName);
+    for (int i = 0; i < m_board.count(); ++i) {
+        auto *box = new Label(this, outlineBox("targetBoxes", i, m_board.targetRect(i)));
+        const QString name = m_board.boxName(i);
         box->setAccessibleName(name.left(1).toUpper() + name.mid(1));
         targetBoxes.add(i, box);
     }
@@ -79,23 +52,21 @@ void Activity::createTargets()
 
 void Activity::createHomes()
 {
-    for (int i = 0; i < int(m_layout.items.size()); ++i) {
-        const ActivityItem &item = m_layout.items[size_t(i)];
-        homeBoxes.add(i, new Label(this, outlineBox("homeBoxes", i, item.homeLeft, item.homeTop, m_layout)));
-    }
+    for (int i = 0; i < m_board.count(); ++i)
+        homeBoxes.add(i, new Label(this, outlineBox("homeBoxes", i, m_board.homeRect(i))));
 }
 
 void Activity::createCaptions()
 {
-    for (int i = 0; i < int(m_layout.items.size()); ++i) {
-        const ActivityItem &item = m_layout.items[size_t(i)];
+    for (int i = 0; i < m_board.count(); ++i) {
+        const DropCorner at = m_board.cornerOf(i);
         auto *caption = new Label(this, {.name = "captions",
                                          .index = i,
-                                         .left = item.homeLeft,
-                                         .top = item.homeTop,
-                                         .width = m_layout.width,
-                                         .height = m_layout.height,
-                                         .caption = QString(),
+                                         .left = at.left,
+                                         .top = at.top,
+                                         .width = m_board.captionWidth(),
+                                         .height = m_board.captionHeight(),
+                                         .caption = m_board.captionText(i),
                                          .points = 11.25,
                                          .bold = true,
                                          .fore = kYellow,
@@ -124,88 +95,56 @@ Label *Activity::createText(const LabelDesign &design)
     return new Label(this, design);
 }
 
-void Activity::beginLoad(int questionCount)
+void Activity::beginLoad()
 {
     setUpStandardScreen(*this);
-    session().progress.questionCount = questionCount;
+    session().progress.questionCount = m_board.count();
 }
 
-void Activity::setUpCaptions()
+void Activity::showCaption(int caption)
 {
-    const int n = captions.count();
-    for (int i = 0; i < n; ++i) {
-        homeBoxes[i]->setWidthTwips(captions[i]->widthTwips());
-        homeBoxes[i]->setHeightTwips(captions[i]->heightTwips());
-    }
-    for (int i = 0; i < n; ++i) {
-        captions[i]->setCaption(targetBoxes[i]->Caption());
-        targetBoxes[i]->setCaption(QString());
-        targetBoxes[i]->setBackStyle(vbTransparent);
-        homeBoxes[i]->moveTwips(captions[i]->leftTwips(), captions[i]->topTwips());
-    }
-    for (int i = 0; i < n; ++i) {
-        captions[i]->setVisible(true);
-        targetBoxes[i]->setVisible(true);
-        homeBoxes[i]->setVisible(true);
-    }
+    const DropCorner at = m_board.cornerOf(caption);
+    captions[caption]->moveTwips(at.left, at.top);
+}
+
+void Activity::showCheckScore()
+{
+    entryButtons[CheckScoreEntry]->setVisible(m_board.isReady());
 }
 
 void Activity::onCaptionDragged(int index, int button, int, float x, float y)
 {
     // The left button alone drags: the caption's centre jumps under the
-    // pointer and follows it, unbounded.
+    // pointer (x, y from the caption's corner) and follows it, unbounded.
     if (button != vbLeftButton)
         return;
-    Label *caption = captions[index];
-    caption->moveTwips(caption->leftTwips() + x - caption->widthTwips() / 2,
-                       caption->topTwips() + y - caption->heightTwips() / 2);
+    const DropCorner at = m_board.cornerOf(index);
+    m_board.dragTo(index, {at.left + x - m_board.captionWidth() / 2, at.top + y - m_board.captionHeight() / 2});
+    showCaption(index);
 }
 
 void Activity::onCaptionDropped(int index)
 {
-    const bool wasReady = entryButtons[CheckScoreEntry]->isVisible();
     m_carried = -1;
-    Label *caption = captions[index];
-    const std::vector<DropRect> targets = rectsOf(targetBoxes);
-    const SnapResult snap = snapCaption({caption->leftTwips(), caption->topTwips()}, targets, rectsOf(homeBoxes));
-    if (snap.snaps > 0)
-        caption->moveTwips(snap.corner.left, snap.corner.top);
-    for (int k = 0; k < snap.snaps; ++k)
+    const DropOutcome outcome = m_board.drop(index);
+    showCaption(index);
+    for (int k = 0; k < outcome.thuds; ++k)
         playSound(QStringLiteral("wav\\thud3.wav"));
-    if (placedCount(cornersOf(captions), targets) == session().progress.questionCount)
-        entryButtons[CheckScoreEntry]->setVisible(true);
-    announceDrop(index, wasReady);
+    showCheckScore();
+    announceDrop(index, outcome.becameReady);
 }
 
-QString Activity::boxName(int box) const
+void Activity::announceDrop(int caption, bool becameReady)
 {
-    return QString::fromUtf8(m_layout.items[size_t(box)].boxName);
-}
-
-int Activity::boxUnder(int caption) const
-{
-    int under = -1;
-    targetBoxes.forEach([&](int i, const Label *box) {
-        if (under < 0 && box->leftTwips() == captions[caption]->leftTwips() &&
-            box->topTwips() == captions[caption]->topTwips())
-            under = i;
-    });
-    return under;
-}
-
-void Activity::announceDrop(int caption, bool wasReady)
-{
-    const Label *dropped = captions[caption];
-    const Label *home = homeBoxes[caption];
-    const int box = boxUnder(caption);
-    QString said;
-    if (box >= 0)
-        said = dropped->Caption() + QStringLiteral(" dropped in the ") + boxName(box) + QStringLiteral(".");
-    else if (dropped->leftTwips() == home->leftTwips() && dropped->topTwips() == home->topTwips())
-        said = dropped->Caption() + QStringLiteral(" is back in its place.");
+    const CaptionPlace place = m_board.placeOf(caption);
+    QString said = m_board.captionText(caption);
+    if (place.kind == CaptionPlace::InBox)
+        said += QStringLiteral(" dropped in the ") + m_board.boxName(place.box) + QStringLiteral(".");
+    else if (place.kind == CaptionPlace::Home)
+        said += QStringLiteral(" is back in its place.");
     else
-        said = dropped->Caption() + QStringLiteral(" dropped outside the boxes.");
-    if (!wasReady && entryButtons[CheckScoreEntry]->isVisible())
+        said += QStringLiteral(" dropped outside the boxes.");
+    if (becameReady)
         said += QStringLiteral(" Every caption is in a box: Check Score is ready.");
     announce(said);
 }
@@ -220,12 +159,13 @@ void Activity::onEntryClicked(int entry)
         break;
     case StartAgainEntry:
         m_carried = -1;
-        captions.forEach(
-            [this](int i, Label *caption) { caption->moveTwips(homeBoxes[i]->leftTwips(), homeBoxes[i]->topTwips()); });
-        entryButtons[CheckScoreEntry]->setVisible(false);
+        m_board.startAgain();
+        for (int i = 0; i < m_board.count(); ++i)
+            showCaption(i);
+        showCheckScore();
         break;
     case CheckScoreEntry:
-        score = scoreOf(cornersOf(captions), rectsOf(targetBoxes));
+        score = m_board.score();
         // Over this screen, which stays loaded with its captions in place.
         resultsScreen().showForActivity();
         break;

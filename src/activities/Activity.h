@@ -1,32 +1,15 @@
 #pragma once
 
+#include "ActivityBoard.h"
 #include "ControlArray.h"
 #include "Form.h"
 #include "Label.h"
 
-#include <span>
-
-// One caption of a drag-and-drop activity: its text, which the layout
-// authors in the caption's own target box, where that box lies, and where
-// the caption starts (its home box); and what a screen reader calls the
-// target box: what it stands for on screen, never the caption it wants.
-struct ActivityItem {
-    const char *caption; // UTF-8
-    float targetLeft, targetTop;
-    float homeLeft, homeTop;
-    const char *boxName;
-};
-
-// The captions of a screen; every caption and box has the same size.
-struct ActivityLayout {
-    std::span<const ActivityItem> items;
-    float width, height;
-};
-
-// The engine the four activity screens share: captions dragged onto boxes,
-// snapping with a thud, "Check Score" once every caption sits in a box, and
-// the three buttons. A screen creates its parts in its own stacking order
-// (first created lies lowest) and runs setUpCaptions() in its load.
+// The view the four activity screens share over their board: the captions
+// drawn where the board has them, pointer and keys turned into board calls, a
+// thud for each snap, "Check Score" while the board offers it, and the three
+// buttons. A screen creates its parts in its own stacking order (first
+// created lies lowest) and runs beginLoad() in its load.
 class Activity : public terralore::Form {
     Q_OBJECT
 public:
@@ -42,7 +25,7 @@ public:
     terralore::Label *topicTitle = nullptr;                 // the topic title, written by the hub
 
 protected:
-    Activity(const QString &name, const ActivityLayout &layout);
+    Activity(const QString &name, const terralore::ActivityLayout &layout);
 
     void createTargets();
     void createHomes();
@@ -54,11 +37,7 @@ protected:
 
     // The first load steps of every activity: the screen set-up, then the
     // maximum score, the number of captions.
-    void beginLoad(int questionCount);
-
-    // The load-time set-up: the texts authored in the target boxes move into
-    // the captions, and each home box takes its caption's rectangle.
-    void setUpCaptions();
+    void beginLoad();
 
     void onBackgroundMouseMove(int button, int shift, float x, float y) override;
     // Space or Enter picks the focused caption up, the arrows (or Tab) carry
@@ -67,17 +46,18 @@ protected:
 
 private:
     void carry(int step);
-    // "box under Petrologists": what a target box stands for.
-    QString boxName(int box) const;
-    // The target box a caption's corner sits on, or -1.
-    int boxUnder(int caption) const;
-    void announceDrop(int caption, bool wasReady);
+    // The caption that has the keyboard focus, or -1.
+    int focusedCaption() const;
+    // Draws the caption where the board has it.
+    void showCaption(int caption);
+    void showCheckScore();
+    void announceDrop(int caption, bool becameReady);
 
     void onCaptionDragged(int index, int button, int shift, float x, float y);
     void onCaptionDropped(int index);
     void onEntryClicked(int entry);
 
-    ActivityLayout m_layout;
+    terralore::ActivityBoard m_board;
     int m_carried = -1; // the caption carried by keyboard
     int m_aim = -1;     // the box it is over, in reading order
 };

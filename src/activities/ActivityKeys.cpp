@@ -14,16 +14,13 @@ bool Activity::handleKey(QKeyEvent &key)
     if (m_carried >= 0 && QApplication::focusWidget() != captions[m_carried])
         onCaptionDropped(m_carried); // the pointer took over: it lands where it is
     if (m_carried < 0) {
-        int focused = -1;
-        captions.forEach([&](int i, Label *caption) {
-            if (caption == QApplication::focusWidget())
-                focused = i;
-        });
+        const int focused = focusedCaption();
         if (focused < 0 || !activates || key.isAutoRepeat())
             return false;
         m_carried = focused;
         m_aim = -1;
-        announce(captions[focused]->Caption() + QStringLiteral(" picked up."));
+        m_board.pickUp(focused);
+        announce(m_board.captionText(focused) + QStringLiteral(" picked up."));
         return true;
     }
     switch (k) {
@@ -34,13 +31,12 @@ bool Activity::handleKey(QKeyEvent &key)
         if (!key.isAutoRepeat())
             onCaptionDropped(m_carried);
         return true;
-    case Qt::Key_Escape: {
-        Label *home = homeBoxes[m_carried];
-        captions[m_carried]->moveTwips(home->leftTwips(), home->topTwips());
-        announce(captions[m_carried]->Caption() + QStringLiteral(" is back in its place."));
+    case Qt::Key_Escape:
+        m_board.sendHome(m_carried);
+        showCaption(m_carried);
+        announce(m_board.captionText(m_carried) + QStringLiteral(" is back in its place."));
         m_carried = -1;
         return true;
-    }
     case Qt::Key_Right:
     case Qt::Key_Down:
     case Qt::Key_Tab:
@@ -56,8 +52,20 @@ bool Activity::handleKey(QKeyEvent &key)
     }
 }
 
+int Activity::focusedCaption() const
+{
+    int focused = -1;
+    captions.forEach([&](int i, const Label *caption) {
+        if (caption == QApplication::focusWidget())
+            focused = i;
+    });
+    return focused;
+}
+
 void Activity::carry(int step)
 {
+    // The boxes in the order Tab would meet them on screen; which box a
+    // caption is over stays the board's.
     QList<QWidget *> boxes;
     targetBoxes.forEach([&](int, Label *box) { boxes.append(box); });
     boxes = readingOrder(boxes);
@@ -65,7 +73,8 @@ void Activity::carry(int step)
     if (n == 0)
         return;
     m_aim = m_aim < 0 ? (step > 0 ? 0 : n - 1) : (m_aim + step + n) % n;
-    const auto *box = static_cast<Label *>(boxes[m_aim]);
-    captions[m_carried]->moveTwips(box->leftTwips(), box->topTwips());
-    announce(QStringLiteral("Over the ") + boxName(boxUnder(m_carried)) + QStringLiteral("."));
+    const int box = static_cast<const Label *>(boxes[m_aim])->Index();
+    m_board.carryOver(m_carried, box);
+    showCaption(m_carried);
+    announce(QStringLiteral("Over the ") + m_board.boxName(box) + QStringLiteral("."));
 }

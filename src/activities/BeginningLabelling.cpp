@@ -71,8 +71,7 @@ BeginningLabelling::BeginningLabelling() : Activity(QStringLiteral("BeginningLab
 
 void BeginningLabelling::onLoad()
 {
-    beginLoad(4);
+    beginLoad();
     // A missing diagram leaves the screen bare; the activity still works.
     diagram->LoadPicture(QStringLiteral("Images\\insideearth.jpg"));
-    setUpCaptions();
 }

@@ -65,5 +65,5 @@ BeginningOrdering::BeginningOrdering() : OrderingActivity(QStringLiteral("Beginn
 
 void BeginningOrdering::onLoad()
 {
-    loadOrdering(5);
+    loadOrdering();
 }

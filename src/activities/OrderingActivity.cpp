@@ -1,12 +1,11 @@
 #include "OrderingActivity.h"
 
+#include <QTimer>
+
 using namespace terralore;
 
 OrderingActivity::OrderingActivity(const QString &name, const ActivityLayout &layout) : Activity(name, layout)
-{
-    openingSoundTimer = new Timer(this, "openingSoundTimer", 50);
-    connect(openingSoundTimer, &Timer::Tick, this, &OrderingActivity::playOpeningSound);
-}
+{}
 
 Label *OrderingActivity::createTitle(float width)
 {
@@ -38,15 +37,11 @@ Label *OrderingActivity::createDragHint()
                        .alignment = vbCenter});
 }
 
-void OrderingActivity::loadOrdering(int questionCount)
+void OrderingActivity::loadOrdering()
 {
-    beginLoad(questionCount);
-    setUpCaptions();
-    openingSoundTimer->setEnabled(true);
-}
-
-void OrderingActivity::playOpeningSound()
-{
-    playSound(QStringLiteral("wav\\eagle6.wav"));
-    openingSoundTimer->setEnabled(false);
+    beginLoad();
+    // Waits for the screen to be up: the load runs inside the hub's click,
+    // before the hub shows this screen, and the sound greets it 50 ms after
+    // the load. Bound to this screen, it dies with it when Exit comes first.
+    QTimer::singleShot(50, Qt::PreciseTimer, this, [this] { playSound(QStringLiteral("wav\\eagle6.wav")); });
 }

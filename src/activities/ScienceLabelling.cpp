@@ -85,9 +85,8 @@ ScienceLabelling::ScienceLabelling() : Activity(QStringLiteral("ScienceLabelling
 
 void ScienceLabelling::onLoad()
 {
-    beginLoad(4);
+    beginLoad();
     // A missing picture leaves its place empty; the activity still works.
     for (int i = 0; i < int(std::size(kFossils)); ++i)
         fossilPictures[i]->LoadPicture(QString::fromLatin1(kFossils[i].path));
-    setUpCaptions();
 }

@@ -69,5 +69,5 @@ ScienceOrdering::ScienceOrdering() : OrderingActivity(QStringLiteral("ScienceOrd
 
 void ScienceOrdering::onLoad()
 {
-    loadOrdering(3);
+    loadOrdering();
 }

@@ -48,6 +48,29 @@ private slots:
             QCOMPARE(cornerOf(a.captions[i]), cornerOf(a.targetBoxes[i]));
     }
 
+    void openingSoundOnEachOpening_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("ScienceOrdering") << "ScienceOrdering";
+        QTest::newRow("BeginningOrdering") << "BeginningOrdering";
+    }
+
+    // The ordering screens greet with a sound once they are up: not inside
+    // the hub's click that loads and shows them, and again on each opening.
+    void openingSoundOnEachOpening()
+    {
+        QFETCH(QString, screen);
+        const QString eagle = QStringLiteral("wav\\eagle6.wav");
+        Activity &first = openActivity(screen);
+        QCOMPARE(countOf(eagle), 0);
+        QTRY_COMPARE(countOf(eagle), 1);
+        click(first.entryButtons[Activity::ExitEntry]);
+        settle();
+        openActivity(screen);
+        QCOMPARE(countOf(eagle), 1);
+        QTRY_COMPARE(countOf(eagle), 2);
+    }
+
     void swappedLayersScoreTwo()
     {
         Activity &a = openActivity(QStringLiteral("BeginningLabelling"));
