@@ -1,21 +1,18 @@
 #pragma once
 
 #include "QuizFile.h"
-#include "QuizResults.h"
 #include "WorksheetIndex.h"
 
 #include <QString>
 
 namespace terralore {
 
-// The quiz or activity in progress and what it scored.
+// The activity in progress and what it scored, and the heading of the quiz
+// scored last, which a full-marks certificate after an activity carries too.
 struct QuizProgress {
     int score = 0;
-    // The maximum score: 10 for a quiz, the number of captions for an activity.
+    // The maximum score: the number of captions.
     int questionCount = 0;
-    // 1 to 10 while a quiz is on screen.
-    int currentQuestion = 0;
-    QuizAnswers rightAnswers{};
     // The topic a full-marks certificate names.
     QString certificateHeading;
 };

@@ -4,12 +4,10 @@
 
 #include "LabelButtons.h"
 #include "QuizPrinting.h"
-#include "QuizResults.h"
 #include "ResultsScreen.h"
 #include "SpokenText.h"
 #include "StandardScreen.h"
 #include "TextCodec.h"
-#include "WrongAnswers.h"
 
 #include "Announcements.h"
 #include "KeyboardNavigation.h"
@@ -29,6 +27,16 @@ const LabelButton kButtons[] = {
     {QuizScreen::PrintEntry, 7920, 1920, 3045, 495, "Print Worksheet", true},
     {QuizScreen::PrintAnswerKeyEntry, 7920, 2520, 3045, 495, "Print Answer Key", true},
 };
+
+const QString kScreenTitle = QStringLiteral("Multiple Choice");
+
+// The answer a button chooses: A to D carry the same numbers as the
+// choices, the no-answer marker chooses none.
+QuizRun::Choice choiceOf(int answer)
+{
+    return answer >= QuizScreen::AnswerA && answer <= QuizScreen::AnswerD ? QuizRun::Choice(answer)
+                                                                          : QuizRun::Choice::None;
+}
 
 // Where answers A to D lie on the form. They are placed in the answer group,
 // which starts at answer A; its corner is on a whole pixel, so each answer
@@ -57,7 +65,7 @@ LabelDesign heading(const char *name, float left, float top, float width, float 
 QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
 {
     LabelDesign title = heading("screenTitle", 120, 120, 6240, 900, 36, kYellow, vbCenter, "Tahoma");
-    title.caption = QStringLiteral("Multiple Choice");
+    title.caption = kScreenTitle;
     title.bold = true;
     screenTitle = new Label(this, title);
     productHeading = new Label(this, heading("productHeading", 120, 1200, 6465, 615, 24, QColor(0, 255, 0), vbCenter));
@@ -92,9 +100,12 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
     // The marker is not in the group's container, so one exclusive set over
     // all five keeps exactly one chosen.
     auto *oneChosen = new QButtonGroup(this);
-    answerButtons.forEach([this, oneChosen](int, OptionButton *option) {
+    answerButtons.forEach([this, oneChosen](int answer, OptionButton *option) {
         oneChosen->addButton(option);
         connect(option, &OptionButton::Click, this, &QuizScreen::onAnswerClicked);
+        // By pointer, by keyboard or by the screen: whatever is checked is the choice.
+        connect(option, &QAbstractButton::toggled, this,
+                [this, answer](bool checked) { onAnswerToggled(answer, checked); });
     });
     makeLabelButtons(this, entryButtons, std::span(kButtons), &QuizScreen::onEntryClicked, HoverLight::On);
     setEscapeButton(entryButtons[ExitEntry]);
@@ -105,40 +116,35 @@ QuizScreen::QuizScreen() : Form(QStringLiteral("QuizScreen"))
 void QuizScreen::onLoad()
 {
     setUpStandardScreen(*this, picture);
-    QuizProgress &progress = session().progress;
-    progress.score = 0;
-    progress.questionCount = 10;
-    progress.currentQuestion = 1;
-    progress.rightAnswers.fill(false);
     answerButtons[NoAnswer]->moveTwips(picture->leftTwips() + 240, picture->topTwips() + 240);
     for (int i = AnswerA; i <= AnswerD; ++i)
         answerButtons[i]->setBackColor(kScreenBlue);
-    quizTitle->setCaption(session().quiz.title);
-    showCurrentQuestion();
 }
 
 void QuizScreen::start(const QString &picturePath, const QString &heading)
 {
     picture->LoadPicture(picturePath);
-    productHeading->setCaption(heading);
+    m_run = QuizRun(session().quiz, heading);
+    productHeading->setCaption(m_run.heading());
+    quizTitle->setCaption(m_run.quiz().title);
+    showCurrentQuestion();
     Show();
 }
 
 void QuizScreen::showCurrentQuestion()
 {
-    const int number = session().progress.currentQuestion;
-    const QuizQuestion &question = session().quiz.questions[std::size_t(number - 1)];
+    const QuizQuestion &question = m_run.question();
     answerButtons[NoAnswer]->setValue(true);
     entryButtons[PreviousEntry]->setVisible(true);
     entryButtons[NextEntry]->setCaption(QStringLiteral("Next Question >>"));
-    questionNumber->setCaption(QStringLiteral("Question") + signPlace(number));
+    questionNumber->setCaption(questionLine());
     questionText->setCaption(question.text);
     answerGroup->setAccessibleName(question.text);
     for (int i = AnswerA; i <= AnswerD; ++i)
         answerButtons[i]->setText(question.options[std::size_t(i - AnswerA)]);
-    if (number == 1)
+    if (m_run.onFirst())
         entryButtons[PreviousEntry]->setVisible(false);
-    if (number == 10)
+    if (m_run.onLast())
         entryButtons[NextEntry]->setCaption(QStringLiteral("Check Score >>"));
     // The new question's number first; its text and options come with the focus.
     if (isVisible())
@@ -162,23 +168,29 @@ QWidget *QuizScreen::firstFocus() const
     return KeyboardNavigation::inUse() ? answerButtons[AnswerA] : answerButtons[NoAnswer];
 }
 
+QString QuizScreen::questionLine() const
+{
+    return QStringLiteral("Question") + signPlace(m_run.current() + 1);
+}
+
 QString QuizScreen::questionOfTen() const
 {
-    return questionNumber->Caption() + QStringLiteral(" of") + signPlace(session().progress.questionCount);
+    return questionLine() + QStringLiteral(" of") + signPlace(m_run.questionCount());
 }
 
 QString QuizScreen::announcedOnOpening() const
 {
-    return joinSentences({screenTitle->Caption(), quizTitle->Caption(), questionOfTen()});
+    return joinSentences({kScreenTitle, m_run.quiz().title, questionOfTen()});
 }
 
 QString QuizScreen::textToReadAloud() const
 {
-    QStringList sentences{questionNumber->Caption(), questionText->Caption()};
-    for (int i = AnswerA; i <= AnswerD; ++i) {
-        const QString option = answerButtons[i]->text();
+    const QuizQuestion &question = m_run.question();
+    QStringList sentences{questionLine(), question.text};
+    for (std::size_t i = 0; i < question.options.size(); ++i) {
+        const QString &option = question.options[i];
         if (!option.trimmed().isEmpty())
-            sentences << QChar(u'A' + (i - AnswerA)) + QStringLiteral(": ") + option;
+            sentences << QChar(u'A' + int(i)) + QStringLiteral(": ") + option;
     }
     return joinSentences(sentences);
 }
@@ -188,18 +200,22 @@ void QuizScreen::onAnswerClicked()
     playSound(QStringLiteral("wav\\typekey.wav"));
 }
 
+void QuizScreen::onAnswerToggled(int answer, bool checked)
+{
+    if (checked)
+        m_run.choose(choiceOf(answer));
+}
+
 void QuizScreen::onEntryClicked(int entry)
 {
-    int &current = session().progress.currentQuestion;
     switch (entry) {
     case PreviousEntry:
-        current = current - 1;
+        m_run.previous();
         showCurrentQuestion();
         break;
     case NextEntry:
-        recordAnswer();
-        current = current + 1;
-        if (current < 11)
+        m_run.next();
+        if (!m_run.finished())
             showCurrentQuestion();
         else
             scoreQuiz();
@@ -219,34 +235,18 @@ void QuizScreen::onEntryClicked(int entry)
     playClick();
 }
 
-void QuizScreen::recordAnswer()
-{
-    // An answer digit outside 1 to 4 matches no answer button (least of all
-    // the no-answer marker), so that question counts as wrong.
-    QuizProgress &progress = session().progress;
-    const auto q = std::size_t(progress.currentQuestion - 1);
-    const int k = answerOption(session().quiz.questions[q].answer);
-    progress.rightAnswers[q] = k != 0 && answerButtons[k]->Value();
-}
-
 void QuizScreen::scoreQuiz()
 {
-    QuizProgress &progress = session().progress;
-    const QuizScoring scoring = terralore::scoreQuiz(progress.rightAnswers);
-    progress.score = progress.score + scoring.score;
-    QStringList wrong;
-    for (const WrongAnswer &answer : scoring.wrong)
-        wrong.append(
-            wrongAnswerCaption(answer.question, session().quiz.questions[std::size_t(answer.question - 1)].text));
-    wrongAnswers().list(quizTitle->Caption(), wrong);
-    progress.certificateHeading = productHeading->Caption();
-    resultsScreen().showForQuiz();
+    const Result result = m_run.result();
+    // An activity's certificate after this quiz carries the same heading.
+    session().progress.certificateHeading = result.certificateHeading;
+    resultsScreen().show(result);
     Unload();
 }
 
 void QuizScreen::printWorksheet(WorksheetCopy copy)
 {
-    printQuizWorksheet(services(), productHeading->Caption(), quizTitle->Caption(), session().quiz, copy);
+    printQuizWorksheet(services(), m_run.heading(), m_run.quiz().title, m_run.quiz(), copy);
 }
 
 void QuizScreen::onBackgroundMouseMove(int, int, float, float)

@@ -7,6 +7,7 @@
 #include "OptionGroup.h"
 #include "PictureControl.h"
 #include "QuizPrinting.h"
+#include "QuizRun.h"
 #include "ReadAloudToggle.h"
 
 // The multiple-choice quiz: the ten questions of the loaded quiz, one at a
@@ -20,8 +21,8 @@ public:
 
     QuizScreen();
 
-    // Shows the session's quiz from its first question, under a picture and
-    // the heading a full-marks certificate will carry.
+    // Starts a run of the session's quiz from its first question, under a
+    // picture and the heading a full-marks certificate will carry.
     void start(const QString &picturePath, const QString &heading);
 
     terralore::Label *screenTitle;
@@ -36,7 +37,7 @@ public:
     terralore::ControlArray<terralore::Label> entryButtons;
     ReadAloudToggle *readAloud;
 
-    // Puts the current question on screen with no answer chosen.
+    // Puts the run's current question on screen with no answer chosen.
     void showCurrentQuestion();
     // Prints the loaded quiz as a worksheet.
     void printWorksheet(WorksheetCopy copy);
@@ -55,9 +56,13 @@ protected:
 
 private:
     void onAnswerClicked();
+    void onAnswerToggled(int answer, bool checked);
     void onEntryClicked(int entry);
-    void recordAnswer();
     void scoreQuiz();
+    // "Question 3"
+    QString questionLine() const;
+
+    terralore::QuizRun m_run;
 };
 
 TERRALORE_DECLARE_FORM(QuizScreen, quizScreen)

@@ -14,6 +14,7 @@
 #include "Twips.h"
 
 #include <QFontMetricsF>
+#include <QTimer>
 
 #include <chrono>
 #include <random>
@@ -87,49 +88,57 @@ ResultsScreen::ResultsScreen() : Form(QStringLiteral("ResultsScreen"))
     nameHint = new Label(this, line("nameHint", 3120, 7440, 5775, 855, 18, false,
                                     "Enter your name in the box above before printing your certificate"));
     nameAfterCaptions(nameBox, {nameHint});
-    pictureTimer = new Timer(this, "pictureTimer", 1);
-    focusTimer = new Timer(this, "focusTimer", 10);
-    celebrationTimer = new Timer(this, "celebrationTimer", 1);
     readAloud = new ReadAloudToggle(this, 120, 1800);
-
-    connect(pictureTimer, &Timer::Tick, this, &ResultsScreen::showPicture);
-    connect(focusTimer, &Timer::Tick, this, &ResultsScreen::focusNameBox);
-    connect(celebrationTimer, &Timer::Tick, this, &ResultsScreen::playCelebration);
 }
 
 void ResultsScreen::onLoad()
 {
     setUpStandardScreen(*this, picture);
-    const QuizProgress &progress = session().progress;
-    const PraiseRow row = praiseRow(progress.score, progress.questionCount);
-    scoreLineText->setCaption(scoreLine(progress.score, progress.questionCount));
-    if (row == PraiseRow::FullMarks) {
-        tryAgainLine->setVisible(false);
-        entryButtons[CertificateOrWrongAnswersEntry]->setVisible(true);
-        entryButtons[CertificateOrWrongAnswersEntry]->setCaption(QStringLiteral("Print Certificate"));
-        nameBox->setVisible(true);
-        nameHint->setVisible(true);
-    } else {
-        wrongAnswersHint->setCaption(
-            QStringLiteral("Click the button above to check which questions you answered incorrectly."));
-        entryButtons[CertificateOrWrongAnswersEntry]->setCaption(QStringLiteral("Check Wrong Answers"));
-    }
-    pictureTimer->setEnabled(true);
 }
 
-void ResultsScreen::showForQuiz()
+void ResultsScreen::show(const Result &result)
 {
-    tryAgainLine->setVisible(false);
-    wrongAnswersHint->setVisible(true);
-    entryButtons[CertificateOrWrongAnswersEntry]->setVisible(true);
+    m_result = result;
+    showResult();
+    // The quiz's wrong answers wait, listed but hidden, for "Check Wrong Answers".
+    if (result.source == Result::Source::Quiz)
+        wrongAnswers().list(result);
     Show();
     readAloud->readIfOn();
+    // Waits for the opener's handler to end: the quiz unloads itself and the
+    // opener's click plays before the celebration.
+    QTimer::singleShot(0, this, &ResultsScreen::celebrate);
 }
 
 void ResultsScreen::showForActivity()
 {
-    Show();
-    readAloud->readIfOn();
+    // The activities still hand their score over in the session; a
+    // certificate after one carries the heading of the quiz scored last.
+    const QuizProgress &progress = session().progress;
+    show({.source = Result::Source::Activity,
+          .score = progress.score,
+          .outOf = progress.questionCount,
+          .title = QString(),
+          .certificateHeading = progress.certificateHeading,
+          .wrong = {}});
+}
+
+void ResultsScreen::showResult()
+{
+    // A quiz below full marks offers its wrong answers; an activity asks the
+    // pupil to read the key facts again instead.
+    const bool full = m_result.fullMarks();
+    const bool quiz = m_result.source == Result::Source::Quiz;
+    scoreLineText->setCaption(scoreLine(m_result.score, m_result.outOf));
+    tryAgainLine->setVisible(!full && !quiz);
+    wrongAnswersHint->setCaption(
+        full ? QString() : QStringLiteral("Click the button above to check which questions you answered incorrectly."));
+    wrongAnswersHint->setVisible(quiz);
+    Label *first = entryButtons[CertificateOrWrongAnswersEntry];
+    first->setCaption(full ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
+    first->setVisible(full || quiz);
+    nameBox->setVisible(full);
+    nameHint->setVisible(full);
 }
 
 QString ResultsScreen::textToReadAloud() const
@@ -141,37 +150,27 @@ QString ResultsScreen::textToReadAloud() const
     return joinSentences(sentences);
 }
 
-void ResultsScreen::showPicture()
+void ResultsScreen::celebrate()
 {
+    if (isUnloading())
+        return;
     picture->LoadPicture(QStringLiteral("images\\talyllynsm.jpg"));
-    pictureTimer->setEnabled(false);
-    focusTimer->setEnabled(true);
-}
-
-void ResultsScreen::focusNameBox()
-{
     if (nameBox->Visible())
         nameBox->setFocus(Qt::OtherFocusReason);
-    focusTimer->setEnabled(false);
     entryButtons.forEach([](int, Label *b) { b->setBackStyle(vbOpaque); });
-    celebrationTimer->setEnabled(true);
-}
-
-void ResultsScreen::playCelebration()
-{
-    const QString sound = celebrationSound(session().progress.score, freshRandom01());
+    const QString sound = celebrationSound(m_result.score, freshRandom01());
     if (!sound.isEmpty())
         playSound(sound);
-    celebrationTimer->setEnabled(false);
 }
 
 void ResultsScreen::onEntryClicked(int entry)
 {
     if (entry == CertificateOrWrongAnswersEntry) {
-        const QuizProgress &progress = session().progress;
-        if (progress.score == progress.questionCount) {
-            printCertificate(services(), progress, nameBox->Text(),
-                             screenTextWidth(*this, progress.certificateHeading));
+        if (m_result.fullMarks()) {
+            const QuizProgress scored{.score = m_result.score,
+                                      .questionCount = m_result.outOf,
+                                      .certificateHeading = m_result.certificateHeading};
+            printCertificate(services(), scored, nameBox->Text(), screenTextWidth(*this, m_result.certificateHeading));
             return;
         }
         wrongAnswers().Show();

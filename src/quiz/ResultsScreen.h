@@ -5,13 +5,13 @@
 #include "Label.h"
 #include "PictureControl.h"
 #include "ReadAloudToggle.h"
+#include "Result.h"
 #include "TextBox.h"
-#include "Timer.h"
 
 // The results screen of the quiz and of the drag-and-drop activities: the
 // score with its praise, a picture and a celebration sound, then either the
-// certificate for full marks or the list of wrong answers. It decides
-// everything from the session's score and maximum score.
+// certificate for full marks or the list of wrong answers. It shows one
+// Result and decides everything from it.
 class ResultsScreen : public terralore::Form {
     Q_OBJECT
 public:
@@ -19,10 +19,13 @@ public:
 
     ResultsScreen();
 
-    // Over the scored quiz, which leaves.
-    void showForQuiz();
-    // Over the activity, which stays with its captions in place.
+    // Shows result over its opener: a scored quiz, which then leaves, or an
+    // activity, which stays with its captions in place.
+    void show(const terralore::Result &result);
+    // An activity's result, from the session's score and maximum score.
     void showForActivity();
+    // What the screen shows.
+    const terralore::Result &result() const { return m_result; }
 
     terralore::Label *heading;
     terralore::PictureBox *picture;
@@ -32,9 +35,6 @@ public:
     terralore::Label *tryAgainLine;
     terralore::TextBox *nameBox;
     terralore::Label *nameHint;
-    terralore::Timer *pictureTimer;
-    terralore::Timer *focusTimer;
-    terralore::Timer *celebrationTimer;
     ReadAloudToggle *readAloud;
 
     // The praise and the score line, and the hint shown below them.
@@ -48,9 +48,10 @@ protected:
 
 private:
     void onEntryClicked(int entry);
-    void showPicture();
-    void focusNameBox();
-    void playCelebration();
+    void showResult();
+    void celebrate();
+
+    terralore::Result m_result;
 };
 
 TERRALORE_DECLARE_FORM(ResultsScreen, resultsScreen)

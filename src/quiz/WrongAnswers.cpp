@@ -3,6 +3,7 @@
 #include "Palette.h"
 
 #include "LabelButtons.h"
+#include "QuizResults.h"
 #include "ResultsScreen.h"
 #include "StandardScreen.h"
 
@@ -55,13 +56,14 @@ void WrongAnswers::onLoad()
     setUpStandardScreen(*this);
 }
 
-void WrongAnswers::list(const QString &title, const QStringList &wrongAnswers)
+void WrongAnswers::list(const Result &result)
 {
-    for (int j = 0; j < wrongAnswers.size() && wrongAnswerLines.contains(j); ++j) {
-        wrongAnswerLines[j]->setCaption(wrongAnswers.at(j));
+    for (int j = 0; j < result.wrong.size() && wrongAnswerLines.contains(j); ++j) {
+        const WrongQuestion &wrong = result.wrong.at(j);
+        wrongAnswerLines[j]->setCaption(wrongAnswerCaption(wrong.number, wrong.text));
         wrongAnswerLines[j]->setVisible(true);
     }
-    quizTitle->setCaption(title);
+    quizTitle->setCaption(result.title);
 }
 
 void WrongAnswers::onExitClicked()

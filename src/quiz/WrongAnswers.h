@@ -3,17 +3,18 @@
 #include "ControlArray.h"
 #include "Form.h"
 #include "Label.h"
+#include "Result.h"
 
 // The list of the questions answered wrongly in the quiz just scored. The
-// quiz fills it while it is loaded but hidden; the results screen shows it.
+// results screen fills it from the quiz's result and shows it when asked.
 class WrongAnswers : public terralore::Form {
     Q_OBJECT
 public:
     WrongAnswers();
 
-    // Fills the list, in question order from the top, under the quiz's title;
-    // it shows when the results screen asks.
-    void list(const QString &title, const QStringList &wrongAnswers);
+    // Fills the list with result's wrong answers, in question order from the
+    // top, under the quiz's title.
+    void list(const terralore::Result &result);
 
     terralore::Label *quizTitle;
     terralore::Label *introLine;

@@ -133,7 +133,7 @@ PrintingScreen reachPrint(const QString &document)
     if (document == QLatin1String("certificate")) {
         session().progress.score = 4;
         session().progress.questionCount = 4;
-        resultsScreen().Show();
+        resultsScreen().showForActivity();
         settle();
         QTest::keyClicks(resultsScreen().nameBox, QStringLiteral("Megan Pritchard"));
         found = {&resultsScreen(), resultsScreen().entryButtons[ResultsScreen::CertificateOrWrongAnswersEntry]};

@@ -100,7 +100,7 @@ void verifyQuizShown(const Quiz &quiz, bool answer = false)
     if (answer) {
         settle();
         QCOMPARE(topForm(), resultsScreenIfLoaded());
-        QCOMPARE(session().progress.score, fitting);
+        QCOMPARE(resultsScreen().result().score, fitting);
     }
 }
 

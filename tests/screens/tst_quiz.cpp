@@ -32,7 +32,7 @@ private slots:
         QVERIFY(quiz.ok && openRocksQuiz());
         takeQuiz(quiz, QSet<int>(wrong.cbegin(), wrong.cend()));
         QCOMPARE(topForm(), resultsScreenIfLoaded());
-        QCOMPARE(session().progress.score, 10 - int(wrong.size()));
+        QCOMPARE(resultsScreen().result().score, 10 - int(wrong.size()));
         QCOMPARE(resultsScreen().scoreLineText->Caption(), line);
         // Full marks ask for a name to print on the certificate.
         const bool full = wrong.isEmpty();
@@ -73,7 +73,7 @@ private slots:
         answerAndGoOn(answerAgain ? quiz.digit(2) : 0);
         for (int q = 3; q <= 10; ++q)
             answerAndGoOn(quiz.digit(q));
-        QCOMPARE(session().progress.score, answerAgain ? 10 : 9);
+        QCOMPARE(resultsScreen().result().score, answerAgain ? 10 : 9);
         QCOMPARE(shownWrongEntries(), answerAgain ? QStringList{} : QStringList{QStringLiteral(" 2. ") + quiz.text(2)});
     }
 
